@@ -1,0 +1,25 @@
+# Every tests/tst_*.cpp of a deliverable becomes one Qt Test executable,
+# linked against the deliverable's library and registered with CTest.
+# Every tests/bench_*.cpp becomes a benchmark executable that is built
+# but not registered (timings are not pass/fail criteria).
+function(zorvel_add_tests lib)
+  file(GLOB test_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/tests/tst_*.cpp")
+  foreach(src IN LISTS test_sources)
+    get_filename_component(name "${src}" NAME_WE)
+    set(target "${lib}_${name}")
+    add_executable(${target} "${src}")
+    target_link_libraries(${target} PRIVATE ${lib} Qt6::Test)
+    target_compile_definitions(${target} PRIVATE ${ARGN})
+    add_test(NAME "${PROJECT_NAME}.${lib}.${name}" COMMAND ${target})
+    set_tests_properties("${PROJECT_NAME}.${lib}.${name}" PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+      TIMEOUT 300)
+  endforeach()
+  file(GLOB bench_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/tests/bench_*.cpp")
+  foreach(src IN LISTS bench_sources)
+    get_filename_component(name "${src}" NAME_WE)
+    add_executable(${lib}_${name} "${src}")
+    target_link_libraries(${lib}_${name} PRIVATE ${lib} Qt6::Test)
+    target_compile_definitions(${lib}_${name} PRIVATE ${ARGN})
+  endforeach()
+endfunction()
