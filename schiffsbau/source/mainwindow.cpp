@@ -20,6 +20,7 @@
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QUrl>
 
@@ -31,12 +32,8 @@ const char *const basisliste = "basisliste.zsb";
 const char *const stilDatei = "style.qss";
 const char *const kurzanleitung = "kurzanleitung.pdf";
 
-QString zahl(int wert)
-{
-    return QStringLiteral("%L1").arg(wert);
-}
-
-QString zahl(double wert)
+template <typename T>
+QString zahl(T wert)
 {
     return QStringLiteral("%L1").arg(wert);
 }
@@ -142,7 +139,7 @@ void MainWindow::ladeBasisliste()
 void MainWindow::ladeStil()
 {
     QString stil;
-    QFile datei(QLatin1String(stilDatei));
+    QFile datei(QString::fromLatin1(stilDatei));
     if (datei.open(QIODevice::ReadOnly))
         stil = QString::fromLatin1(datei.readAll());
     qApp->setStyleSheet(stil);
@@ -152,6 +149,8 @@ void MainWindow::ladeStil()
 // columns common minimum widths lines the captions and values up.
 void MainWindow::richteDatenspaltenAus()
 {
+    // Sizes depend on the fonts of the style sheet.
+    ensurePolished();
     const QList<QGridLayout *> gitter = ui->scrollAreaWidgetContents->findChildren<QGridLayout *>();
     int breite[6] = {0, 0, 0, 0, 0, 0};
     for (QGridLayout *g : gitter) {
@@ -163,10 +162,33 @@ void MainWindow::richteDatenspaltenAus()
         }
     }
     for (QGridLayout *g : gitter) {
-        for (int s = 0; s < 6; ++s) {
+        for (int s = 0; s < 6; ++s)
             g->setColumnMinimumWidth(s, breite[s]);
-            g->setColumnStretch(s, s % 2 == 1 ? 1 : 0);
-        }
+        // Spare width goes to the right of the last value.
+        g->setColumnStretch(6, 1);
+    }
+
+    // Left: the category list as wide as its labels; right: the ship. The
+    // data panel is shown whole, the table of components gets the rest.
+    ui->splitter->setStretchFactor(0, 0);
+    ui->splitter->setStretchFactor(1, 1);
+    const int links = ui->listKategorien->sizeHintForColumn(0) + 2 * ui->listKategorien->frameWidth() + 12;
+    ui->splitter->setSizes({links, width() - links});
+    ui->splitterSchiff->setStretchFactor(0, 0);
+    ui->splitterSchiff->setStretchFactor(1, 1);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_erstesZeigen) {
+        // Now that the layout has its final size: the data panel as high as
+        // its contents, the table of components below takes the rest.
+        m_erstesZeigen = false;
+        const int panel = ui->scrollAreaWidgetContents->sizeHint().height()
+                          + 2 * ui->scrollAreaSchiffsdaten->frameWidth();
+        const int gesamt = ui->splitterSchiff->height() - ui->splitterSchiff->handleWidth();
+        ui->splitterSchiff->setSizes({panel, qMax(80, gesamt - panel)});
     }
 }
 

@@ -47,6 +47,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void ladeBasisliste();
@@ -62,6 +63,7 @@ private:
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
     bool m_auswahlGezeigt = false;
+    bool m_erstesZeigen = true;
 };
 
 #endif // MAINWINDOW_H
