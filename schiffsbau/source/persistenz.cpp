@@ -208,9 +208,10 @@ QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreib
     if (ersetzt)
         ersetzt->clear();
 
-    QString text;
-    text += version() + trenner + alsFeld(name, ersetzt) + trenner
-            + alsFeld(beschreibung, ersetzt) + trenner + QLatin1Char('\n');
+    // One field after the other, so that replacements are noted in order.
+    QString text = version() + trenner;
+    text += alsFeld(name, ersetzt) + trenner;
+    text += alsFeld(beschreibung, ersetzt) + trenner + QLatin1Char('\n');
 
     const int zeilen = m_pModel ? m_pModel->rowCount() : 0;
     for (int i = 0; i < zeilen; ++i) {
@@ -364,6 +365,14 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
                     }
                     if (istKategorie(kat))
                         k = m_pBibliothek->kopie(kat, gesucht);
+                    // Older versions filed some rooms and fittings under other
+                    // categories (the cabins among the life support): a
+                    // built-in name is also found in the other built-in
+                    // categories, where names are unique.
+                    for (int eingebaut : {0, 2, 3}) {
+                        if (!k && eingebaut != kat)
+                            k = m_pBibliothek->kopie(eingebaut, gesucht);
+                    }
                 }
                 if (k)
                     m_pModel->addKomponente(k, anzahl);
