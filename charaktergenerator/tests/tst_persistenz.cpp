@@ -65,7 +65,7 @@ private:
                 dialog->reject();
             } else {
                 dialog->selectFile(dateiAntwort);
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept();
             }
         }
     }
@@ -401,7 +401,7 @@ void TestPersistenz::rundreiseMitAllenFeldern()
     // The special characters are escaped in the file, not written raw.
     const QByteArray datei = leseDatei(pfad);
     QVERIFY(datei.contains("Name=\"Zoë &quot;Zwirbel&quot; Ärmel\""));
-    QVERIFY(datei.contains("Reich=\"Reich &lt;Nord> &amp; Süd\""));
+    QVERIFY(datei.contains("Reich=\"Reich &lt;Nord&gt; &amp; Süd\""));
     QVERIFY(datei.contains("&#10;"));
 
     Charakter geladen(&m_regelwerk);
