@@ -47,6 +47,10 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
     const bool ok3 = connect(ui->pbHinzufuegen, &QPushButton::clicked,
                              this, &KomponentenAuswahl::onClickHinzufuegen);
     Q_ASSERT_X(ok3, "KomponentenAuswahl", "connect pbHinzufuegen clicked -> onClickHinzufuegen");
+    // The window opens with the focus in the count box: the table gets a
+    // current row only when the user picks one.
+    ui->sbAnzahlHinzu->setFocus();
+
     Q_UNUSED(ok1)
     Q_UNUSED(ok2)
     Q_UNUSED(ok3)
@@ -66,6 +70,9 @@ void KomponentenAuswahl::setKategorie(uint kategorie)
     ui->sbAnzahlHinzu->setValue(0);
 
     m_pModel->slotSetKategorie(kategorie);
+    // No row counts as chosen after a change, so that the next click on any
+    // row (also the one chosen before) selects it and sets the count.
+    ui->komponentenView->selectionModel()->clear();
 
     QHeaderView *kopf = ui->komponentenView->horizontalHeader();
     if (kopf->count() > 0) {
