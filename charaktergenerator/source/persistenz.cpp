@@ -121,6 +121,7 @@ bool Persistenz::laden(QString datei, Charakter* c)
         return false;
     }
 
+    emit signalLadenBeginnt();
     c->zuruecksetzen();
     QString fehler;
     if (!CharakterXml::lesen(&quelle, c, &fehler))

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -404,9 +405,15 @@ void TestPersistenz::rundreiseMitAllenFeldern()
     QVERIFY(datei.contains("Reich=\"Reich &lt;Nord&gt; &amp; Süd\""));
     QVERIFY(datei.contains("&#10;"));
 
+    // The window hears of the load once the file is open, before the
+    // character is reset and filled.
     Charakter geladen(&m_regelwerk);
+    geladen.setzeText(0, QStringLiteral("vorher"));
+    QStringList gesehen;
+    connect(&p, &Persistenz::signalLadenBeginnt, this, [&] { gesehen << geladen.text(0); });
     Beantworter antworten;
     QVERIFY(p.laden(pfad, &geladen));
+    QCOMPARE(gesehen, QStringList { QStringLiteral("vorher") });
     QVERIFY(antworten.meldungen.isEmpty());
     vergleiche(geladen, original);
     QCOMPARE(CharakterXml::schreiben(&geladen), datei);
@@ -687,7 +694,9 @@ void TestPersistenz::ladenEinerFehlendenDateiAendertNichts()
 
     Persistenz p;
     Beantworter antworten;
+    QSignalSpy beginn(&p, &Persistenz::signalLadenBeginnt);
     QVERIFY(!p.laden(pfad, &c));
+    QCOMPARE(beginn.count(), 0);
     QCOMPARE(antworten.meldungen.size(), 1);
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
     QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
