@@ -701,6 +701,7 @@ void TestPersistenz::ladenEinerFehlendenDateiAendertNichts()
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
     QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
              qPrintable(antworten.meldungen.at(0).text));
+    QVERIFY(antworten.meldungen.at(0).text.endsWith(QStringLiteral("Die Datei existiert nicht.")));
     QCOMPARE(CharakterXml::schreiben(&c), vorher);
     QCOMPARE(c.anzahlAktionen(0), 2);
 }
@@ -714,6 +715,7 @@ void TestPersistenz::ladenEinesOrdnersAendertNichts()
     QVERIFY(!p.laden(m_dir->path(), &c));
     QCOMPARE(antworten.meldungen.size(), 1);
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
+    QVERIFY(antworten.meldungen.at(0).text.contains(QStringLiteral("Ordner")));
     QCOMPARE(c.text(0), QStringLiteral("bleibt"));
 }
 
@@ -742,6 +744,7 @@ void TestPersistenz::speichernInFehlendenOrdnerMeldetFehler()
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Critical);
     QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
              qPrintable(antworten.meldungen.at(0).text));
+    QVERIFY(antworten.meldungen.at(0).text.contains(QStringLiteral("existiert nicht")));
     QVERIFY(!QFile::exists(pfad));
 }
 
@@ -803,6 +806,7 @@ void TestPersistenz::vollerDatentraegerLaesstAlteDateiStehen()
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 1);   // refused, with one box
     QVERIFY2(QString::fromUtf8(text).contains(QDir::toNativeSeparators(pfad)), text.constData());
+    QVERIFY2(QString::fromUtf8(text).contains(QStringLiteral("Datenträger")), text.constData());
 
     QCOMPARE(leseDatei(pfad), alteDaten);
     // No temporary file is left behind.
