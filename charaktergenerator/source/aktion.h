@@ -1,0 +1,23 @@
+#ifndef AKTION_H
+#define AKTION_H
+
+#include <QString>
+
+// A learnable action: a language (kind 0, paid with SP), a technical action
+// (kind 1, TP) or a paranormal ability (kind 2, MP). The catalogue holds the
+// originals; a character owns copies of the actions it has learned.
+class Aktion
+{
+public:
+    Aktion() = default;
+    Aktion(const QString& bezeichnung, int kenntnis, int spezialisierung, int befaehigung,
+           int kosten);
+
+    QString Bezeichnung;       // name
+    int Kenntnis = 0;          // knowledge area 0..9 that is the base of the roll
+    int Spezialisierung = 0;   // specialisation 0..17
+    int Befaehigung = -10;     // proficiency -10..+2
+    int Kosten = 0;            // points of the action's kind paid when learned
+};
+
+#endif // AKTION_H

@@ -1,0 +1,150 @@
+#ifndef CHARAKTERBASIS_H
+#define CHARAKTERBASIS_H
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+class Basistypus;
+class Regelwerk;
+
+// The base part of the character: personal data, chosen species, attribute
+// raises and every point counter, together with the rules that only need
+// these: the two EP accounts, the point kinds SP/TP/MP, attributes, knowledge
+// areas, energies and the other derived values.
+//
+// Point kinds (art): 0 = SP, 1 = TP, 2 = MP.
+// Point columns (spalte): 0 start, 1 bought, 2 earned, 3 total, 4 used, 5 remainder.
+// Energy kinds: 0 LE, 1 PE, 2 PNE, 3 DE, 4 AE; energy columns 0 start, 1 bought, 3 total.
+// Text fields 0..16: name, realm, home planet, hair, skin, eyes, other looks,
+// childhood, upbringing, profession, career, basic character, character traits,
+// surroundings, hobbies, distinctions/title/rank, relationships.
+//
+// Every changing operation returns false and changes nothing when the rules
+// refuse it.
+class CharakterBasis : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int AnzahlEigenschaften = 11;
+    static constexpr int AnzahlKenntnisse = 10;
+    static constexpr int AnzahlTexte = 17;
+    static constexpr int MaxEPNachGenerierung = 65535;
+    static constexpr int ModulStartEP = 80;
+
+    enum Punktart { SP = 0, TP = 1, MP = 2 };
+    enum Punktspalte { Start = 0, Gekauft = 1, Erspielt = 2, Gesamt = 3, Genutzt = 4, Rest = 5 };
+    enum Energieart { LE = 0, PE = 1, PNE = 2, DE = 3, AE = 4 };
+
+    explicit CharakterBasis(Regelwerk* regelwerk, QObject* parent = nullptr);
+    ~CharakterBasis() override;
+
+    // The rounding used by every derived value: quotient + 0.5, cut towards zero.
+    static int runden(double wert);
+
+    Regelwerk* regelwerk() const;
+
+    // --- plain accessors (no signal, no points moved) ---
+    bool generieren() const;
+    void setzeGenerieren(bool an);
+    bool benutztSpezis() const;
+
+    int basistypusIndex() const;
+    const Basistypus* setzeBasistypus(int index);   // stores any index; returns the record now selected
+    const Basistypus* basistyp() const;             // row 0 for an index outside the table
+
+    int groesse() const;
+    void setzeGroesse(int cm);
+    int gewicht() const;
+    void setzeGewicht(int kg);
+    QDate geburtsdatum() const;
+    void setzeGeburtsdatum(const QDate& datum);
+    bool sensitiv() const;
+    void setzeSensitiv(bool an);                    // the flag only, no EP moved
+
+    QString text(int nummer) const;                 // "" outside 0..16
+    void setzeText(int nummer, const QString& text);// ignored outside 0..16
+
+    int eigenschaftPunkte(int e) const;             // raises of attribute e; 0 outside 0..10
+    void setzeEigenschaftPunkte(int e, int n);
+    void addiereEigenschaftPunkte(int e, int d);
+
+    int gekaufteEnergie(int art) const;             // bought PNE (2), DE (3), AE (4); 0 otherwise
+    bool setzeGekaufteEnergie(int art, int n);
+    bool addiereGekaufteEnergie(int art, int d);
+
+    // Point counters: spalte 1 bought, 2 earned, 4 used; anything else changes nothing
+    void addierePunkte(int art, int spalte, int d);
+    void setzePunkte(int art, int spalte, int n);
+
+    int genutzteStartEP() const;
+    void setzeGenutzteStartEP(int n);
+    int genutzteEP() const;
+    void setzeGenutzteEP(int n);
+
+    // --- EP accounts ---
+    int startEP(bool rest) const;
+    int verfuegbareEP(bool rest) const;
+    bool epAusgeben(int n);
+    bool epZurueckgeben(int n);
+    bool epVerrechnen(int d);
+
+    // --- point kinds ---
+    int punkte(int art, int spalte) const;          // -1 for an unknown kind or column
+    bool punktKaufen(int art);                      // 1 EP -> 2 SP, 1 TP or 1 MP
+    bool punktVerkaufen(int art);
+
+    // --- attributes ---
+    int eigenschaft(int e) const;                   // start value + raises; 0 outside 0..10
+    bool eigenschaftSteigern(int e);
+    bool eigenschaftSenken(int e);
+
+    // --- derived values ---
+    int kenntnis(int k) const;
+    int initiative() const;
+    double standardbewegung() const;
+    int energie(int art, int spalte) const;
+    int asp(bool rest) const;
+    int msp(bool rest) const;
+    int ksp(bool rest) const;
+
+    // --- paranormal purchases and extra energies ---
+    bool sensitivSetzen(bool an);
+    bool energieKaufen(int art);                    // 2 PNE (1 MP), 3 DE (1 EP), 4 AE (5 EP)
+    bool energieVerkaufen(int art);
+
+    // --- proposals for height and weight ---
+    int zufallsGroesse() const;
+    int normalGewicht() const;
+
+public slots:
+    virtual void zuruecksetzen();
+    virtual void setzeBenutztSpezis(bool an);
+
+protected:
+    // counter of point kind art in column spalte (1, 2, 4), null otherwise
+    int* punktZaehler(int art, int spalte);
+    const int* punktZaehler(int art, int spalte) const;
+
+    bool m_generieren = true;
+    bool m_benutztSpezis = false;
+    Regelwerk* m_regelwerk = nullptr;
+    int m_basistypusIndex = 0;
+    int m_groesse = 0;
+    int m_gewicht = 0;
+    QDate m_geburtsdatum;
+    bool m_sensitiv = false;
+    int m_genutzteStartEP = 0;
+    int m_genutzteEP = 0;
+    int m_genutzt[3] = {};      // used SP, TP, MP
+    int m_gekauft[3] = {};      // bought SP, TP, MP
+    int m_erspielt[3] = {};     // earned SP, TP, MP
+    int m_eigenschaftPunkte[AnzahlEigenschaften] = {};
+    int m_gekauftePNE = 0;
+    int m_gekaufteDE = 0;
+    int m_gekaufteAE = 0;
+    QString m_texte[AnzahlTexte];
+};
+
+#endif // CHARAKTERBASIS_H

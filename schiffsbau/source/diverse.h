@@ -1,0 +1,40 @@
+#ifndef DIVERSE_H
+#define DIVERSE_H
+
+#include "komponente.h"
+
+// Built-in rooms, tanks, holds, life-support items and ship-wide fittings
+// (types 1-22). The type number decides category, values and rules text;
+// the ship calculation treats several types by their number.
+class Diverse : public Komponente
+{
+public:
+    static constexpr int AnzahlTypen = 22;
+
+    Diverse();
+    Diverse(const Diverse &andere) = default;
+    Diverse &operator=(const Diverse &andere) = default;
+
+    // Category of the type (0, 2 or 3); 99 for type 0 or an unknown type.
+    int typ() const override;
+    // True for types 1, 14, 15, 16 and 17 (unit "max 1x").
+    bool nurEinmal() const override;
+    QString kurzname() const override;
+    // Fills the fields from the built-in table of the type set with
+    // setzeTyp(); false (description and unit emptied) for an unknown type.
+    bool leseZeile(const QStringList &felder) override;
+    int spaltenAnzahl() const override;
+    QVariant spaltenWert(int spalte) const override;
+    QString spaltenTitel(int spalte) const override;
+
+    void setzeTyp(int typNummer);
+    int typNummer() const;
+
+    // The order in which the library creates the built-in types.
+    static QList<int> erzeugungsReihenfolge();
+
+private:
+    int m_typNummer = 0;
+};
+
+#endif // DIVERSE_H

@@ -1,0 +1,73 @@
+#ifndef PERSISTENZ_H
+#define PERSISTENZ_H
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+
+class SchiffsModel;
+class KomponentenBibliothek;
+
+// Ship files ("*.zss", the base list "basisliste.zsb") and the text export
+// filled into the template "exportvorlage.zse".
+//
+// Ship files are ";"-separated Latin-1 text with a version line. Saving
+// builds the whole file in memory and writes it through QSaveFile, so a
+// failed save never harms the previous file.
+class Persistenz : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Neither the ship model nor the library is owned.
+    Persistenz(SchiffsModel* model, KomponentenBibliothek* bibliothek,
+               QObject* parent = nullptr);
+    ~Persistenz() override;
+
+    // Asks for a file and saves the ship into it.
+    void speichern(QString name, QString beschreibung);
+    // Loads the ship file `datei` into the ship model and fills `name` and
+    // `beschreibung` from its header. False only for an empty file name.
+    bool laden(QString& name, QString& beschreibung, QString datei);
+    // Asks for a file and writes the data sheet of the ship into it.
+    void exportieren(QString name, QString beschreibung);
+
+    // Saves the ship into `datei` without asking. Reports every failure with
+    // a critical box; true when the file was written completely.
+    bool speichereDatei(const QString& datei, const QString& name,
+                        const QString& beschreibung);
+    // Writes the data sheet into `datei` without asking; true on success.
+    bool exportiereDatei(const QString& datei, const QString& name,
+                         const QString& beschreibung);
+
+    // The text of a ship file for the current ship (Latin-1 bytes).
+    // `ersetzt` receives a readable list of the characters that Latin-1
+    // cannot hold and that were replaced (empty when there were none).
+    QByteArray schiffsText(const QString& name, const QString& beschreibung,
+                           QStringList* ersetzt = nullptr) const;
+    // The filled template followed by the component list.
+    QString exportText(const QString& vorlage, const QString& name,
+                       const QString& beschreibung) const;
+
+    // The template file of the export; "exportvorlage.zse" in the working
+    // directory unless set otherwise.
+    QString vorlage() const;
+    void setzeVorlage(const QString& datei);
+
+    // The version that the loader expects and the saver writes.
+    static QString version();
+
+protected:
+    // File dialog and message boxes, overridable so that they can be
+    // answered without a window (tests).
+    virtual QString frageDatei(const QString& titel, const QString& filter);
+    virtual void meldung(QMessageBox::Icon symbol, const QString& titel,
+                         const QString& text);
+
+private:
+    SchiffsModel* m_pModel;
+    KomponentenBibliothek* m_pBibliothek;
+    QString m_vorlage;
+};
+
+#endif // PERSISTENZ_H

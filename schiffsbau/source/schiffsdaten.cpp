@@ -1,0 +1,349 @@
+#include "schiffsdaten.h"
+
+#include "antrieb.h"
+#include "diverse.h"
+#include "energiespeicher.h"
+#include "feldprojektor.h"
+#include "feldspulensystem.h"
+#include "feuerleitsystem.h"
+#include "gravitationsgen.h"
+#include "hauptcomputer.h"
+#include "kommrelais.h"
+#include "komponente.h"
+#include "manoevertw.h"
+#include "panzerung.h"
+#include "reaktor.h"
+#include "rumpfmaterial.h"
+#include "scanner.h"
+#include "schildgenerator.h"
+#include "sensoren.h"
+#include "signalinterferant.h"
+#include "trtransmitter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Prices of the fittings that are cheaper by the full ten GSTPV.
+qint64 zehnerPreis(qint64 n, qint64 proZehn, qint64 proEinheit)
+{
+    return (n / 10) * proZehn + (n % 10) * proEinheit;
+}
+
+// Steering at one load: partial steering over size plus weight, raised by
+// the size class above 10, but never above the size class. A divisor of 0
+// or below leaves the value at 0.
+float steuerung(double summe, double teiler, int klasse)
+{
+    if (!(teiler > 0.0))
+        return 0.0f;
+    const double wert = summe / teiler + (klasse - 10);
+    return float(std::min(wert, double(klasse)));
+}
+
+// Field speed in km/s at one load, capped at 250000 km/s. A divisor of 0
+// or below leaves the value at 0.
+float feldgeschwindigkeit(double kmProS, double teiler)
+{
+    if (!(teiler > 0.0))
+        return 0.0f;
+    return float(std::min(kmProS / teiler, 250000.0));
+}
+
+} // namespace
+
+SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
+                                    const QList<int> &anzahlen)
+{
+    SchiffsDaten d;
+    // Sums that are shown as decimal values are gathered in double and
+    // stored once at the end; the volume is a whole number of GSTPV.
+    double gewichtLaufend = 0.0;
+    double rumpf = 0.0;
+    double feldspulen = 0.0;
+    double besteSensorReichweite = 0.0;
+    qint64 belegt = 0;
+
+    const qsizetype zeilen = std::min(komponenten.size(), anzahlen.size());
+    for (qsizetype i = 0; i < zeilen; ++i) {
+        const Komponente *k = komponenten.at(i);
+        if (!k)
+            continue;
+        const qint64 n = anzahlen.at(i);
+
+        switch (k->typ()) {
+        case 0:
+        case 2:
+        case 3:
+            switch (static_cast<const Diverse *>(k)->typNummer()) {
+            case 1:
+                d.maschinenraum = true;
+                break;
+            case 2:
+                d.preis += zehnerPreis(n, 4000, 1000);
+                d.treibstoffTonnen += 2 * n;
+                break;
+            case 3:
+                d.treppenDecks += n;
+                break;
+            case 4:
+                d.liftDecks += n;
+                break;
+            case 5:
+                d.brueckeGstpv += n;
+                break;
+            case 6:
+                d.kabinenGstpv += n;
+                break;
+            case 7:
+                d.preis += zehnerPreis(n, 1000, 400);
+                d.frachtInternTonnen += n;
+                break;
+            case 8:
+                d.preis += zehnerPreis(n, 1000, 400);
+                d.frachtExternTonnen += 2 * n;
+                break;
+            case 9:
+                d.hangarTor += n;
+                d.preis += zehnerPreis(n, 1500, 600);
+                break;
+            case 10:
+                d.hangarKraftfeld += n;
+                d.preis += zehnerPreis(n, 1500, 600);
+                break;
+            case 11:
+                d.lebenserhaltungPersonen += n;
+                break;
+            case 12:
+                d.wasserLiter += 100 * n;
+                break;
+            case 13:
+                d.traegheitsdaempfung += n;
+                break;
+            case 14:
+                d.spiegelpanzerung = true;
+                break;
+            case 15:
+                d.emapStarkfeld = true;
+                break;
+            case 16:
+                d.landestelzen = true;
+                break;
+            case 17:
+                d.druckschotts = true;
+                break;
+            case 18:
+                d.rettungskapselPersonen += n;
+                break;
+            case 19:
+                d.schleudersitzPersonen += n;
+                break;
+            case 20:
+                d.gasballons += n;
+                break;
+            case 21:
+                d.fallschirme += n;
+                break;
+            case 22:
+                d.smashbags += n;
+                break;
+            default:
+                break;
+            }
+            break;
+        case 1:
+            d.weitereRaeumeGstpv += n * k->gstpv();
+            break;
+        case 4:
+            d.gstp += n;
+            rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
+            break;
+        case 5:
+            d.teilschutzSumme += n * static_cast<const Panzerung *>(k)->teilschutz();
+            d.panzerungGstpv += n;
+            break;
+        case 6:
+            d.gravGstp += n * static_cast<const GravitationsGen *>(k)->gravGstp();
+            break;
+        case 7:
+            d.re += n * static_cast<const Reaktor *>(k)->re();
+            break;
+        case 8:
+            d.be += n * static_cast<const EnergieSpeicher *>(k)->be();
+            break;
+        case 9:
+            d.teilsteuerungSumme += n * static_cast<const ManoeverTW *>(k)->teilsteuerung();
+            break;
+        case 10:
+            d.teilsteuerungSumme += n * static_cast<const FeldProjektor *>(k)->teilsteuerung();
+            break;
+        case 11:
+            feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
+            break;
+        case 12:
+            d.sprungTonnen += n * static_cast<const Antrieb *>(k)->sprungTonnage();
+            break;
+        case 13:
+            d.computerSlots += n * static_cast<const Hauptcomputer *>(k)->systemSlots();
+            break;
+        case 14: {
+            const Sensoren *s = static_cast<const Sensoren *>(k);
+            const double r = double(s->reichweite()) * double(n);
+            if (r > besteSensorReichweite) {
+                besteSensorReichweite = r;
+                d.sensorBonus = s->erfassung();
+            }
+            break;
+        }
+        case 15:
+            d.feuerleitAnzahl += n;
+            d.handhabungSumme += n * static_cast<const Feuerleitsystem *>(k)->handhabung();
+            break;
+        case 16: {
+            const Scanner *s = static_cast<const Scanner *>(k);
+            if (s->erfassung() > d.scannerErfassung) {
+                d.scannerErfassung = s->erfassung();
+                d.scannerReichweite = s->reichweite();
+            }
+            break;
+        }
+        case 17:
+            d.kommReichweite = std::max(d.kommReichweite,
+                                        n * static_cast<const KommRelais *>(k)->reichweite());
+            break;
+        case 18:
+            d.trReichweite = std::max(d.trReichweite,
+                                      n * static_cast<const TrTransmitter *>(k)->reichweite());
+            break;
+        case 19:
+            d.schildenergie += n * static_cast<const Schildgenerator *>(k)->schildenergie();
+            break;
+        case 20:
+            d.teilscanschutzSumme += n * static_cast<const Signalinterferant *>(k)->teilscanschutz();
+            break;
+        case 21:
+        case 22:
+        case 23:
+            break;
+        default:
+            Q_ASSERT_X(false, "SchiffsDaten::berechne",
+                       "a component without a kind reached the ship calculation");
+            break;
+        }
+
+        gewichtLaufend += double(k->gewicht()) * double(n);
+        d.preis += n * k->preis();
+        belegt += n * k->gstpv();
+        d.rev += n * k->rev();
+        const int slotBedarf = k->slotBedarf();
+        if (slotBedarf == 2)
+            d.slotsBelegt += n;
+        else if (slotBedarf == 1)
+            d.slotsBelegt += 1;
+        d.maxBev = std::max(d.maxBev, n * k->bev());
+    }
+
+    const qint64 gstp = d.gstp;
+    d.objektgroesse = groessenklasse(gstp);
+    d.rumpf = float(std::trunc(rumpf + 0.5));
+    if (gstp > 0)
+        d.panzerung = rundeDiv(double(d.teilschutzSumme), double(gstp));
+    if (d.spiegelpanzerung)
+        d.preis += d.panzerungGstpv * 50000;
+    if (gstp > 0)
+        d.scanschutz = rundeDiv(double(d.teilscanschutzSumme), double(gstp));
+    if (d.feuerleitAnzahl > 0)
+        d.handhabungMittel = float(double(d.handhabungSumme) / double(d.feuerleitAnzahl));
+    if (d.maschinenraum) {
+        // 5 % of the ship's size; the engine room costs nothing.
+        d.gstpvMaschinenraum = rundeDiv(double(gstp), 20.0);
+        belegt += d.gstpvMaschinenraum;
+    }
+    if (d.brueckeGstpv > 0)
+        d.brueckePersonen = d.brueckeGstpv / 2;
+    if (d.kabinenGstpv > 0)
+        d.kabinenPersonen = d.kabinenGstpv / 10;
+    if (d.traegheitsdaempfung > 0) {
+        // The count is a percentage of the ship's size; 1 % gives 10 g.
+        const qint64 v = rundeDiv(double(d.traegheitsdaempfung) * double(gstp), 100.0);
+        d.gstpvTraegheitsdaempfer = v;
+        belegt += v;
+        d.preis += 5000 * v;
+        d.rev += 30 * v;
+        gewichtLaufend += 0.2 * double(v);
+        d.traegheitsdaempfung += 9;
+    }
+    if (d.emapStarkfeld) {
+        const qint64 prozent = std::max<qint64>(gstp / 500, 1);
+        const qint64 v = rundeDiv(double(prozent) * double(gstp), 100.0);
+        d.gstpvEmap = v;
+        belegt += v;
+        d.rev += 10 * v;
+        d.preis += 2000 * v;
+    }
+    if (d.landestelzen) {
+        qint64 v = rundeDiv(double(gstp), 100.0);
+        if (v == 0)
+            v = 1;
+        d.gstpvLandestelzen = v;
+        belegt += v;
+        d.preis += 1000 * v;
+    }
+    if (d.druckschotts) {
+        const qint64 v = rundeDiv(double(gstp), 100.0);
+        d.gstpvDruckschotts = v;
+        belegt += v;
+        d.preis += 5000 * v;
+        gewichtLaufend += double(v);
+    }
+    d.gstpvBelegt = float(belegt);
+    d.leergewicht = float(gewichtLaufend);
+    d.gewicht = float(gewichtLaufend + double(d.frachtExternTonnen)
+                      + double(d.treibstoffTonnen) + double(d.frachtInternTonnen));
+    d.feldspulenSumme = float(feldspulen);
+    d.sensorReichweite = float(besteSensorReichweite);
+
+    const double leer = double(d.leergewicht);
+    const double voll = double(d.gewicht);
+    if (leer + double(gstp) != 0.0) {
+        const int klasse = d.objektgroesse;
+        const double s = double(d.teilsteuerungSumme);
+        const double kmProS = double(d.feldspulenSumme) * 1000000.0;
+        const double halbeLast = double(rundeDiv(voll - leer, 2.0));
+        const double teilerLeer = double(gstp) + leer;
+        const double teilerHalb = double(gstp) + halbeLast + leer;
+        const double teilerVoll = double(gstp) + voll;
+        d.steuerungLeer = steuerung(s, teilerLeer, klasse);
+        d.steuerungHalb = steuerung(s, teilerHalb, klasse);
+        d.steuerungVoll = steuerung(s, teilerVoll, klasse);
+        d.feldgeschwLeer = feldgeschwindigkeit(kmProS, teilerLeer);
+        d.feldgeschwHalb = feldgeschwindigkeit(kmProS, teilerHalb);
+        d.feldgeschwVoll = feldgeschwindigkeit(kmProS, teilerVoll);
+    }
+    return d;
+}
+
+int SchiffsDaten::groessenklasse(qint64 gstp)
+{
+    static const qint64 grenzen[] = { 10, 20, 30, 40, 50, 60, 100, 200, 400, 800, 1600,
+                                      3200, 6400, 13000, 26000, 52000, 100000 };
+    int klasse = 17;
+    for (qint64 grenze : grenzen) {
+        if (gstp < grenze)
+            return klasse;
+        --klasse;
+    }
+    return 0;
+}
+
+qint64 SchiffsDaten::rundeDiv(double a, double b)
+{
+    if (b == 0.0)
+        return 0;
+    const double wert = std::trunc(a / b + 0.5);
+    // Out of range (or not a number): no meaningful whole part.
+    if (!(std::fabs(wert) < 9.0e18))
+        return 0;
+    return qint64(wert);
+}
