@@ -1,5 +1,23 @@
 #include "persistenz.h"
 
+#include "charakter.h"
+#include "charaktertext.h"
+#include "charakterxml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace {
+
+bool g_antwortGesetzt = false;
+QString g_naechsteDatei;
+
+} // namespace
+
 Persistenz::Persistenz(QObject* parent)
     : QObject(parent)
 {
@@ -7,21 +25,132 @@ Persistenz::Persistenz(QObject* parent)
 
 Persistenz::~Persistenz() = default;
 
+void Persistenz::setzeNaechsteDatei(const QString& datei)
+{
+    g_antwortGesetzt = true;
+    g_naechsteDatei = datei;
+}
+
+QString Persistenz::frageZieldatei(const QString& titel, const QString& filter, const QString& endung)
+{
+    if (g_antwortGesetzt) {
+        g_antwortGesetzt = false;
+        return g_naechsteDatei;
+    }
+    QFileDialog dialog(nullptr, titel, QDir::homePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList dateien = dialog.selectedFiles();
+    return dateien.isEmpty() ? QString() : dateien.constFirst();
+}
+
+void Persistenz::zeigeSchreibfehler(const QString& titel, const QString& text,
+                                    const QString& datei, const QString& grund)
+{
+    QMessageBox::critical(nullptr, titel,
+                          text.arg(QDir::toNativeSeparators(datei), grund));
+}
+
+bool Persistenz::schreibeSicher(const QString& datei, const QByteArray& daten, QString* fehler)
+{
+    QSaveFile datei_(datei);
+    if (!datei_.open(QIODevice::WriteOnly)) {
+        if (fehler)
+            *fehler = datei_.errorString();
+        return false;
+    }
+    // A short write on a full disk sets no error: count the bytes.
+    const qint64 geschrieben = datei_.write(daten);
+    if (geschrieben != daten.size() || !datei_.flush()) {
+        if (fehler) {
+            if (datei_.error() != QFileDevice::NoError)
+                *fehler = datei_.errorString();
+            else
+                *fehler = tr("Es wurden nur %1 von %2 Bytes geschrieben; der Datenträger ist "
+                             "vermutlich voll.").arg(qMax<qint64>(geschrieben, 0)).arg(daten.size());
+        }
+        datei_.cancelWriting();
+        return false;
+    }
+    if (!datei_.commit()) {
+        if (fehler)
+            *fehler = datei_.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool Persistenz::speichern(Charakter* c)
 {
-    Q_UNUSED(c);
-    return false;
+    if (!c)
+        return false;
+    const QString datei = frageZieldatei(tr("In welche Datei soll gespeichert werden?"),
+                                         tr("ZORVEL-Charakter (*.zch)"), QStringLiteral("zch"));
+    if (datei.isEmpty())
+        return false;
+
+    const QByteArray dokument = CharakterXml::schreiben(c);
+    QString grund;
+    bool geschrieben = false;
+    if (dokument.isEmpty())
+        grund = tr("Das XML-Dokument konnte nicht erzeugt werden.");
+    else
+        geschrieben = schreibeSicher(datei, dokument, &grund);
+    if (!geschrieben) {
+        zeigeSchreibfehler(tr("Speichern fehlgeschlagen"),
+                           tr("Der Charakter konnte nicht in die Datei „%1“ gespeichert werden.\n\n%2"),
+                           datei, grund);
+        return false;
+    }
+    return true;
 }
 
 bool Persistenz::laden(QString datei, Charakter* c)
 {
-    Q_UNUSED(datei);
-    Q_UNUSED(c);
-    return false;
+    if (datei.isEmpty() || !c)
+        return false;
+
+    QFile quelle(datei);
+    if (!quelle.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QMessageBox::warning(nullptr, tr("Laden fehlgeschlagen"),
+                             tr("Die Datei „%1“ konnte nicht geöffnet werden.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(datei), quelle.errorString()));
+        return false;
+    }
+
+    c->zuruecksetzen();
+    QString fehler;
+    if (!CharakterXml::lesen(&quelle, c, &fehler))
+        QMessageBox::critical(nullptr, tr("Lesefehler"), fehler);
+    quelle.close();
+    return true;
 }
 
 bool Persistenz::exportieren(Charakter* c)
 {
-    Q_UNUSED(c);
-    return false;
+    if (!c)
+        return false;
+    const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
+                                         tr("Text (*.txt)"), QStringLiteral("txt"));
+    if (datei.isEmpty())
+        return false;
+
+    QString bogen = CharakterText::bogen(c);
+#ifdef Q_OS_WIN
+    bogen.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+#endif
+    QStringEncoder kodierer(QStringConverter::System);
+    const QByteArray daten = kodierer.encode(bogen);
+
+    QString grund;
+    if (!schreibeSicher(datei, daten, &grund)) {
+        zeigeSchreibfehler(tr("Exportieren fehlgeschlagen"),
+                           tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"),
+                           datei, grund);
+        return false;
+    }
+    return true;
 }

@@ -1,14 +1,16 @@
 #ifndef PERSISTENZ_H
 #define PERSISTENZ_H
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
 class Charakter;
 
 // Saving, loading and exporting the one character of the generator.
-// The operations ask for the target file themselves (saving, export);
-// loading gets the file name from the caller.
+// Saving and exporting ask for the target file themselves; loading gets the
+// file name from the caller.  Failures that the user must know about are
+// shown in message boxes without parent.
 class Persistenz : public QObject
 {
     Q_OBJECT
@@ -17,18 +19,38 @@ public:
     explicit Persistenz(QObject* parent = nullptr);
     ~Persistenz() override;
 
-    // Asks for a file and saves the character there. False when the dialog
-    // was cancelled or the file could not be written (a message box names
-    // the file and the reason in that case).
+    // Asks for a "*.zch" file and saves the character there.  The previous
+    // file is replaced only when the new one has been written completely.
+    // False when the dialog was cancelled or the file could not be written
+    // (a critical box names the file and the reason).
     bool speichern(Charakter* c);
 
-    // Loads the file into the character. The character is reset only once
-    // the file has been opened: a file that cannot be opened shows a warning
-    // and leaves the character as it was (result false). Empty name -> false.
+    // Loads the file into the character.  The file is opened first: when
+    // that fails, a warning box names the file and the reason, the character
+    // stays as it was and the result is false.  Otherwise the character is
+    // reset (`zuruecksetzen()`) and filled from the file, and the result is
+    // true - also for a malformed document, which is reported in the
+    // "Lesefehler" box and keeps what was read before the fault.
+    // An empty name gives false and changes nothing.
     bool laden(QString datei, Charakter* c);
 
-    // Asks for a file and writes the character sheet as text.
+    // Asks for a "*.txt" file and writes the character sheet there.
+    // False when cancelled or not written (critical box as for saving).
     bool exportieren(Charakter* c);
+
+    // Writes `daten` to `datei` through a temporary file that replaces the
+    // target only once every byte has been written.  On failure the target
+    // is left as it was and `fehler` receives the reason.
+    static bool schreibeSicher(const QString& datei, const QByteArray& daten, QString* fehler);
+
+    // For tests: the next save or export dialog is not shown; it answers
+    // `datei` instead (an empty string answers "cancelled").
+    static void setzeNaechsteDatei(const QString& datei);
+
+private:
+    static QString frageZieldatei(const QString& titel, const QString& filter, const QString& endung);
+    static void zeigeSchreibfehler(const QString& titel, const QString& text,
+                                   const QString& datei, const QString& grund);
 };
 
 #endif // PERSISTENZ_H

@@ -1,5 +1,179 @@
 #include "persistenz.h"
 
+#include "csvtabelle.h"
+#include "komponente.h"
+#include "komponentenbibliothek.h"
+#include "schiffsdaten.h"
+#include "schiffsmodel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringConverter>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+const QChar trenner(QLatin1Char(';'));
+
+// Categories whose components are stored by name (the built-in rooms and
+// fittings); all others are stored with their list columns.
+bool istEingebaut(int kat)
+{
+    return kat == 0 || kat == 2 || kat == 3;
+}
+
+bool istKategorie(int kat)
+{
+    return kat >= 0 && kat <= 23;
+}
+
+// An integer field of a ship file; text that does not convert counts as 0.
+int zahl(const QString& feld)
+{
+    bool ok = false;
+    const int wert = feld.trimmed().toInt(&ok);
+    return ok ? wert : 0;
+}
+
+// A text field without the line end that the last field of a line keeps
+// (names never contain one, the saver replaces line breaks).
+QString ohneZeilenende(QString feld)
+{
+    while (feld.endsWith(QLatin1Char('\n')) || feld.endsWith(QLatin1Char('\r')))
+        feld.chop(1);
+    return feld;
+}
+
+// Old category numbers of files of version "1.0".
+int alteKategorie(int alt)
+{
+    if (alt == 0)
+        return 0;
+    if (alt >= 1 && alt <= 20)
+        return alt + 1;
+    if (alt == 21)
+        return 23;
+    return 0;
+}
+
+// A readable stand-in for a character that Latin-1 cannot hold.
+QString ersatzFuer(char32_t c)
+{
+    switch (c) {
+    case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014:
+    case 0x2015: case 0x2212:
+        return QStringLiteral("-");
+    case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
+    case 0x2039: case 0x203A:
+        return QStringLiteral("'");
+    case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
+        return QStringLiteral("\"");
+    case 0x2026:
+        return QStringLiteral("...");
+    case 0x20AC:
+        return QStringLiteral("EUR");
+    case 0x2022: case 0x2023: case 0x2043:
+        return QStringLiteral("*");
+    case 0x2002: case 0x2003: case 0x2004: case 0x2005: case 0x2006:
+    case 0x2007: case 0x2008: case 0x2009: case 0x200A: case 0x202F:
+        return QStringLiteral(" ");
+    case 0x2122:
+        return QStringLiteral("(TM)");
+    case 0x0152:
+        return QStringLiteral("OE");
+    case 0x0153:
+        return QStringLiteral("oe");
+    case 0x1E9E:
+        return QStringLiteral("SS");
+    default:
+        return QStringLiteral("?");
+    }
+}
+
+// Makes a text fit for one field of a ship file: ";" becomes ",", a line
+// break (or a zero character, which would end the line for the reader)
+// becomes a blank, and every character beyond Latin-1 is replaced by a
+// readable stand-in that is noted in `ersetzt` ("€ → EUR").
+QString alsFeld(const QString& text, QStringList* ersetzt)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    const QList<uint> zeichen = text.toUcs4();
+    for (int i = 0; i < zeichen.size(); ++i) {
+        const char32_t c = zeichen.at(i);
+        if (c == U';') {
+            ergebnis += QLatin1Char(',');
+        } else if (c == U'\r' && i + 1 < zeichen.size() && zeichen.at(i + 1) == U'\n') {
+            ergebnis += QLatin1Char(' ');
+            ++i;
+        } else if (c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0) {
+            ergebnis += QLatin1Char(' ');
+        } else if (c <= 0xFF) {
+            ergebnis += QChar(static_cast<char16_t>(c));
+        } else {
+            const QString ersatz = ersatzFuer(c);
+            ergebnis += ersatz;
+            if (ersetzt) {
+                const QString eintrag = QStringLiteral("%1 \u2192 %2")
+                        .arg(QString::fromUcs4(&c, 1), ersatz);
+                if (!ersetzt->contains(eintrag))
+                    ersetzt->append(eintrag);
+            }
+        }
+    }
+    return ergebnis;
+}
+
+// Text of one column value: numbers in plain decimal without grouping; a
+// decimal number in the shortest form that reads back to the same value.
+QString spaltenText(const QVariant& wert)
+{
+    switch (wert.typeId()) {
+    case QMetaType::Float: {
+        const float f = wert.toFloat();
+        for (int stellen = 1; stellen <= 9; ++stellen) {
+            const QString text = QString::number(double(f), 'g', stellen);
+            if (text.toFloat() == f)
+                return text;
+        }
+        return QString::number(double(f), 'g', 9);
+    }
+    case QMetaType::Double:
+        return QString::number(wert.toDouble(), 'g', QLocale::FloatingPointShortest);
+    default:
+        return wert.toString();
+    }
+}
+
+bool istZiffer(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// True when QString::arg would find a placeholder in `text` ("%" followed
+// by an optional "L" and a digit).
+bool hatPlatzhalter(const QString& text)
+{
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        if (text.at(i) != QLatin1Char('%'))
+            continue;
+        int j = i + 1;
+        if (j < n && text.at(j) == QLatin1Char('L'))
+            ++j;
+        if (j < n && istZiffer(text.at(j)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 Persistenz::Persistenz(SchiffsModel* model, KomponentenBibliothek* bibliothek,
                        QObject* parent)
     : QObject(parent)
@@ -11,59 +185,9 @@ Persistenz::Persistenz(SchiffsModel* model, KomponentenBibliothek* bibliothek,
 
 Persistenz::~Persistenz() = default;
 
-void Persistenz::speichern(QString name, QString beschreibung)
+QString Persistenz::version()
 {
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-}
-
-bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
-{
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-    return !datei.isEmpty();
-}
-
-void Persistenz::exportieren(QString name, QString beschreibung)
-{
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-}
-
-bool Persistenz::speichereDatei(const QString& datei, const QString& name,
-                                const QString& beschreibung)
-{
-    Q_UNUSED(datei);
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-    return false;
-}
-
-bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
-                                 const QString& beschreibung)
-{
-    Q_UNUSED(datei);
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-    return false;
-}
-
-QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreibung,
-                                   QStringList* ersetzt) const
-{
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-    if (ersetzt)
-        ersetzt->clear();
-    return QByteArray();
-}
-
-QString Persistenz::exportText(const QString& vorlage, const QString& name,
-                               const QString& beschreibung) const
-{
-    Q_UNUSED(name);
-    Q_UNUSED(beschreibung);
-    return vorlage;
+    return QStringLiteral("2.0");
 }
 
 QString Persistenz::vorlage() const
@@ -76,22 +200,370 @@ void Persistenz::setzeVorlage(const QString& datei)
     m_vorlage = datei;
 }
 
-QString Persistenz::version()
+// ---------------------------------------------------------------- saving
+
+QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreibung,
+                                   QStringList* ersetzt) const
 {
-    return QStringLiteral("2.0");
+    if (ersetzt)
+        ersetzt->clear();
+
+    // One field after the other, so that replacements are noted in order.
+    QString text = version() + trenner;
+    text += alsFeld(name, ersetzt) + trenner;
+    text += alsFeld(beschreibung, ersetzt) + trenner + QLatin1Char('\n');
+
+    const int zeilen = m_pModel ? m_pModel->rowCount() : 0;
+    for (int i = 0; i < zeilen; ++i) {
+        const Komponente* k = m_pModel->komponente(i);
+        if (!k)
+            continue;
+        const int kat = k->typ();
+        text += QString::number(kat) + trenner + QString::number(m_pModel->anzahl(i)) + trenner;
+        if (istEingebaut(kat)) {
+            text += alsFeld(k->name(), ersetzt) + trenner;
+        } else {
+            const int spalten = k->spaltenAnzahl();
+            for (int s = 0; s < spalten; ++s)
+                text += alsFeld(spaltenText(k->spaltenWert(s)), ersetzt) + trenner;
+        }
+        text += QLatin1Char('\n');
+    }
+    // Every character is Latin-1 now, so the conversion loses nothing.
+    return text.toLatin1();
 }
+
+bool Persistenz::schreibe(const QString& datei, const QByteArray& daten,
+                          bool textModus, QString* fehler)
+{
+    QSaveFile file(datei);
+    QIODevice::OpenMode modus = QIODevice::WriteOnly | QIODevice::Unbuffered;
+    if (textModus)
+        modus |= QIODevice::Text;
+    if (!file.open(modus)) {
+        if (fehler)
+            *fehler = file.errorString();
+        return false;
+    }
+    // Unbuffered, so that a short write (a full disk) shows in the result
+    // of write() itself; QSaveFile would otherwise commit a cut-off file.
+    const qint64 geschrieben = file.write(daten);
+    if (geschrieben != daten.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        if (fehler) {
+            *fehler = QStringLiteral("Es konnten nicht alle Daten geschrieben werden "
+                                     "(ist der Datenträger voll?).");
+            if (file.error() != QFileDevice::NoError)
+                *fehler += QLatin1Char(' ') + file.errorString();
+        }
+        file.cancelWriting(); // the temporary file goes, the old file stays
+        return false;
+    }
+    if (!file.commit()) {
+        if (fehler)
+            *fehler = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool Persistenz::speichereDatei(const QString& datei, const QString& name,
+                                const QString& beschreibung)
+{
+    QStringList ersetzt;
+    const QByteArray daten = schiffsText(name, beschreibung, &ersetzt);
+    const QString anzeige = QDir::toNativeSeparators(datei);
+
+    QString fehler;
+    if (!schreibe(datei, daten, false, &fehler)) {
+        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Speichern"),
+                QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.\n%2")
+                        .arg(anzeige, fehler));
+        return false;
+    }
+    if (!ersetzt.isEmpty()) {
+        meldung(QMessageBox::Warning, QStringLiteral("Zeichen ersetzt"),
+                QStringLiteral("Die Datei %1 wurde gespeichert. Einige Zeichen lassen "
+                               "sich in einer Schiffsdatei nicht speichern und wurden "
+                               "ersetzt:\n%2")
+                        .arg(anzeige, ersetzt.join(QLatin1Char('\n'))));
+    }
+    return true;
+}
+
+void Persistenz::speichern(QString name, QString beschreibung)
+{
+    const QString datei = frageDatei(QStringLiteral("In welche Datei soll gespeichert werden?"),
+                                     QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    if (datei.isEmpty())
+        return;
+    speichereDatei(datei, name, beschreibung);
+}
+
+// --------------------------------------------------------------- loading
+
+bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
+{
+    if (datei.isEmpty())
+        return false;
+
+    QStringList nichtGefunden;
+    const auto vermisst = [&nichtGefunden](int anzahl, const QString& gespeichert) {
+        nichtGefunden.append(QStringLiteral("%1x %2 \n")
+                                     .arg(QString::number(anzahl), gespeichert));
+    };
+
+    // A file that cannot be opened leaves the table empty.
+    CsvTabelle tabelle;
+    tabelle.lese(datei, trenner);
+
+    if (tabelle.zeilen() >= 2 && m_pModel && m_pBibliothek) {
+        const QStringList kopf = tabelle.zeile(0);
+        const QString version = kopf.value(0);
+        enum class Format { V20, V11, V10, Unbekannt };
+        Format format = Format::Unbekannt;
+        if (version.startsWith(QStringLiteral("2.0")))
+            format = Format::V20;
+        else if (version.startsWith(QStringLiteral("1.1")))
+            format = Format::V11;
+        else if (version.startsWith(QStringLiteral("1.0")))
+            format = Format::V10;
+
+        if (format == Format::Unbekannt) {
+            meldung(QMessageBox::Warning, QStringLiteral("Fehler beim Laden"),
+                    QStringLiteral("Die Datei hat nicht die passende Version (%1). ")
+                            .arg(Persistenz::version()));
+        } else {
+            if (kopf.size() > 2) {
+                name = ohneZeilenende(kopf.at(1));
+                beschreibung = ohneZeilenende(kopf.at(2));
+            }
+            for (int z = 1; z < tabelle.zeilen(); ++z) {
+                QStringList felder = tabelle.zeile(z);
+                if (felder.size() <= 2)
+                    continue;
+                Komponente* k = nullptr;
+                int anzahl = 0;
+                QString gespeichert;
+                if (format == Format::V20) {
+                    const int kat = zahl(felder.at(0));
+                    anzahl = zahl(felder.at(1));
+                    felder.remove(0, 2);
+                    gespeichert = ohneZeilenende(felder.at(0));
+                    if (istEingebaut(kat))
+                        k = m_pBibliothek->kopie(kat, gespeichert);
+                    else if (istKategorie(kat))
+                        k = m_pBibliothek->ausFeldern(kat, felder);
+                } else {
+                    int kat = zahl(felder.at(0));
+                    gespeichert = ohneZeilenende(felder.at(1));
+                    anzahl = zahl(felder.at(2));
+                    QString gesucht = gespeichert;
+                    if (format == Format::V10) {
+                        kat = alteKategorie(kat);
+                        if (gesucht == QStringLiteral("Kabinen/Gänge/Räume"))
+                            gesucht = QStringLiteral("Kabinen & Gänge");
+                    }
+                    if (istKategorie(kat))
+                        k = m_pBibliothek->kopie(kat, gesucht);
+                    // Older versions filed some rooms and fittings under other
+                    // categories (the cabins among the life support): a
+                    // built-in name is also found in the other built-in
+                    // categories, where names are unique.
+                    for (int eingebaut : {0, 2, 3}) {
+                        if (!k && eingebaut != kat)
+                            k = m_pBibliothek->kopie(eingebaut, gesucht);
+                    }
+                }
+                if (k)
+                    m_pModel->addKomponente(k, anzahl);
+                else
+                    vermisst(anzahl, gespeichert);
+            }
+            m_pModel->berechne();
+        }
+    }
+
+    if (!nichtGefunden.isEmpty()) {
+        meldung(QMessageBox::Warning, QStringLiteral("Komponenten nicht gefunden"),
+                QStringLiteral("Folgende Komponenten wurden nicht gefunden:\n")
+                        + nichtGefunden.join(QString()));
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- export
+
+QString Persistenz::exportText(const QString& vorlage, const QString& name,
+                               const QString& beschreibung)
+{
+    const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
+
+    using Fuellung = std::function<QString(const QString&)>;
+    const auto ganz = [](qint64 wert) -> Fuellung {
+        return [wert](const QString& t) { return t.arg(wert); };
+    };
+    const auto flag = [](bool wert) -> Fuellung {
+        return [wert](const QString& t) { return t.arg(wert ? 1 : 0); };
+    };
+    const auto allgemein = [](float wert) -> Fuellung {
+        return [wert](const QString& t) { return t.arg(double(wert), 0, 'g', 6); };
+    };
+    const auto fest = [](float wert, int stellen) -> Fuellung {
+        return [wert, stellen](const QString& t) { return t.arg(double(wert), 0, 'f', stellen); };
+    };
+    const auto text = [](const QString& wert) -> Fuellung {
+        return [wert](const QString& t) { return t.arg(wert); };
+    };
+
+    // The values in the order in which they fill the placeholders.
+    const std::vector<Fuellung> werte = {
+        text(name),                              // %1
+        ganz(d.preis),                           // %2
+        ganz(d.objektgroesse),                   // %3
+        ganz(d.scanschutz),                      // %4
+        allgemein(d.leergewicht),                // %5
+        ganz(d.sprungTonnen),                    // %6
+        allgemein(float(d.gstp) - d.gstpvBelegt), // %7
+        ganz(d.gstp),                            // %8
+        ganz(d.gravGstp),                        // %9
+        ganz(d.re - d.rev),                      // %10
+        ganz(d.re),                              // %11
+        ganz(d.be),                              // %12
+        ganz(d.maxBev),                          // %13
+        allgemein(d.rumpf),                      // %14
+        ganz(d.panzerung),                       // %15
+        flag(d.spiegelpanzerung),                // %16
+        ganz(d.schildenergie),                   // %17
+        fest(d.steuerungVoll, 2),                // %18
+        fest(d.feldgeschwVoll, 0),               // %19
+        flag(d.emapStarkfeld),                   // %20
+        ganz(d.traegheitsdaempfung),             // %21
+        ganz(d.sensorBonus),                     // %22
+        allgemein(d.sensorReichweite),           // %23
+        ganz(d.scannerErfassung),                // %24
+        ganz(d.scannerReichweite),               // %25
+        ganz(d.kommReichweite),                  // %26
+        ganz(d.trReichweite),                    // %27
+        flag(d.maschinenraum),                   // %28
+        ganz(d.computerSlots),                   // %29
+        ganz(d.brueckePersonen),                 // %30
+        ganz(d.kabinenPersonen),                 // %31
+        ganz(d.weitereRaeumeGstpv),              // %32
+        ganz(d.treppenDecks),                    // %33
+        ganz(d.liftDecks),                       // %34
+        ganz(d.treibstoffTonnen),                // %35
+        ganz(d.wasserLiter),                     // %36
+        ganz(d.frachtInternTonnen),              // %37
+        ganz(d.frachtExternTonnen),              // %38
+        ganz(d.hangarTor),                       // %39
+        ganz(d.hangarKraftfeld),                 // %40
+        ganz(d.lebenserhaltungPersonen),         // %41
+        ganz(d.rettungskapselPersonen),          // %42
+        ganz(d.schleudersitzPersonen),           // %43
+        ganz(d.gasballons),                      // %44
+        ganz(d.fallschirme),                     // %45
+        ganz(d.smashbags),                       // %46
+        flag(d.druckschotts),                    // %47
+        flag(d.landestelzen),                    // %48
+        text(beschreibung),                      // %49
+        allgemein(d.gewicht),                    // %50
+        fest(d.steuerungHalb, 2),                // %51
+        fest(d.steuerungLeer, 2),                // %52
+        fest(d.feldgeschwHalb, 0),               // %53
+        fest(d.feldgeschwLeer, 0),               // %54
+        ganz(d.gstpvMaschinenraum),              // %55
+        ganz(d.gstpvTraegheitsdaempfer),         // %56
+        ganz(d.gstpvDruckschotts),               // %57
+        ganz(d.gstpvEmap),                       // %58
+        ganz(d.gstpvLandestelzen),               // %59
+        ganz(d.slotsBelegt),                     // %60
+    };
+
+    // Each value replaces every occurrence of the lowest-numbered
+    // placeholder still in the text, inserted texts included.
+    QString ergebnis = vorlage;
+    for (const Fuellung& fuelle : werte) {
+        if (!hatPlatzhalter(ergebnis))
+            break;
+        ergebnis = fuelle(ergebnis);
+    }
+
+    ergebnis += QStringLiteral("\n\nKomponenten:\n");
+    const int zeilen = m_pModel ? m_pModel->rowCount() : 0;
+    for (int i = 0; i < zeilen; ++i) {
+        const Komponente* k = m_pModel->komponente(i);
+        if (!k)
+            continue;
+        ergebnis += QString::number(m_pModel->anzahl(i)).rightJustified(7, QLatin1Char(' '))
+                + QLatin1Char(' ')
+                + k->einheit(true).rightJustified(8, QLatin1Char(' '))
+                + QStringLiteral(" x ")
+                + k->kurzname().rightJustified(11, QLatin1Char(' '))
+                + QStringLiteral(" : ")
+                + k->name()
+                + QStringLiteral(" - ")
+                + k->beschreibung()
+                + QLatin1Char('\n');
+    }
+    return ergebnis;
+}
+
+bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
+                                 const QString& beschreibung)
+{
+    QFile vorlageDatei(m_vorlage);
+    if (!vorlageDatei.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
+                QStringLiteral("Die Exportvorlage %1 konnte nicht gelesen werden.\n%2")
+                        .arg(QDir::toNativeSeparators(QFileInfo(m_vorlage).absoluteFilePath()),
+                             vorlageDatei.errorString()));
+        return false;
+    }
+    const QString vorlage = QString::fromUtf8(vorlageDatei.readAll());
+    vorlageDatei.close();
+
+    const QString text = exportText(vorlage, name, beschreibung);
+
+    QString fehler;
+    if (!schreibe(datei, text.toUtf8(), true, &fehler)) {
+        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
+                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
+                        .arg(QDir::toNativeSeparators(datei), fehler));
+        return false;
+    }
+    return true;
+}
+
+void Persistenz::exportieren(QString name, QString beschreibung)
+{
+    const QString datei = frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"),
+                                     QStringLiteral("Textdatei (*.txt)"));
+    if (datei.isEmpty())
+        return;
+    exportiereDatei(datei, name, beschreibung);
+}
+
+// ------------------------------------------------------- dialogs, boxes
 
 QString Persistenz::frageDatei(const QString& titel, const QString& filter)
 {
-    Q_UNUSED(titel);
-    Q_UNUSED(filter);
-    return QString();
+    QFileDialog dialog(nullptr, titel, QDir::homePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // "schiff" becomes "schiff.zss" (or ".txt"), as the filter promises.
+    const int von = filter.indexOf(QStringLiteral("(*."));
+    const int bis = filter.indexOf(QLatin1Char(')'), von);
+    if (von >= 0 && bis > von + 3)
+        dialog.setDefaultSuffix(filter.mid(von + 3, bis - von - 3));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList dateien = dialog.selectedFiles();
+    return dateien.isEmpty() ? QString() : dateien.first();
 }
 
 void Persistenz::meldung(QMessageBox::Icon symbol, const QString& titel,
                          const QString& text)
 {
-    Q_UNUSED(symbol);
-    Q_UNUSED(titel);
-    Q_UNUSED(text);
+    QMessageBox box(symbol, titel, text, QMessageBox::Ok);
+    box.exec();
 }

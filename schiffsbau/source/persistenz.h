@@ -45,9 +45,11 @@ public:
     // cannot hold and that were replaced (empty when there were none).
     QByteArray schiffsText(const QString& name, const QString& beschreibung,
                            QStringList* ersetzt = nullptr) const;
-    // The filled template followed by the component list.
+    // Recomputes the ship (the panel is refreshed by neueDaten) and returns
+    // the template `vorlage` with its placeholders filled, followed by the
+    // list of the installed components.
     QString exportText(const QString& vorlage, const QString& name,
-                       const QString& beschreibung) const;
+                       const QString& beschreibung);
 
     // The template file of the export; "exportvorlage.zse" in the working
     // directory unless set otherwise.
@@ -65,6 +67,11 @@ protected:
                          const QString& text);
 
 private:
+    // Writes `daten` through QSaveFile; on any failure the previous file
+    // stays untouched and `fehler` tells why.
+    static bool schreibe(const QString& datei, const QByteArray& daten,
+                         bool textModus, QString* fehler);
+
     SchiffsModel* m_pModel;
     KomponentenBibliothek* m_pBibliothek;
     QString m_vorlage;

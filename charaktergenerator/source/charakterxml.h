@@ -1,0 +1,44 @@
+#ifndef CHARAKTERXML_H
+#define CHARAKTERXML_H
+
+#include <QByteArray>
+#include <QString>
+
+class Charakter;
+class QIODevice;
+class QXmlStreamAttributes;
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+// The character file: an XML document with one element per group of
+// values, every value an attribute.  Writing builds the whole document in
+// memory; reading assigns the stored values directly, without charging or
+// refunding any points.
+class CharakterXml
+{
+public:
+    // The complete document of the character, UTF-8 encoded.  Characters
+    // that XML 1.0 cannot carry are left out of the texts.  Empty only when
+    // the document could not be built.
+    static QByteArray schreiben(Charakter* c);
+
+    // Reads the document on the open device into the character (which the
+    // caller has reset).  Unknown elements and attributes are ignored,
+    // absent or invalid numbers keep the field's value, incomplete action
+    // and special-area entries are skipped.  Returns false when the
+    // document is not well-formed; `fehler` then receives the reader's
+    // description and everything read before the fault stays in the
+    // character.
+    static bool lesen(QIODevice* geraet, Charakter* c, QString* fehler);
+
+private:
+    static void schreibeBasis(QXmlStreamWriter& w, Charakter* c);
+    static void schreibeCharakter(QXmlStreamWriter& w, Charakter* c);
+    static void leseBasis(const QXmlStreamReader& r, Charakter* c);
+    static void leseCharakter(const QXmlStreamReader& r, Charakter* c);
+
+    static bool leseZahl(const QXmlStreamAttributes& a, const QString& name, int& ziel);
+    static bool leseText(const QXmlStreamAttributes& a, const QString& name, QString& ziel);
+};
+
+#endif // CHARAKTERXML_H
