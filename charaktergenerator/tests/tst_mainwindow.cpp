@@ -57,7 +57,12 @@ private:
             if (datei.isEmpty()) {
                 dialog->reject();
             } else {
-                dialog->selectFile(datei);
+                // selectFile() leaves the name field alone while it has the
+                // focus, so the name is written into the field itself
+                if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    feld->setText(datei);
+                else
+                    dialog->selectFile(datei);
                 QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             }
         } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
