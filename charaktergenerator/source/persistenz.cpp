@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStringEncoder>
@@ -58,8 +59,16 @@ bool Persistenz::schreibeSicher(const QString& datei, const QByteArray& daten, Q
 {
     QSaveFile datei_(datei);
     if (!datei_.open(QIODevice::WriteOnly)) {
-        if (fehler)
-            *fehler = datei_.errorString();
+        if (fehler) {
+            const QFileInfo info(datei);
+            if (info.isDir())
+                *fehler = tr("Unter diesem Namen gibt es bereits einen Ordner.");
+            else if (!info.absoluteDir().exists())
+                *fehler = tr("Der Ordner „%1“ existiert nicht.")
+                              .arg(QDir::toNativeSeparators(info.absolutePath()));
+            else
+                *fehler = datei_.errorString();
+        }
         return false;
     }
     // A short write on a full disk sets no error: count the bytes.
@@ -115,12 +124,19 @@ bool Persistenz::laden(QString datei, Charakter* c)
 
     QFile quelle(datei);
     if (!quelle.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QFileInfo info(datei);
+        QString grund = quelle.errorString();
+        if (info.isDir())
+            grund = tr("Das ist ein Ordner, keine Datei.");
+        else if (!info.exists())
+            grund = tr("Die Datei existiert nicht.");
         QMessageBox::warning(nullptr, tr("Laden fehlgeschlagen"),
                              tr("Die Datei „%1“ konnte nicht geöffnet werden.\n\n%2")
-                                 .arg(QDir::toNativeSeparators(datei), quelle.errorString()));
+                                 .arg(QDir::toNativeSeparators(datei), grund));
         return false;
     }
 
+    emit signalLadenBeginnt();
     c->zuruecksetzen();
     QString fehler;
     if (!CharakterXml::lesen(&quelle, c, &fehler))

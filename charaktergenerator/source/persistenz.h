@@ -27,11 +27,12 @@ public:
 
     // Loads the file into the character.  The file is opened first: when
     // that fails, a warning box names the file and the reason, the character
-    // stays as it was and the result is false.  Otherwise the character is
-    // reset (`zuruecksetzen()`) and filled from the file, and the result is
-    // true - also for a malformed document, which is reported in the
-    // "Lesefehler" box and keeps what was read before the fault.
-    // An empty name gives false and changes nothing.
+    // stays as it was and the result is false.  Otherwise
+    // `signalLadenBeginnt()` is emitted (the window resets itself for a new
+    // character there), the character is reset (`zuruecksetzen()`) and
+    // filled from the file, and the result is true - also for a malformed
+    // document, which is reported in the "Lesefehler" box and keeps what was
+    // read before the fault.  An empty name gives false and changes nothing.
     bool laden(QString datei, Charakter* c);
 
     // Asks for a "*.txt" file and writes the character sheet there.
@@ -46,6 +47,11 @@ public:
     // For tests: the next save or export dialog is not shown; it answers
     // `datei` instead (an empty string answers "cancelled").
     static void setzeNaechsteDatei(const QString& datei);
+
+signals:
+    // Emitted by `laden` once the file is open, before the character is reset
+    // and filled; not emitted when the file cannot be opened.
+    void signalLadenBeginnt();
 
 private:
     static QString frageZieldatei(const QString& titel, const QString& filter, const QString& endung);

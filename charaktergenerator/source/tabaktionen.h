@@ -1,18 +1,54 @@
 #ifndef TABAKTIONEN_H
 #define TABAKTIONEN_H
 
+#include <QModelIndex>
+
 #include "abstracttab.h"
 
+class AktionenModel;
+class CharakterAktionenModel;
+class QTableView;
+
+namespace Ui {
+class TabAktionen;
+}
+
+// Step 4: buying language points (SP) and tech points (TP) with EP, learning
+// languages and technical actions and setting their proficiency.
 class TabAktionen : public AbstractTab
 {
     Q_OBJECT
 
 public:
-    TabAktionen(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent = nullptr);
+    TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* parent = nullptr);
     ~TabAktionen() override;
 
     void aktualisieren() override;
     void neuAufbauen() override;
+
+public slots:
+    void onSpracheHinzufuegen();
+    void onSpracheEntfernen();
+    void alleSprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt);
+    void sprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt);
+    void onTechnikHinzufuegen();
+    void onTechnikEntfernen();
+    void alleTechnikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt);
+    void technikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt);
+    void onPlusSP();
+    void onMinusSP();
+    void onPlusTP();
+    void onMinusTP();
+
+private:
+    void lerne(AktionenModel* katalog, CharakterAktionenModel* eigene);
+    void tabelleAnschliessen(QTableView* tabelle, CharakterAktionenModel* model);
+
+    Ui::TabAktionen* ui;
+    AktionenModel* sprachenModel;
+    CharakterAktionenModel* sprachenCharakterModel;
+    AktionenModel* technikModel;
+    CharakterAktionenModel* technikCharakterModel;
 };
 
 #endif // TABAKTIONEN_H

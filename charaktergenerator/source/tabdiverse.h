@@ -3,16 +3,46 @@
 
 #include "abstracttab.h"
 
+namespace Ui {
+class TabDiverse;
+}
+
+// Step 6: EP exchanged for extra energies (DE, AE), starting money of four
+// kinds, prestige and bonus points. Every click is one exchange step; the
+// character decides the rate and whether it is allowed.
 class TabDiverse : public AbstractTab
 {
     Q_OBJECT
 
 public:
-    TabDiverse(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent = nullptr);
+    TabDiverse(Charakter* charakter, Regelwerk* regelwerk, QWidget* parent = nullptr);
     ~TabDiverse() override;
 
     void aktualisieren() override;
     void neuAufbauen() override;
+
+public slots:
+    void onMinAE();
+    void onMinDE();
+    void onPlusAE();
+    void onPlusDE();
+    void onMinCassias();
+    void onMinCepto();
+    void onMinSchulden();
+    void onMinStartgeld();
+    void onPlusCassias();
+    void onPlusCepto();
+    void onPlusSchulden();
+    void onPlusStartgeld();
+    void onMinPrestige();
+    void onMinBonus();
+    void onPlusPrestige();
+    void onPlusBonus();
+
+private:
+    void schritt(bool angenommen);
+
+    Ui::TabDiverse* ui;
 };
 
 #endif // TABDIVERSE_H

@@ -1,20 +1,178 @@
 #include "tabspezialgebiete.h"
+#include "ui_tabspezialgebiete.h"
 
-TabSpezialgebiete::TabSpezialgebiete(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+#include "charakter.h"
+#include "charakterspezialgebietmodel.h"
+#include "dialogspezialgebiet.h"
+#include "spezialgebiet.h"
+#include "spezialgebietemodel.h"
+
+TabSpezialgebiete::TabSpezialgebiete(Charakter* charakter, Regelwerk* regelwerk, QWidget* parent)
     : AbstractTab(charakter, regelwerk, parent)
+    , ui(new Ui::TabSpezialgebiete)
 {
+    ui->setupUi(this);
+    spezialgebieteModel = new SpezialgebieteModel(regelwerk, this);
+    charakterModel = new CharakterSpezialgebietModel(charakter, regelwerk, this);
+    ui->listSpezis->setModel(spezialgebieteModel);
+
+    connect(ui->checkSpezis, &QCheckBox::clicked, this, &TabSpezialgebiete::onSpeziAnAus);
+    connect(ui->listKentnisse, &QListWidget::currentRowChanged,
+            this, &TabSpezialgebiete::onKenntnisGewechselt);
+    connect(ui->buttonHinzufuegen, &QPushButton::clicked,
+            this, &TabSpezialgebiete::onSpeziHinzufuegen);
+    connect(ui->buttonBonusspezi, &QPushButton::clicked,
+            this, &TabSpezialgebiete::onBonusSpeziHinzufuegen);
+    connect(ui->buttonEntfernen, &QPushButton::clicked,
+            this, &TabSpezialgebiete::onSpeziEntfernen);
+    connect(ui->listSpezis->selectionModel(), &QItemSelectionModel::currentRowChanged,
+            this, &TabSpezialgebiete::alleSpeziAuswahlGeaendert);
+    connect(charakterModel, &CharakterSpezialgebietModel::updateDaten,
+            this, &AbstractTab::signalUpdateHeader);
+
+    neuAufbauen();
 }
 
-TabSpezialgebiete::~TabSpezialgebiete() = default;
+TabSpezialgebiete::~TabSpezialgebiete()
+{
+    delete ui;
+}
+
+void TabSpezialgebiete::setzeModulAktiv(bool an)
+{
+    ui->listKentnisse->setEnabled(an);
+    ui->listSpezis->setEnabled(an);
+    ui->tableEigeneSpezis->setEnabled(an);
+    ui->buttonEntfernen->setEnabled(an);
+    ui->buttonHinzufuegen->setEnabled(an);
+    ui->buttonBonusspezi->setEnabled(an);
+}
 
 void TabSpezialgebiete::aktualisieren()
 {
+    ui->checkSpezis->setChecked(charakter->benutztSpezis());
+    setzeModulAktiv(ui->checkSpezis->isChecked());
+    if (ui->checkSpezis->isChecked())
+        updateButtons();
 }
 
 void TabSpezialgebiete::neuAufbauen()
 {
+    aktualisieren();
+
+    // Re-attaching lets the view forget rows and selection of the old character.
+    QTableView* tabelle = ui->tableEigeneSpezis;
+    QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
+    tabelle->setModel(nullptr);
+    QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
+    tabelle->setModel(charakterModel);
+    delete alteAuswahl;
+    delete leereAuswahl;
+    charakterModel->setzeAuswahl(-1);
+
+    QHeaderView* kopf = tabelle->horizontalHeader();
+    kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+    kopf->setSectionResizeMode(1, QHeaderView::Fixed);
+    kopf->setSectionResizeMode(2, QHeaderView::Fixed);
+    kopf->resizeSection(1, 100);
+    kopf->resizeSection(2, 60);
+    QHeaderView* zeilen = tabelle->verticalHeader();
+    zeilen->setMinimumSectionSize(20);
+    zeilen->setSectionResizeMode(QHeaderView::Fixed);
+    zeilen->setDefaultSectionSize(20);
+
+    connect(tabelle->selectionModel(), &QItemSelectionModel::currentRowChanged,
+            this, &TabSpezialgebiete::speziAuswahlGeaendert);
+}
+
+void TabSpezialgebiete::onSpeziAnAus()
+{
+    const bool an = ui->checkSpezis->isChecked();
+    charakter->setzeBenutztSpezis(an);
+    setzeModulAktiv(an);
+    if (an) {
+        charakterModel->fuegeBasistypGebieteHinzu();
+        updateButtons();
+    } else {
+        charakterModel->entferneAlle();
+    }
+    emit signalUpdateHeader();
 }
 
 void TabSpezialgebiete::onBasistypGewechselt()
 {
+    charakterModel->entferneBasistypGebiete();
+    charakterModel->fuegeBasistypGebieteHinzu();
+}
+
+void TabSpezialgebiete::onKenntnisGewechselt(int kenntnis)
+{
+    if (kenntnis < 0 || kenntnis > 10)
+        return;
+    spezialgebieteModel->setzeKenntnis(kenntnis);
+}
+
+void TabSpezialgebiete::alleSpeziAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+{
+    Q_UNUSED(alt);
+    spezialgebieteModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    updateButtons();
+}
+
+void TabSpezialgebiete::speziAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+{
+    Q_UNUSED(alt);
+    charakterModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+}
+
+void TabSpezialgebiete::onSpeziHinzufuegen()
+{
+    const Spezialgebiet* vorlage = spezialgebieteModel->auswahl();
+    if (vorlage) {
+        Spezialgebiet* kopie = new Spezialgebiet(*vorlage);
+        if (charakterModel->hinzufuegen(kopie))
+            updateButtons();
+        else
+            delete kopie;
+    }
+    emit signalUpdateHeader();
+}
+
+void TabSpezialgebiete::onBonusSpeziHinzufuegen()
+{
+    DialogSpezialgebiet dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Spezialgebiet* neu = dialog.spezialgebiet();
+    if (!charakterModel->hinzufuegen(neu))
+        delete neu;   // refused (not enough EP): nothing keeps it
+    emit signalUpdateHeader();
+    updateButtons();
+}
+
+void TabSpezialgebiete::onSpeziEntfernen()
+{
+    charakterModel->entfernen();
+    updateButtons();
+    emit signalUpdateHeader();
+}
+
+void TabSpezialgebiete::updateButtons()
+{
+    // The buttons belong to the module; while it is off they stay disabled.
+    if (!ui->checkSpezis->isChecked())
+        return;
+    const int n = charakterModel->anzahlGewaehlte();
+    const Spezialgebiet* gewaehlt = spezialgebieteModel->auswahl();
+    if (gewaehlt && charakterModel->enthaelt(gewaehlt)) {
+        setzeEnabled(ui->buttonHinzufuegen, false);
+        setzeEnabled(ui->buttonBonusspezi, n < MaxGewaehlte);
+    } else {
+        const bool frei = n < MaxGewaehlte;
+        setzeEnabled(ui->buttonHinzufuegen, frei);
+        setzeEnabled(ui->buttonBonusspezi, frei);
+    }
 }

@@ -93,6 +93,11 @@ private slots:
         QCOMPARE(c.kapital(), 0);
         QCOMPARE(c.bonuspunkte(), 0);
         QCOMPARE(r.anzahlAktionen(1), 22);   // the catalogue is untouched
+
+        // the base part's reset leaves the module switch alone
+        c.setzeBenutztSpezis(true);
+        c.CharakterBasis::zuruecksetzen();
+        QVERIFY(c.benutztSpezis());
     }
 
     void eigenschaftenSteigernUndSenken()

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -404,9 +405,15 @@ void TestPersistenz::rundreiseMitAllenFeldern()
     QVERIFY(datei.contains("Reich=\"Reich &lt;Nord&gt; &amp; Süd\""));
     QVERIFY(datei.contains("&#10;"));
 
+    // The window hears of the load once the file is open, before the
+    // character is reset and filled.
     Charakter geladen(&m_regelwerk);
+    geladen.setzeText(0, QStringLiteral("vorher"));
+    QStringList gesehen;
+    connect(&p, &Persistenz::signalLadenBeginnt, this, [&] { gesehen << geladen.text(0); });
     Beantworter antworten;
     QVERIFY(p.laden(pfad, &geladen));
+    QCOMPARE(gesehen, QStringList { QStringLiteral("vorher") });
     QVERIFY(antworten.meldungen.isEmpty());
     vergleiche(geladen, original);
     QCOMPARE(CharakterXml::schreiben(&geladen), datei);
@@ -687,11 +694,14 @@ void TestPersistenz::ladenEinerFehlendenDateiAendertNichts()
 
     Persistenz p;
     Beantworter antworten;
+    QSignalSpy beginn(&p, &Persistenz::signalLadenBeginnt);
     QVERIFY(!p.laden(pfad, &c));
+    QCOMPARE(beginn.count(), 0);
     QCOMPARE(antworten.meldungen.size(), 1);
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
     QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
              qPrintable(antworten.meldungen.at(0).text));
+    QVERIFY(antworten.meldungen.at(0).text.endsWith(QStringLiteral("Die Datei existiert nicht.")));
     QCOMPARE(CharakterXml::schreiben(&c), vorher);
     QCOMPARE(c.anzahlAktionen(0), 2);
 }
@@ -705,6 +715,7 @@ void TestPersistenz::ladenEinesOrdnersAendertNichts()
     QVERIFY(!p.laden(m_dir->path(), &c));
     QCOMPARE(antworten.meldungen.size(), 1);
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
+    QVERIFY(antworten.meldungen.at(0).text.contains(QStringLiteral("Ordner")));
     QCOMPARE(c.text(0), QStringLiteral("bleibt"));
 }
 
@@ -733,6 +744,7 @@ void TestPersistenz::speichernInFehlendenOrdnerMeldetFehler()
     QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Critical);
     QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
              qPrintable(antworten.meldungen.at(0).text));
+    QVERIFY(antworten.meldungen.at(0).text.contains(QStringLiteral("existiert nicht")));
     QVERIFY(!QFile::exists(pfad));
 }
 
@@ -794,6 +806,7 @@ void TestPersistenz::vollerDatentraegerLaesstAlteDateiStehen()
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 1);   // refused, with one box
     QVERIFY2(QString::fromUtf8(text).contains(QDir::toNativeSeparators(pfad)), text.constData());
+    QVERIFY2(QString::fromUtf8(text).contains(QStringLiteral("Datenträger")), text.constData());
 
     QCOMPARE(leseDatei(pfad), alteDaten);
     // No temporary file is left behind.

@@ -129,22 +129,23 @@ QString alsFeld(const QString& text, QStringList* ersetzt)
     return ergebnis;
 }
 
-// Text of one column value: numbers in plain decimal without grouping; a
-// decimal number in the shortest form that reads back to the same value.
+// Text of one column value: numbers in plain decimal without grouping or
+// exponent; a decimal number with the fewest decimals that read back to
+// the same value.
 QString spaltenText(const QVariant& wert)
 {
     switch (wert.typeId()) {
     case QMetaType::Float: {
         const float f = wert.toFloat();
-        for (int stellen = 1; stellen <= 9; ++stellen) {
-            const QString text = QString::number(double(f), 'g', stellen);
+        for (int stellen = 0; stellen <= 60; ++stellen) {
+            const QString text = QString::number(double(f), 'f', stellen);
             if (text.toFloat() == f)
                 return text;
         }
         return QString::number(double(f), 'g', 9);
     }
     case QMetaType::Double:
-        return QString::number(wert.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return QString::number(wert.toDouble(), 'f', QLocale::FloatingPointShortest);
     default:
         return wert.toString();
     }

@@ -169,6 +169,11 @@ void TstPersistenz::rundreise()
     TestPersistenz p(vorher, m_bib);
     QVERIFY(p.speichereDatei(pfad("rund.zss"), name, beschreibung));
     QVERIFY(p.meldungen.isEmpty());
+    // Numbers are plain decimal text, never with an exponent.
+    const QByteArray bytes = leseBytes(pfad("rund.zss"));
+    QVERIFY(bytes.contains(";25000000;"));
+    QVERIFY(bytes.contains(";0.0000125;"));
+    QVERIFY(!bytes.contains("e+") && !bytes.contains("e-0"));
 
     SchiffsModel* nachher = neuesModel();
     TestPersistenz q(nachher, m_bib);

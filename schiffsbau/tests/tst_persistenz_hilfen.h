@@ -82,6 +82,8 @@ inline QStringList listenZeile(const KomponentenBibliothek& bib, int kat, int nr
             felder << QStringLiteral("B");
         else if (s == spalten - 1)
             felder << (nr % 2 ? QStringLiteral("Stück") : QStringLiteral("GSTPV"));
+        else if (typ == QMetaType::Float && nr == 2)
+            felder << (s % 2 ? QStringLiteral("25000000") : QStringLiteral("0.0000125"));
         else if (typ == QMetaType::Float)
             felder << QStringLiteral("%1.5").arg(s + nr);
         else if (typ == QMetaType::QString)
@@ -93,8 +95,9 @@ inline QStringList listenZeile(const KomponentenBibliothek& bib, int kat, int nr
     return felder;
 }
 
-// Writes a list file with two rows for every category read from list files
-// into `ordner`/listen (Latin-1, as the library reads it).
+// Writes a list file with three rows for every category read from list files
+// into `ordner`/listen (Latin-1, as the library reads it); the third row
+// has very large and very small decimal numbers.
 inline void schreibeListen(const QString& ordner)
 {
     QDir(ordner).mkpath(QStringLiteral("listen"));
@@ -104,7 +107,7 @@ inline void schreibeListen(const QString& ordner)
         if (muster.isEmpty())
             continue;
         QString text = QStringLiteral("Kopfzeile\n");
-        for (int nr = 0; nr < 2; ++nr)
+        for (int nr = 0; nr < 3; ++nr)
             text += listenZeile(leer, kat, nr).join(QLatin1Char(';')) + QStringLiteral("\n");
         QString name = muster;
         name.replace(QLatin1Char('*'), QStringLiteral("_test"));

@@ -1,0 +1,37 @@
+#ifndef SPEZIALGEBIETEMODEL_H
+#define SPEZIALGEBIETEMODEL_H
+
+#include <QAbstractListModel>
+
+class Regelwerk;
+class Spezialgebiet;
+
+// The catalogue's special areas of one knowledge area, one per row, shown as
+// "name (+bonus)". Remembers which row the user selected.
+class SpezialgebieteModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit SpezialgebieteModel(Regelwerk* regelwerk, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // Switches to another knowledge area (0..9), announcing the change of rows.
+    void setzeKenntnis(int kenntnis);
+    int kenntnis() const;
+
+    void setzeAuswahl(int zeile);
+    int auswahlZeile() const;
+    // The catalogue record at the selected row, or null when none is selected.
+    const Spezialgebiet* auswahl() const;
+
+private:
+    Regelwerk* regelwerk;
+    int aktuelleKenntnis = 0;
+    int ausgewaehlt = -1;
+    bool leer = false;   // true only while the rows of the area are exchanged
+};
+
+#endif // SPEZIALGEBIETEMODEL_H
