@@ -57,8 +57,8 @@ void Persistenz::zeigeSchreibfehler(const QString& titel, const QString& text,
 
 bool Persistenz::schreibeSicher(const QString& datei, const QByteArray& daten, QString* fehler)
 {
-    QSaveFile datei_(datei);
-    if (!datei_.open(QIODevice::WriteOnly)) {
+    QSaveFile ziel(datei);
+    if (!ziel.open(QIODevice::WriteOnly)) {
         if (fehler) {
             const QFileInfo info(datei);
             if (info.isDir())
@@ -67,26 +67,26 @@ bool Persistenz::schreibeSicher(const QString& datei, const QByteArray& daten, Q
                 *fehler = tr("Der Ordner „%1“ existiert nicht.")
                               .arg(QDir::toNativeSeparators(info.absolutePath()));
             else
-                *fehler = datei_.errorString();
+                *fehler = ziel.errorString();
         }
         return false;
     }
     // A short write on a full disk sets no error: count the bytes.
-    const qint64 geschrieben = datei_.write(daten);
-    if (geschrieben != daten.size() || !datei_.flush()) {
+    const qint64 geschrieben = ziel.write(daten);
+    if (geschrieben != daten.size() || !ziel.flush()) {
         if (fehler) {
-            if (datei_.error() != QFileDevice::NoError)
-                *fehler = datei_.errorString();
+            if (ziel.error() != QFileDevice::NoError)
+                *fehler = ziel.errorString();
             else
                 *fehler = tr("Es wurden nur %1 von %2 Bytes geschrieben; der Datenträger ist "
                              "vermutlich voll.").arg(qMax<qint64>(geschrieben, 0)).arg(daten.size());
         }
-        datei_.cancelWriting();
+        ziel.cancelWriting();
         return false;
     }
-    if (!datei_.commit()) {
+    if (!ziel.commit()) {
         if (fehler)
-            *fehler = datei_.errorString();
+            *fehler = ziel.errorString();
         return false;
     }
     return true;

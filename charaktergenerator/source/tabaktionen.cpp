@@ -19,6 +19,11 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
     technikCharakterModel = new CharakterAktionenModel(1, charakter, nullptr, this);
 
     ui->setupUi(this);
+    // the learned actions' table needs more room than the catalogue list
+    for (QSplitter* teiler : {ui->splitterSprachen, ui->splitterTechnik}) {
+        teiler->setStretchFactor(0, 2);
+        teiler->setStretchFactor(1, 3);
+    }
     connect(ui->buttonMinSP, &QPushButton::clicked, this, &TabAktionen::onMinusSP);
     connect(ui->buttonPlusSP, &QPushButton::clicked, this, &TabAktionen::onPlusSP);
     connect(ui->buttonMinTP, &QPushButton::clicked, this, &TabAktionen::onMinusTP);

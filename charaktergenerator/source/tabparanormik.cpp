@@ -20,6 +20,9 @@ TabParanormik::TabParanormik(Charakter* charakter, Regelwerk* regelwerk, QWidget
     paraCharakterModel = new CharakterAktionenModel(2, charakter, nullptr, this);
 
     ui->setupUi(this);
+    // the learned abilities' table needs more room than the catalogue list
+    ui->splitterAktionen->setStretchFactor(0, 2);
+    ui->splitterAktionen->setStretchFactor(1, 3);
     connect(ui->buttonMinMP, &QPushButton::clicked, this, &TabParanormik::onMinusMP);
     connect(ui->buttonPlusMP, &QPushButton::clicked, this, &TabParanormik::onPlusMP);
     connect(ui->buttonMinPNE, &QPushButton::clicked, this, &TabParanormik::onMinusPNE);

@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <QtGlobal>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,15 +17,16 @@ struct Marke
     bool lokal;
 };
 
-QString formatiereWert(const QVariant &wert, bool lokal)
+// A value as QString::arg() writes it; with a locale as for a %L marker.
+QString formatiereWert(const QVariant &wert, const QLocale *locale)
 {
     switch (wert.typeId()) {
     case QMetaType::Int:
-        return lokal ? QLocale().toString(wert.toInt()) : QString::number(wert.toInt());
+        return locale ? locale->toString(wert.toInt()) : QString::number(wert.toInt());
     case QMetaType::Float:
     case QMetaType::Double:
-        return lokal ? QLocale().toString(wert.toDouble(), 'g', 6)
-                     : QString::number(wert.toDouble(), 'g', 6);
+        return locale ? locale->toString(wert.toDouble(), 'g', 6)
+                      : QString::number(wert.toDouble(), 'g', 6);
     default:
         return wert.toString();
     }
@@ -133,49 +133,60 @@ float Komponente::leseDezimal(const QString &text)
 
 QString Komponente::fuelleFormat(const QString &format, const QVariantList &werte)
 {
-    QList<Marke> marken;
+    // Markers of a description format are few; more than this many are
+    // left as written.
+    constexpr int maxMarken = 24;
+    Marke marken[maxMarken];
+    int anzahl = 0;
     const qsizetype n = format.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (format.at(i) != QLatin1Char('%'))
+    const QChar *const zeichen = format.constData();
+    for (qsizetype i = 0; i < n && anzahl < maxMarken; ++i) {
+        if (zeichen[i] != QLatin1Char('%'))
             continue;
         qsizetype j = i + 1;
         bool lokal = false;
-        if (j < n && format.at(j) == QLatin1Char('L')) {
+        if (j < n && zeichen[j] == QLatin1Char('L')) {
             lokal = true;
             ++j;
         }
-        if (j >= n || !format.at(j).isDigit())
+        if (j >= n || !zeichen[j].isDigit())
             continue;
-        int nummer = format.at(j).digitValue();
+        int nummer = zeichen[j].digitValue();
         ++j;
-        if (j < n && format.at(j).isDigit()) {
-            nummer = nummer * 10 + format.at(j).digitValue();
+        if (j < n && zeichen[j].isDigit()) {
+            nummer = nummer * 10 + zeichen[j].digitValue();
             ++j;
         }
         if (nummer == 0)
             continue;
-        marken.append({i, j - i, nummer, lokal});
+        marken[anzahl++] = {i, j - i, nummer, lokal};
         i = j - 1;
     }
 
-    QList<int> nummern;
-    for (const Marke &m : std::as_const(marken))
-        nummern.append(m.nummer);
-    std::sort(nummern.begin(), nummern.end());
-    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
-
+    const QLocale locale;
     QString ergebnis;
-    ergebnis.reserve(n + 16 * werte.size());
+    ergebnis.reserve(n + 8 * werte.size());
     qsizetype kopiertBis = 0;
-    for (const Marke &m : std::as_const(marken)) {
-        const qsizetype rang = nummern.indexOf(m.nummer);
+    for (int m = 0; m < anzahl; ++m) {
+        // rank of the marker number among the distinct marker numbers
+        int rang = 0;
+        for (int a = 0; a < anzahl; ++a) {
+            if (marken[a].nummer >= marken[m].nummer)
+                continue;
+            bool frueher = false;
+            for (int b = 0; b < a; ++b)
+                frueher = frueher || marken[b].nummer == marken[a].nummer;
+            if (!frueher)
+                ++rang;
+        }
         if (rang >= werte.size())
             continue; // no value for this marker: it stays as written
-        ergebnis.append(QStringView(format).mid(kopiertBis, m.position - kopiertBis));
-        ergebnis.append(formatiereWert(werte.at(rang), m.lokal));
-        kopiertBis = m.position + m.laenge;
+        ergebnis.append(QStringView(format).mid(kopiertBis, marken[m].position - kopiertBis));
+        ergebnis.append(formatiereWert(werte.at(rang), marken[m].lokal ? &locale : nullptr));
+        kopiertBis = marken[m].position + marken[m].laenge;
     }
     ergebnis.append(QStringView(format).mid(kopiertBis));
+    ergebnis.squeeze(); // the library keeps one description per row
     return ergebnis;
 }
 

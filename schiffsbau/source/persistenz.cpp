@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QStringConverter>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -149,6 +150,25 @@ QString spaltenText(const QVariant& wert)
     default:
         return wert.toString();
     }
+}
+
+// Ship files are Latin-1. A file that is valid UTF-8 and holds bytes
+// beyond ASCII comes from a UTF-8 editor instead (a Latin-1 umlaut followed
+// by plain text is never valid UTF-8); its fields are decoded as UTF-8.
+bool istUtf8Datei(const QString& datei)
+{
+    QFile file(datei);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const bool nurAscii = std::all_of(bytes.cbegin(), bytes.cend(),
+                                      [](char c) { return uchar(c) < 0x80; });
+    if (nurAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    Q_UNUSED(text);
+    return !utf8.hasError();
 }
 
 bool istZiffer(QChar c)
@@ -316,9 +336,20 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
     // A file that cannot be opened leaves the table empty.
     CsvTabelle tabelle;
     tabelle.lese(datei, trenner);
+    const bool utf8 = tabelle.zeilen() > 0 && istUtf8Datei(datei);
+    const auto zeile = [&tabelle, utf8](int i) {
+        QStringList felder = tabelle.zeile(i);
+        if (utf8) {
+            for (QString& feld : felder)
+                feld = QString::fromUtf8(feld.toLatin1());
+            if (i == 0 && !felder.isEmpty() && felder.first().startsWith(QChar(0xFEFF)))
+                felder.first().remove(0, 1); // byte-order mark
+        }
+        return felder;
+    };
 
     if (tabelle.zeilen() >= 2 && m_pModel && m_pBibliothek) {
-        const QStringList kopf = tabelle.zeile(0);
+        const QStringList kopf = zeile(0);
         const QString version = kopf.value(0);
         enum class Format { V20, V11, V10, Unbekannt };
         Format format = Format::Unbekannt;
@@ -339,7 +370,7 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
                 beschreibung = ohneZeilenende(kopf.at(2));
             }
             for (int z = 1; z < tabelle.zeilen(); ++z) {
-                QStringList felder = tabelle.zeile(z);
+                QStringList felder = zeile(z);
                 if (felder.size() <= 2)
                     continue;
                 Komponente* k = nullptr;

@@ -322,6 +322,18 @@ void TstPersistenz::ladenHandgeschrieben_data()
             << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
                                           "nicht gefunden:\n2x Geheimnis \n1x Rätsel \n")}
             << 1;
+    QTest::newRow("UTF-8 aus einem Editor")
+            << QByteArray("\xEF\xBB\xBF") + QStringLiteral("2.0;Jäger;Größe;\n0;2;Kabinen & Gänge;\n"
+                                                          "3;1;Holodeck Größe;\n").toUtf8()
+            << QStringLiteral("Jäger") << QStringLiteral("Größe")
+            << QStringList{QStringLiteral("0|2|Kabinen & Gänge")}
+            << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
+                                          "nicht gefunden:\n1x Holodeck Größe \n")}
+            << 1;
+    QTest::newRow("Latin-1 bleibt Latin-1")
+            << QByteArray("2.0;J\xE4ger \xC3\xA4;;\n0;2;Kabinen & G\xE4nge;\n")
+            << QStringLiteral("Jäger Ã¤") << QString()
+            << QStringList{QStringLiteral("0|2|Kabinen & Gänge")} << QStringList() << 1;
     QTest::newRow("nur Kopfzeile") << latin1(QStringLiteral("2.0;Neu;Neuer;\n")) << vorher << vorher
                                    << QStringList() << QStringList() << 0;
     QTest::newRow("leere Datei") << QByteArray() << vorher << vorher << QStringList() << QStringList()
