@@ -1,11 +1,11 @@
+#include "mainwindow.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QStringLiteral("0.12.0")));
+    MainWindow w;
     w.show();
     return app.exec();
 }

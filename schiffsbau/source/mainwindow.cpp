@@ -1,0 +1,376 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "kategoriemodel.h"
+#include "komponente.h"
+#include "komponentenauswahl.h"
+#include "komponentenbibliothek.h"
+#include "persistenz.h"
+#include "schiffsmodel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSortFilterProxyModel>
+#include <QUrl>
+
+#include <climits>
+
+namespace {
+const char *const version = "0.12.0";
+const char *const basisliste = "basisliste.zsb";
+const char *const stilDatei = "style.qss";
+const char *const kurzanleitung = "kurzanleitung.pdf";
+
+template <typename T>
+QString zahl(T wert)
+{
+    return QStringLiteral("%L1").arg(wert);
+}
+
+QString festkomma(double wert, int stellen)
+{
+    return QStringLiteral("%L1").arg(wert, 0, 'f', stellen);
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent),
+      ui(new Ui::MainWindow),
+      m_pBibliothek(new KomponentenBibliothek()),
+      m_pKategorieModel(new KategorieModel(m_pBibliothek, this)),
+      m_pAuswahl(new KomponentenAuswahl(m_pBibliothek)),
+      m_pModel(new SchiffsModel(this)),
+      m_pPersistenz(new Persistenz(m_pModel, m_pBibliothek, this))
+{
+    ui->setupUi(this);
+    resize(900, 550);
+    m_pAuswahl->hide();
+
+    setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version)));
+
+    ui->actionLaden->setShortcuts(QKeySequence::Open);
+    ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
+
+    m_pBibliothek->lade();
+    m_pBibliothek->erzeugeKategorien();
+
+    ui->listKategorien->setModel(m_pKategorieModel);
+
+    m_pSchiffProxy = new QSortFilterProxyModel(this);
+    m_pSchiffProxy->setSourceModel(m_pModel);
+    QTableView *tabelle = ui->tableView;
+    tabelle->setModel(m_pSchiffProxy);
+    tabelle->setColumnWidth(0, 30);
+    tabelle->setColumnWidth(1, 60);
+    tabelle->setColumnWidth(4, 45);
+    tabelle->setColumnWidth(5, 45);
+    tabelle->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    tabelle->verticalHeader()->hide();
+    tabelle->verticalHeader()->setMinimumSectionSize(20);
+    tabelle->verticalHeader()->setDefaultSectionSize(20);
+    // Installation order until the user clicks a column header.
+    tabelle->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    tabelle->setSortingEnabled(true);
+
+    connect(ui->listKategorien, &QAbstractItemView::clicked, this, &MainWindow::onKategorieKlick);
+    QItemSelectionModel *kategorieSelModel = ui->listKategorien->selectionModel();
+    bool ok = connect(kategorieSelModel, &QItemSelectionModel::currentRowChanged,
+                      this, &MainWindow::onKategorieWechsel);
+    Q_ASSERT_X(ok, "MainWindow", "connect kategorieSelModel currentRowChanged -> onKategorieWechsel");
+    connect(m_pAuswahl, &KomponentenAuswahl::signalAddKomponente, this, &MainWindow::onAddKomponente);
+    ok = connect(m_pModel, &SchiffsModel::neueDaten, this, &MainWindow::onNeueDaten);
+    Q_ASSERT_X(ok, "MainWindow", "connect m_pModel neueDaten -> onNeueDaten");
+    ok = connect(ui->actionSpeichern, &QAction::triggered, this, &MainWindow::onSpeichern);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionSpeichern triggered -> onSpeichern");
+    ok = connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLaden);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionLaden triggered -> onLaden");
+    ok = connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExport);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionExportieren triggered -> onExport");
+    ok = connect(ui->actionLeeren, &QAction::triggered, this, &MainWindow::onListeLeeren);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionLeeren triggered -> onListeLeeren");
+    ok = connect(ui->actionBasisliste, &QAction::triggered, this, &MainWindow::onBasisliste);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionBasisliste triggered -> onBasisliste");
+    ok = connect(ui->actionKurzanleitung, &QAction::triggered, this, &MainWindow::onKurzanleitung);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionKurzanleitung triggered -> onKurzanleitung");
+    ok = connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
+    Q_UNUSED(ok)
+
+    ladeBasisliste();
+    ladeStil();
+    richteDatenspaltenAus();
+    platziereFenster();
+
+    ui->listKategorien->clearSelection();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    // The chooser is a top-level window without parent: nobody else deletes it.
+    delete m_pAuswahl;
+    delete m_pBibliothek;
+}
+
+void MainWindow::ladeBasisliste()
+{
+    QString name;
+    QString beschreibung;
+    if (!m_pPersistenz->laden(name, beschreibung, QLatin1String(basisliste))) {
+        QMessageBox::warning(nullptr, QStringLiteral("Kein Zugriff auf Standardauswahl"),
+                             QStringLiteral("Es konnte auf die Datei %1 nicht zugegriffen werden.")
+                                 .arg(QLatin1String(basisliste)),
+                             QMessageBox::Ok);
+    }
+}
+
+void MainWindow::ladeStil()
+{
+    QString stil;
+    QFile datei(QString::fromLatin1(stilDatei));
+    if (datei.open(QIODevice::ReadOnly))
+        stil = QString::fromLatin1(datei.readAll());
+    qApp->setStyleSheet(stil);
+}
+
+// The five groups of the data panel are separate grids; giving their
+// columns common minimum widths lines the captions and values up.
+void MainWindow::richteDatenspaltenAus()
+{
+    // Sizes depend on the fonts of the style sheet.
+    ensurePolished();
+    const QList<QGridLayout *> gitter = ui->scrollAreaWidgetContents->findChildren<QGridLayout *>();
+    int breite[6] = {0, 0, 0, 0, 0, 0};
+    for (QGridLayout *g : gitter) {
+        for (int i = 0; i < g->count(); ++i) {
+            int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
+            g->getItemPosition(i, &zeile, &spalte, &zeilen, &spalten);
+            if (spalten == 1 && spalte >= 0 && spalte < 6)
+                breite[spalte] = qMax(breite[spalte], g->itemAt(i)->sizeHint().width());
+        }
+    }
+    for (QGridLayout *g : gitter) {
+        for (int s = 0; s < 6; ++s)
+            g->setColumnMinimumWidth(s, breite[s]);
+        // Spare width goes to the right of the last value.
+        g->setColumnStretch(6, 1);
+    }
+
+    // Left: the category list as wide as its labels; right: the ship. The
+    // data panel is shown whole, the table of components gets the rest.
+    ui->splitter->setStretchFactor(0, 0);
+    ui->splitter->setStretchFactor(1, 1);
+    const int links = ui->listKategorien->sizeHintForColumn(0) + 2 * ui->listKategorien->frameWidth() + 12;
+    ui->splitter->setSizes({links, width() - links});
+    ui->splitterSchiff->setStretchFactor(0, 0);
+    ui->splitterSchiff->setStretchFactor(1, 1);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_erstesZeigen) {
+        // Now that the layout has its final size: the data panel as high as
+        // its contents, the table of components below takes the rest.
+        m_erstesZeigen = false;
+        const int panel = ui->scrollAreaWidgetContents->sizeHint().height()
+                          + 2 * ui->scrollAreaSchiffsdaten->frameWidth();
+        const int gesamt = ui->splitterSchiff->height() - ui->splitterSchiff->handleWidth();
+        ui->splitterSchiff->setSizes({panel, qMax(80, gesamt - panel)});
+    }
+}
+
+void MainWindow::platziereFenster()
+{
+    const QScreen *bildschirm = QGuiApplication::primaryScreen();
+    const QRect d = bildschirm ? bildschirm->geometry() : QRect(0, 0, 0, 0);
+    const QRect w = geometry();
+    const QRect a = m_pAuswahl->geometry();
+    int x = (d.width() - w.width()) / 2;
+    int y = (d.height() - w.height() - a.height()) / 2;
+    if (x < 0)
+        x = 0;
+    if (y < 0)
+        y = 0;
+    move(d.x() + x, d.y() + y);
+    m_pAuswahl->move(d.x() + x, d.y() + y + w.height());
+}
+
+void MainWindow::onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt)
+{
+    Q_UNUSED(alt)
+    if (neu.isValid() && neu.row() >= 0 && neu.column() >= 0 && neu.model())
+        m_pAuswahl->setKategorie(uint(neu.row()));
+}
+
+void MainWindow::onKategorieKlick(const QModelIndex &index)
+{
+    Q_UNUSED(index)
+    if (!m_auswahlGezeigt && isVisible()) {
+        // With a window manager the main window has a frame; the chooser goes
+        // right below the frame, not below the client area.
+        const QRect rahmen = frameGeometry();
+        m_pAuswahl->move(rahmen.left(), rahmen.bottom() + 1);
+    }
+    m_auswahlGezeigt = true;
+    m_pAuswahl->show();
+    m_pAuswahl->raise();
+}
+
+void MainWindow::onAddKomponente(uint kategorie, uint element, int anzahl)
+{
+    Komponente *k = nullptr;
+    if (kategorie <= uint(INT_MAX) && element <= uint(INT_MAX))
+        k = m_pBibliothek->kopie(int(kategorie), int(element));
+    if (k)
+        m_pModel->addKomponente(k, anzahl);
+    m_pModel->berechne();
+}
+
+void MainWindow::onNeueDaten(SchiffsDaten d)
+{
+    ui->labelPreis->setText(zahl(d.preis));
+    ui->labelObjektgroesse->setText(zahl(d.objektgroesse));
+    ui->labelScanSchutz->setText(zahl(d.scanschutz));
+    ui->labelGewicht->setText(QStringLiteral("%L1 - %L2").arg(double(d.leergewicht)).arg(double(d.gewicht)));
+    ui->labelGewichtSprung->setText(zahl(d.sprungTonnen));
+    ui->labelGSTP->setText(QStringLiteral("%L1/%L2").arg(double(d.gstp - d.gstpvBelegt)).arg(d.gstp));
+    ui->labelGSTP->setToolTip(QStringLiteral("Maschinenraum: %L1 GSTPV\n"
+                                             "Trägheitsdämpfung: %L2 GSTPV\n"
+                                             "Druckschotten: %L3 GSTPV\n"
+                                             "EMAP-Starkfeld: %L4 GSTPV\n"
+                                             "Landestelzen: %L5 GSTPV")
+                                  .arg(d.gstpvMaschinenraum)
+                                  .arg(d.gstpvTraegheitsdaempfer)
+                                  .arg(d.gstpvDruckschotts)
+                                  .arg(d.gstpvEmap)
+                                  .arg(d.gstpvLandestelzen));
+    ui->labelGravGSTP->setText(zahl(d.gravGstp));
+    ui->labelBE->setText(QStringLiteral("%L1 (%L2)").arg(d.be).arg(d.maxBev));
+    ui->labelRE->setText(QStringLiteral("%L1/%L2").arg(d.re - d.rev).arg(d.re));
+
+    ui->labelRumpf->setText(zahl(double(d.rumpf)));
+    ui->labelSchildenergie->setText(zahl(d.schildenergie));
+    ui->labelPanzerung->setText(zahl(d.panzerung));
+    ui->checkSpiegelpanzer->setChecked(d.spiegelpanzerung);
+    ui->labelSteuerung0->setText(festkomma(d.steuerungLeer, 2));
+    ui->labelSteuerung50->setText(festkomma(d.steuerungHalb, 2));
+    ui->labelSteuerung100->setText(festkomma(d.steuerungVoll, 2));
+    ui->checkEMAPStarkfeld->setChecked(d.emapStarkfeld);
+    ui->labelFeldgeschw0->setText(festkomma(d.feldgeschwLeer, 0));
+    ui->labelFeldgeschw50->setText(festkomma(d.feldgeschwHalb, 0));
+    ui->labelFeldgeschw100->setText(festkomma(d.feldgeschwVoll, 0));
+    ui->labelTraegheitsdaempfung->setText(zahl(d.traegheitsdaempfung));
+
+    ui->checkMaschinenraum->setChecked(d.maschinenraum);
+    ui->labelSystemslots->setText(QStringLiteral("%L1/%L2").arg(d.computerSlots - d.slotsBelegt).arg(d.computerSlots));
+    ui->labelSensoren->setText(QStringLiteral("%L1, %L2").arg(d.sensorBonus).arg(double(d.sensorReichweite)));
+    ui->labelScanner->setText(QStringLiteral("%L1, %L2").arg(d.scannerErfassung).arg(d.scannerReichweite));
+    ui->labelKommRelais->setText(zahl(d.kommReichweite));
+    ui->labelTRTransmitter->setText(zahl(d.trReichweite));
+
+    ui->labelPersonenBruecke->setText(zahl(d.brueckePersonen));
+    ui->labelPersonenKabine->setText(zahl(d.kabinenPersonen));
+    ui->labelDiverseRaeume->setText(zahl(d.weitereRaeumeGstpv));
+    ui->labelTreppenDecks->setText(zahl(d.treppenDecks));
+    ui->labelLiftDecks->setText(zahl(d.liftDecks));
+    ui->labelTreibstoffTonne->setText(zahl(d.treibstoffTonnen));
+    ui->labelWasser->setText(zahl(d.wasserLiter));
+    ui->labelFrachtraumInternTonne->setText(zahl(d.frachtInternTonnen));
+    ui->labelFrachtraumExternTonne->setText(zahl(d.frachtExternTonnen));
+    ui->labelHangarTor->setText(zahl(d.hangarTor));
+    ui->labelHangarKraftfeld->setText(zahl(d.hangarKraftfeld));
+
+    ui->labelLebenserhaltung->setText(zahl(d.lebenserhaltungPersonen));
+    ui->labelRettungskapselPersonen->setText(zahl(d.rettungskapselPersonen));
+    ui->labelSchleudersitzPersonen->setText(zahl(d.schleudersitzPersonen));
+    ui->checkLandestelzen->setChecked(d.landestelzen);
+    ui->checkDruckschotten->setChecked(d.druckschotts);
+    ui->labelKapselzusatz->setText(QStringLiteral("%L1 / %L2 / %L3").arg(d.gasballons).arg(d.fallschirme).arg(d.smashbags));
+}
+
+void MainWindow::onListeLeeren()
+{
+    m_pModel->leeren();
+    ui->editName->setText(QString());
+    ui->editBeschreibung->setText(QString());
+    m_pModel->berechne();
+}
+
+void MainWindow::onBasisliste()
+{
+    onListeLeeren();
+    ladeBasisliste();
+}
+
+void MainWindow::onSpeichern()
+{
+    m_pPersistenz->speichern(ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::onLaden()
+{
+    const QString datei = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Welche Datei soll geladen werden?"),
+                                                       QDir::homePath(),
+                                                       QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    if (datei.isEmpty())
+        return;
+    onListeLeeren();
+    QString name;
+    QString beschreibung;
+    m_pPersistenz->laden(name, beschreibung, datei);
+    ui->editName->setText(name);
+    ui->editBeschreibung->setText(beschreibung);
+}
+
+void MainWindow::onExport()
+{
+    m_pPersistenz->exportieren(ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::onKurzanleitung()
+{
+    // Resolved against the working directory, where the ship builder keeps
+    // its data, so that the viewer gets an absolute file URL.
+    const QString pfad = QDir::current().absoluteFilePath(QLatin1String(kurzanleitung));
+    const bool geoeffnet = QFileInfo(pfad).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+    if (!geoeffnet) {
+        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden der Kurzanleitung"),
+                             QStringLiteral("Die Datei %1 konnte nicht geladen werden.")
+                                 .arg(QLatin1String(kurzanleitung)),
+                             QMessageBox::Ok);
+    }
+}
+
+void MainWindow::onUeber()
+{
+    QMessageBox::information(
+        this, QStringLiteral("Über ZORVEL2 - Schiffsbau-Assistent Version %1").arg(QLatin1String(version)),
+        QStringLiteral("<p><b>ZORVEL2 - Schiffsbau-Assistent</b> Version %1<br>"
+                       "Baut Raumschiffe nach den Regeln des Science-Fiction-Rollenspiels "
+                       "<i>ZORVEL</i> aus einer Bibliothek von Komponenten.<br>"
+                       "Programm: das ZORVEL2-Entwicklerteam.<br>"
+                       "Erstellt mit Qt, verwendet unter den Bedingungen der "
+                       "GNU Lesser General Public License (LGPL) Version 3.</p>")
+            .arg(QLatin1String(version)),
+        QMessageBox::Ok);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_pAuswahl->close();
+}

@@ -1,0 +1,131 @@
+// Start-up time of the ship builder compared with an empty Qt main window,
+// both measured in the same run on the same machine.
+//
+//   schiffsbau_lib_bench_startup [DATENORDNER] [RUNDEN]
+//
+// The benchmark starts itself as a child process, alternately as an empty
+// QMainWindow and as the ship builder's MainWindow (working directory =
+// DATENORDNER, by default the delivered data). Each child reports when its
+// event loop first goes idle with the window shown and exposed; the parent
+// measures from starting the process to that report (process creation,
+// loading the libraries, creating the application and the window, library
+// and base list, style sheet, first paint). Medians are printed, and the
+// ratio ship builder / empty window.
+#include "mainwindow.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QProcess>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+int kind(int argc, char *argv[], bool schiff)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    QApplication app(argc, argv);
+    std::unique_ptr<QMainWindow> fenster;
+    if (schiff) {
+        fenster = std::make_unique<MainWindow>();
+    } else {
+        fenster = std::make_unique<QMainWindow>();
+        fenster->setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V0.12.0"));
+        fenster->resize(900, 550);
+    }
+    fenster->show();
+
+    bool gemeldet = false;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [&] {
+        if (gemeldet || !fenster->windowHandle() || !fenster->windowHandle()->isExposed())
+            return;
+        gemeldet = true;
+        std::printf("LEERLAUF %lld\n", static_cast<long long>(uhr.nsecsElapsed()));
+        std::fflush(stdout);
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    return app.exec();
+}
+
+double median(QList<double> werte)
+{
+    std::sort(werte.begin(), werte.end());
+    const int n = werte.size();
+    if (n == 0)
+        return 0.0;
+    return n % 2 ? werte.at(n / 2) : (werte.at(n / 2 - 1) + werte.at(n / 2)) / 2.0;
+}
+
+// Milliseconds from starting the child to its idle report; < 0 on failure.
+double messe(const QString &programm, const QString &ordner, bool schiff, double *intern)
+{
+    QProcess prozess;
+    prozess.setWorkingDirectory(ordner);
+    prozess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer uhr;
+    uhr.start();
+    prozess.start(programm, {QStringLiteral("--kind"), schiff ? QStringLiteral("schiff") : QStringLiteral("leer")});
+    double ms = -1.0;
+    QByteArray ausgabe;
+    while (prozess.waitForReadyRead(30000)) {
+        ausgabe += prozess.readAllStandardOutput();
+        if (ausgabe.contains('\n')) {
+            ms = double(uhr.nsecsElapsed()) / 1e6;
+            break;
+        }
+    }
+    prozess.waitForFinished(30000);
+    const QList<QByteArray> teile = ausgabe.trimmed().split(' ');
+    if (teile.size() == 2 && teile.at(0) == "LEERLAUF")
+        *intern = teile.at(1).toDouble() / 1e6;
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--kind") == 0)
+        return kind(argc, argv, std::strcmp(argv[2], "schiff") == 0);
+
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString ordner = QDir(args.value(1, QStringLiteral(ZORVEL_DATA_DIR))).absolutePath();
+    const int runden = qMax(1, args.value(2, QStringLiteral("9")).toInt());
+    const QString programm = QCoreApplication::applicationFilePath();
+
+    QList<double> leer, schiff, leerIntern, schiffIntern;
+    // One warm-up run of each, not counted (file cache, font cache).
+    double dummy = 0.0;
+    messe(programm, ordner, false, &dummy);
+    messe(programm, ordner, true, &dummy);
+    for (int i = 0; i < runden; ++i) {
+        double intern = 0.0;
+        const double a = messe(programm, ordner, false, &intern);
+        if (a < 0)
+            return 1;
+        leer << a;
+        leerIntern << intern;
+        const double b = messe(programm, ordner, true, &intern);
+        if (b < 0)
+            return 1;
+        schiff << b;
+        schiffIntern << intern;
+    }
+    const double l = median(leer), s = median(schiff);
+    std::printf("Daten: %s, %d Runden, Plattform: %s\n", qPrintable(QDir::toNativeSeparators(ordner)), runden,
+                qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM"))
+                                                             : "(Standard)");
+    std::printf("leeres QMainWindow : Median %7.1f ms bis Leerlauf (davon ab main %6.1f ms)\n", l, median(leerIntern));
+    std::printf("Schiffsbau         : Median %7.1f ms bis Leerlauf (davon ab main %6.1f ms)\n", s, median(schiffIntern));
+    std::printf("Verhältnis         : %.2f (Grenze 1,50)\n", l > 0 ? s / l : 0.0);
+    return 0;
+}

@@ -1,0 +1,68 @@
+// Helpers shared by the GUI tests of the ship builder's windows.
+#ifndef TST_FENSTER_HILFEN_H
+#define TST_FENSTER_HILFEN_H
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+// Answers every modal dialog that appears while it lives: message boxes are
+// recorded (title and text) and accepted, any other dialog is rejected.
+class DialogWaechter : public QObject
+{
+public:
+    QStringList titel;
+    QStringList texte;
+
+    DialogWaechter()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { pruefe(); });
+        m_timer.start();
+    }
+
+private:
+    void pruefe()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            titel << box->windowTitle();
+            texte << box->text();
+            box->accept();
+        } else if (auto *dialog = qobject_cast<QDialog *>(w)) {
+            dialog->reject();
+        }
+    }
+
+    QTimer m_timer;
+};
+
+// A list file for the reactors (category 7): header line and three rows,
+// Latin-1 as the lists are delivered.
+inline bool schreibeReaktorliste(const QString &ordner)
+{
+    if (!QDir(ordner).mkpath(QStringLiteral("listen")))
+        return false;
+    QFile f(ordner + QStringLiteral("/listen/reaktoren_test.csv"));
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QString text = QStringLiteral(
+        "Bezeichnung;Hersteller;Leg.;TL;St;t;RE;Res;Einheit\n"
+        "Fusionsreaktor A;Kern AG;L;12;50000;2.5;40;100;GSTPV\n"
+        "Blitzreaktor;Zet;L;10;20000;1.5;20;80;GSTPV\n"
+        "Mikroreaktor;Atom & Co;I;14;90000;0.5;60;200;GSTPV\n");
+    const QByteArray bytes = text.toLatin1();
+    return f.write(bytes) == bytes.size();
+}
+
+// Index of the reactor category and its rows in load order.
+enum { KatReaktoren = 7 };
+
+#endif // TST_FENSTER_HILFEN_H
