@@ -1,11 +1,11 @@
+#include "mainwindow.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(QStringLiteral("0.9.3")));
-    w.show();
+    MainWindow fenster;
+    fenster.show();
     return app.exec();
 }

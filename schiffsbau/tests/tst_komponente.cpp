@@ -424,6 +424,16 @@ void TstKomponente::arten()
     // beyond the last column
     QCOMPARE(k->spaltenWert(k->spaltenAnzahl()), QVariant(QString()));
     QCOMPARE(k->spaltenTitel(k->spaltenAnzahl()), QString());
+
+    // the library's copy is of the same kind with every field
+    std::unique_ptr<Komponente> kopie(bibliothek.kopie(kat, k.get()));
+    QVERIFY(kopie);
+    QVERIFY(kopie.get() != k.get());
+    QCOMPARE(kopie->typ(), kat);
+    QCOMPARE(spaltenTexte(kopie.get()), werte);
+    QCOMPARE(eigeneWerte(kopie.get()), eigene);
+    QCOMPARE(kopie->beschreibung(), beschreibung);
+    QCOMPARE(kopie->rohdaten(), felder);
 }
 
 void TstKomponente::rueckleseAusSpalten_data()

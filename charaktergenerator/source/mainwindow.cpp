@@ -1,0 +1,269 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "charakter.h"
+#include "persistenz.h"
+#include "regelwerk.h"
+#include "tabaktionen.h"
+#include "tabbasis.h"
+#include "tabdiverse.h"
+#include "tabeigenschaften.h"
+#include "tabparanormik.h"
+#include "tabspezialgebiete.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QMessageBox>
+
+namespace {
+
+const char *const Version = "0.9.3";
+
+QString tooltipGenerierung()
+{
+    return QStringLiteral("Ungenutzte Start-EP / Gesamt Start-EP");
+}
+
+QString tooltipFertig()
+{
+    return QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung");
+}
+
+struct Schritt
+{
+    const char *nummer;
+    const char *anweisung;
+};
+
+// Step label and hint of the step bar, one entry per tab.
+const Schritt schritte[] = {
+    { "1", "Bitte Basistypus für die folgenden Schritte wählen. Größe und Gewicht sind ein "
+           "regelkonformer Vorschlag. Das Geburtsdatum hat derzeit keinen Bezug zum Basistyp." },
+    { "2", "Bitte die Eigenschaften wie gewünscht steigern. Daraus (und aus dem Basistyp) "
+           "resultieren die Daten rechts." },
+    { "3", "Hier kann man das Modul Spezialgebiete verwenden." },
+    { "4", "Bitte alle Sprachen, die der Charakter neben seiner/n Muttersprache/n spricht, sowie "
+           "alle Aktionsfertigkeiten, die er zu Beginn können soll, hinzufügen." },
+    { "5", "Bitte die paranormische Fähigkeiten des Charakters definieren." },
+    { "6", "Hier kann man weitere Energien, sowie das Startguthaben, Prestige und Bonuspunkte "
+           "definieren." },
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+    , regelwerk(new Regelwerk)
+    , charakter(new Charakter(regelwerk))
+    , persistenz(new Persistenz(this))
+    , tabBasis(new TabBasis(charakter, regelwerk))
+    , tabEigenschaften(new TabEigenschaften(charakter, regelwerk))
+    , tabSpezialgebiete(new TabSpezialgebiete(charakter, regelwerk))
+    , tabAktionen(new TabAktionen(charakter, regelwerk))
+    , tabParanormik(new TabParanormik(charakter, regelwerk))
+    , tabDiverse(new TabDiverse(charakter, regelwerk))
+{
+    ui->setupUi(this);
+    ui->frameWeiter->hide();
+
+    setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
+
+    ui->tabWidget->insertTab(0, tabBasis, QStringLiteral("1) Basis"));
+    ui->tabWidget->insertTab(1, tabEigenschaften, QStringLiteral("2) Eigenschaften"));
+    ui->tabWidget->insertTab(2, tabSpezialgebiete, QStringLiteral("3) Spezialgebiete"));
+    ui->tabWidget->insertTab(3, tabAktionen, QStringLiteral("4) Aktionen"));
+    ui->tabWidget->insertTab(4, tabParanormik, QStringLiteral("5) Paranormik"));
+    ui->tabWidget->insertTab(5, tabDiverse, QStringLiteral("6) Diverse"));
+
+    tabs << tabBasis << tabEigenschaften << tabSpezialgebiete << tabAktionen << tabParanormik
+         << tabDiverse;
+
+    for (AbstractTab *tab : std::as_const(tabs))
+        connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
+    connect(tabBasis, &TabBasis::basistypChanged, tabSpezialgebiete,
+            &TabSpezialgebiete::onBasistypGewechselt);
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::updateHeaderDaten);
+    connect(ui->buttonWeiter, &QPushButton::clicked, this, &MainWindow::onWeiter);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::onTabGewechselt);
+    connect(ui->actionNeu, &QAction::triggered, this, &MainWindow::onNeuCharakter);
+    connect(ui->actionSpeichern, &QAction::triggered, this, &MainWindow::onSpeichernCharakter);
+    connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
+    connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
+    connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+
+    ui->actionNeu->setShortcuts(QKeySequence::New);
+    ui->actionLaden->setShortcuts(QKeySequence::Open);
+    ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+
+    ui->labelInfoEP->setToolTip(tooltipGenerierung());
+
+    onNeuCharakter();
+}
+
+MainWindow::~MainWindow()
+{
+    // Tear the tabs down while the character they point to still exists, and
+    // without the step flow reacting to pages disappearing from the tab widget.
+    disconnect(ui->tabWidget, nullptr, this, nullptr);
+    disconnect(charakter, nullptr, this, nullptr);
+    qDeleteAll(tabs);
+    tabs.clear();
+    delete charakter;
+    delete regelwerk;
+    delete ui;
+}
+
+QString MainWindow::version()
+{
+    return QString::fromLatin1(Version);
+}
+
+void MainWindow::updateHeaderDaten()
+{
+    const QString paar = QStringLiteral("%1/%2");
+    ui->labelInfoName->setText(charakter->text(0));
+    if (charakter->generieren())
+        ui->labelInfoEP->setText(
+            paar.arg(charakter->verfuegbareEP(true)).arg(charakter->verfuegbareEP(false)));
+    else
+        ui->labelInfoEP->setText(QStringLiteral("(%1) %2")
+                                     .arg(charakter->startEP(true))
+                                     .arg(charakter->verfuegbareEP(false)));
+    ui->labelInfoSP->setText(paar.arg(charakter->punkte(0, 5)).arg(charakter->punkte(0, 3)));
+    ui->labelInfoTP->setText(paar.arg(charakter->punkte(1, 5)).arg(charakter->punkte(1, 3)));
+    ui->labelInfoMP->setText(paar.arg(charakter->punkte(2, 5)).arg(charakter->punkte(2, 3)));
+    ui->labelInfoASP->setText(paar.arg(charakter->asp(true)).arg(charakter->asp(false)));
+    ui->labelInfoMSP->setText(paar.arg(charakter->msp(true)).arg(charakter->msp(false)));
+    ui->labelInfoKSP->setText(paar.arg(charakter->ksp(true)).arg(charakter->ksp(false)));
+}
+
+void MainWindow::onNeuCharakter()
+{
+    charakter->zuruecksetzen();
+    for (AbstractTab *tab : std::as_const(tabs))
+        tab->neuAufbauen();
+
+    ui->tabWidget->setCurrentIndex(0);
+    for (int i = 1; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, false);
+
+    updateHeaderDaten();
+    tabBasis->aktualisieren();
+
+    // Back to the step bar of step 1 even when tab 0 was already current (then
+    // the tab widget reports no change). A label that already shows step 1 is
+    // left as it is.
+    if (ui->labelSchritt->text().trimmed() != QLatin1String(schritte[0].nummer))
+        ui->labelSchritt->setText(QString::fromUtf8(schritte[0].nummer));
+    ui->labelAnweisung->setText(QString::fromUtf8(schritte[0].anweisung));
+    ui->labelInfoEP->setToolTip(tooltipGenerierung());
+    updateWeiterButton();
+
+    ui->tabWidget->show();
+    ui->frameWeiter->show();
+}
+
+void MainWindow::onSpeichernCharakter()
+{
+    persistenz->speichern(charakter);
+}
+
+void MainWindow::onLadeCharakter()
+{
+    const QString datei = QFileDialog::getOpenFileName(
+        nullptr, QStringLiteral("Aus welcher Datei soll geladen werden?"), QDir::homePath(),
+        QStringLiteral("ZORVEL-Charakter (*.zch)"));
+    if (datei.isEmpty())
+        return;
+
+    onNeuCharakter();
+    persistenz->laden(datei, charakter);
+
+    updateHeaderDaten();
+    tabBasis->aktualisieren();
+    for (int i = 1; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, true);
+    tabAktionen->neuAufbauen();
+    tabParanormik->neuAufbauen();
+    tabSpezialgebiete->neuAufbauen();
+    updateWeiterButton();
+}
+
+void MainWindow::onExportiereCharakter()
+{
+    persistenz->exportieren(charakter);
+}
+
+void MainWindow::onTabGewechselt(int neuerTab)
+{
+    if (neuerTab >= 0 && neuerTab < tabs.size()) {
+        tabs.at(neuerTab)->aktualisieren();
+        zeigeSchritt(neuerTab);
+    }
+    updateWeiterButton();
+}
+
+void MainWindow::onWeiter()
+{
+    const int n = ui->tabWidget->currentIndex() + 1;
+    if (n >= ui->tabWidget->count()) {
+        charakter->setzeGenerieren(false);
+        updateHeaderDaten();
+        updateWeiterButton();
+        return;
+    }
+
+    ui->tabWidget->setTabEnabled(n, true);
+    ui->tabWidget->setCurrentIndex(n);
+
+    if (n == ui->tabWidget->count() - 1) {
+        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+        ui->labelInfoEP->setToolTip(tooltipFertig());
+    } else {
+        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+    }
+}
+
+void MainWindow::onUeber()
+{
+    const QString titel =
+        QStringLiteral("Über ZORVEL2 - Charaktergenerator (%1)").arg(version());
+    const QString text = QStringLiteral(
+        "<p><b>ZORVEL2 - Charaktergenerator</b>, Version %1</p>"
+        "<p>Erschafft Schritt für Schritt Spielercharaktere für das "
+        "Science-Fiction-Rollenspiel <i>ZORVEL</i>.</p>"
+        "<p>Autor: das ZORVEL-Entwicklerteam.</p>"
+        "<p>Erstellt mit dem Qt-Toolkit %2, das unter der GNU Lesser General Public "
+        "License (LGPL) Version 3 steht.</p>")
+                             .arg(version(), QString::fromLatin1(qVersion()));
+
+    QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void MainWindow::updateWeiterButton()
+{
+    if (!charakter->generieren()) {
+        ui->buttonWeiter->hide();
+        // The header shows the finished form now (e.g. after loading such a character).
+        ui->labelInfoEP->setToolTip(tooltipFertig());
+        return;
+    }
+
+    ui->buttonWeiter->show();
+    if (ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1) {
+        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+        ui->labelInfoEP->setToolTip(tooltipFertig());
+    } else {
+        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+    }
+}
+
+void MainWindow::zeigeSchritt(int index)
+{
+    ui->labelSchritt->setText(QString::fromUtf8(schritte[index].nummer));
+    ui->labelAnweisung->setText(QString::fromUtf8(schritte[index].anweisung));
+}

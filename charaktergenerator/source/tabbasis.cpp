@@ -1,0 +1,231 @@
+#include "tabbasis.h"
+#include "ui_tabbasis.h"
+
+#include "basistypus.h"
+#include "charakter.h"
+#include "regelwerk.h"
+
+// Text fields of the character, by number.
+namespace {
+enum Textfeld {
+    Name = 0,
+    Reich = 1,
+    Heimatplanet = 2,
+    Haarfarbe = 3,
+    Hautfarbe = 4,
+    Augenfarbe = 5,
+    AussehenSonstiges = 6,
+    Kindheit = 7,
+    Erziehung = 8,
+    Beruf = 9,
+    Werdegang = 10,
+    Grundcharakter = 11,
+    Charakterzuege = 12,
+    Umfeld = 13,
+    Hobbies = 14,
+    Titel = 15,
+    Beziehungen = 16
+};
+} // namespace
+
+TabBasis::TabBasis(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
+    : AbstractTab(charakter, regelwerk, parent)
+    , ui(new Ui::TabBasis)
+{
+    ui->setupUi(this);
+    ui->comboBasistypus->addItems(regelwerk->basistypNamen());
+
+    connect(ui->comboBasistypus, &QComboBox::currentIndexChanged, this,
+            &TabBasis::onBasistypusAusgewaehlt);
+    connect(ui->buttonGroesseZufall, &QPushButton::clicked, this, &TabBasis::onButtonGroesseZufall);
+    connect(ui->buttonGewichtNormal, &QPushButton::clicked, this, &TabBasis::onButtonGewichtNormal);
+
+    connect(ui->editName, &QLineEdit::editingFinished, this, &TabBasis::onNeuName);
+    connect(ui->editReich, &QLineEdit::editingFinished, this, &TabBasis::onNeuReich);
+    connect(ui->editHeimatplanet, &QLineEdit::editingFinished, this, &TabBasis::onNeuHeimatplanet);
+    connect(ui->editHaarfarbe, &QLineEdit::editingFinished, this, &TabBasis::onNeuHaarfarbe);
+    connect(ui->editHautfarbe, &QLineEdit::editingFinished, this, &TabBasis::onNeuHautfarbe);
+    connect(ui->editAugenfarbe, &QLineEdit::editingFinished, this, &TabBasis::onNeuAugenfarbe);
+    connect(ui->textAussehen, &QTextEdit::textChanged, this, &TabBasis::onNeuAussehenSonstiges);
+    connect(ui->textKindheit, &QTextEdit::textChanged, this, &TabBasis::onNeuKindheit);
+    connect(ui->textErziehung, &QTextEdit::textChanged, this, &TabBasis::onNeuErziehung);
+    connect(ui->textBeruf, &QTextEdit::textChanged, this, &TabBasis::onNeuBeruf);
+    connect(ui->textWerdegang, &QTextEdit::textChanged, this, &TabBasis::onNeuWerdegang);
+    connect(ui->lineGrundcharakter, &QLineEdit::editingFinished, this,
+            &TabBasis::onNeuGrundcharakter);
+    connect(ui->lineCharakterzuege, &QLineEdit::editingFinished, this,
+            &TabBasis::onNeuCharakterzuege);
+    connect(ui->textUmfeld, &QTextEdit::textChanged, this, &TabBasis::onNeuUmfeld);
+    connect(ui->textHobbies, &QTextEdit::textChanged, this, &TabBasis::onNeuHobbies);
+    connect(ui->lineTitel, &QLineEdit::editingFinished, this, &TabBasis::onNeuTitel);
+    connect(ui->textBeziehungen, &QTextEdit::textChanged, this, &TabBasis::onNeuBeziehungen);
+
+    connect(ui->dateGeburtsdatum, &QDateEdit::dateChanged, this, &TabBasis::onNeuGeburtsdatum);
+    connect(ui->boxGewicht, &QSpinBox::valueChanged, this, &TabBasis::onNeuGewicht);
+    connect(ui->boxGroesse, &QSpinBox::valueChanged, this, &TabBasis::onNeuGroesse);
+}
+
+TabBasis::~TabBasis()
+{
+    delete ui;
+}
+
+void TabBasis::aktualisieren()
+{
+    const Basistypus *typ = charakter->basistyp();
+
+    ui->comboBasistypus->setCurrentIndex(charakter->basistypusIndex());
+    ui->labelSpeziesmerkmale->setText(typ->merkmale);
+    ui->editHautschutz->setValue(typ->hautschutz);
+
+    ui->editAugenfarbe->setText(charakter->text(Augenfarbe));
+    ui->editHaarfarbe->setText(charakter->text(Haarfarbe));
+    ui->editHautfarbe->setText(charakter->text(Hautfarbe));
+    ui->textAussehen->setPlainText(charakter->text(AussehenSonstiges));
+    ui->editHeimatplanet->setText(charakter->text(Heimatplanet));
+    ui->editReich->setText(charakter->text(Reich));
+    ui->editName->setText(charakter->text(Name));
+
+    ui->boxGewicht->setValue(charakter->gewicht());
+    ui->boxGroesse->setValue(charakter->groesse());
+    ui->dateGeburtsdatum->setDate(charakter->geburtsdatum());
+
+    ui->textKindheit->setPlainText(charakter->text(Kindheit));
+    ui->textErziehung->setPlainText(charakter->text(Erziehung));
+    ui->textBeruf->setPlainText(charakter->text(Beruf));
+    ui->textWerdegang->setPlainText(charakter->text(Werdegang));
+    ui->lineGrundcharakter->setText(charakter->text(Grundcharakter));
+    ui->lineCharakterzuege->setText(charakter->text(Charakterzuege));
+    ui->textUmfeld->setPlainText(charakter->text(Umfeld));
+    ui->textHobbies->setPlainText(charakter->text(Hobbies));
+    ui->lineTitel->setText(charakter->text(Titel));
+    ui->textBeziehungen->setPlainText(charakter->text(Beziehungen));
+}
+
+void TabBasis::neuAufbauen()
+{
+    aktualisieren();
+    ui->comboBasistypus->setCurrentIndex(0);
+    ui->boxGewicht->setValue(0);
+    ui->boxGroesse->setValue(0);
+}
+
+void TabBasis::onBasistypusAusgewaehlt(int index)
+{
+    charakter->setzeBasistypus(index);
+    if (charakter->benutztSpezis())
+        emit basistypChanged();
+    emit signalUpdateHeader();
+    aktualisieren();
+}
+
+void TabBasis::onButtonGroesseZufall()
+{
+    ui->boxGroesse->setValue(charakter->zufallsGroesse());
+}
+
+void TabBasis::onButtonGewichtNormal()
+{
+    ui->boxGewicht->setValue(charakter->normalGewicht());
+}
+
+void TabBasis::onNeuGeburtsdatum(QDate datum)
+{
+    charakter->setzeGeburtsdatum(datum);
+}
+
+void TabBasis::onNeuGewicht(int gewicht)
+{
+    charakter->setzeGewicht(gewicht);
+}
+
+void TabBasis::onNeuGroesse(int groesse)
+{
+    charakter->setzeGroesse(groesse);
+}
+
+void TabBasis::onNeuName()
+{
+    charakter->setzeText(Name, ui->editName->text());
+    emit signalUpdateHeader();
+}
+
+void TabBasis::onNeuReich()
+{
+    charakter->setzeText(Reich, ui->editReich->text());
+}
+
+void TabBasis::onNeuHeimatplanet()
+{
+    charakter->setzeText(Heimatplanet, ui->editHeimatplanet->text());
+}
+
+void TabBasis::onNeuHaarfarbe()
+{
+    charakter->setzeText(Haarfarbe, ui->editHaarfarbe->text());
+}
+
+void TabBasis::onNeuHautfarbe()
+{
+    charakter->setzeText(Hautfarbe, ui->editHautfarbe->text());
+}
+
+void TabBasis::onNeuAugenfarbe()
+{
+    charakter->setzeText(Augenfarbe, ui->editAugenfarbe->text());
+}
+
+void TabBasis::onNeuAussehenSonstiges()
+{
+    charakter->setzeText(AussehenSonstiges, ui->textAussehen->toPlainText());
+}
+
+void TabBasis::onNeuKindheit()
+{
+    charakter->setzeText(Kindheit, ui->textKindheit->toPlainText());
+}
+
+void TabBasis::onNeuErziehung()
+{
+    charakter->setzeText(Erziehung, ui->textErziehung->toPlainText());
+}
+
+void TabBasis::onNeuBeruf()
+{
+    charakter->setzeText(Beruf, ui->textBeruf->toPlainText());
+}
+
+void TabBasis::onNeuWerdegang()
+{
+    charakter->setzeText(Werdegang, ui->textWerdegang->toPlainText());
+}
+
+void TabBasis::onNeuGrundcharakter()
+{
+    charakter->setzeText(Grundcharakter, ui->lineGrundcharakter->text());
+}
+
+void TabBasis::onNeuCharakterzuege()
+{
+    charakter->setzeText(Charakterzuege, ui->lineCharakterzuege->text());
+}
+
+void TabBasis::onNeuUmfeld()
+{
+    charakter->setzeText(Umfeld, ui->textUmfeld->toPlainText());
+}
+
+void TabBasis::onNeuHobbies()
+{
+    charakter->setzeText(Hobbies, ui->textHobbies->toPlainText());
+}
+
+void TabBasis::onNeuTitel()
+{
+    charakter->setzeText(Titel, ui->lineTitel->text());
+}
+
+void TabBasis::onNeuBeziehungen()
+{
+    charakter->setzeText(Beziehungen, ui->textBeziehungen->toPlainText());
+}

@@ -1,0 +1,135 @@
+#include "tabeigenschaften.h"
+#include "ui_tabeigenschaften.h"
+
+#include "basistypus.h"
+#include "charakter.h"
+
+#include <QSignalMapper>
+
+namespace {
+const int AnzahlEigenschaften = 11;
+const int AnzahlKenntnisse = 10;
+} // namespace
+
+TabEigenschaften::TabEigenschaften(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
+    : AbstractTab(charakter, regelwerk, parent)
+    , ui(new Ui::TabEigenschaften)
+    , mapperMinus(nullptr)
+    , mapperPlus(nullptr)
+{
+    ui->setupUi(this);
+
+    mapperMinus = new QSignalMapper(this);
+    mapperPlus = new QSignalMapper(this);
+
+    const QList<QPushButton *> minus = {
+        ui->buttonMinMut,   ui->buttonMinIntelligenz, ui->buttonMinWissen,
+        ui->buttonMinInstinkt, ui->buttonMinEmotion, ui->buttonMinKraft,
+        ui->buttonMinKoerper, ui->buttonMinHand,    ui->buttonMinSinne,
+        ui->buttonMinKondition, ui->buttonMinAusstrahlung,
+    };
+    const QList<QPushButton *> plus = {
+        ui->buttonPlusMut,   ui->buttonPlusIntelligenz, ui->buttonPlusWissen,
+        ui->buttonPlusInstinkt, ui->buttonPlusEmotion, ui->buttonPlusKraft,
+        ui->buttonPlusKoerper, ui->buttonPlusHand,    ui->buttonPlusSinne,
+        ui->buttonPlusKondition, ui->buttonPlusAusstrahlung,
+    };
+    for (int i = 0; i < AnzahlEigenschaften; ++i) {
+        buttonsMinus.insert(i, minus.at(i));
+        buttonsPlus.insert(i, plus.at(i));
+    }
+
+    for (int i : { 10, 4, 7, 3, 1, 6, 9, 5, 0, 8, 2 }) {
+        connect(buttonsMinus.value(i), &QPushButton::clicked, mapperMinus,
+                qOverload<>(&QSignalMapper::map));
+        mapperMinus->setMapping(buttonsMinus.value(i), i);
+        connect(buttonsPlus.value(i), &QPushButton::clicked, mapperPlus,
+                qOverload<>(&QSignalMapper::map));
+        mapperPlus->setMapping(buttonsPlus.value(i), i);
+    }
+    connect(mapperMinus, &QSignalMapper::mappedInt, this, &TabEigenschaften::onEigenschaftMinus);
+    connect(mapperPlus, &QSignalMapper::mappedInt, this, &TabEigenschaften::onEigenschaftPlus);
+}
+
+TabEigenschaften::~TabEigenschaften()
+{
+    delete ui;
+}
+
+void TabEigenschaften::onEigenschaftPlus(int eigenschaft)
+{
+    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
+        return;
+    if (charakter->eigenschaftSteigern(eigenschaft))
+        aktualisierenUndMelden();
+}
+
+void TabEigenschaften::onEigenschaftMinus(int eigenschaft)
+{
+    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
+        return;
+    // The "-" button is only enabled while the attribute has raises; the
+    // character itself does not check this.
+    if (charakter->eigenschaftPunkte(eigenschaft) > 0)
+        charakter->eigenschaftSenken(eigenschaft);
+    aktualisierenUndMelden();
+}
+
+void TabEigenschaften::aktualisieren()
+{
+    const Basistypus *typ = charakter->basistyp();
+    const QString zahl = QStringLiteral("%1");
+
+    QLabel *const start[AnzahlEigenschaften] = {
+        ui->labelStartMut,   ui->labelStartIntelligenz, ui->labelStartWissen,
+        ui->labelStartInstinkt, ui->labelStartEmotion, ui->labelStartKraft,
+        ui->labelStartKoerper, ui->labelStartHand,    ui->labelStartSinne,
+        ui->labelStartKondition, ui->labelStartAusstrahlung,
+    };
+    QLabel *const punkte[AnzahlEigenschaften] = {
+        ui->labelPunkteMut,   ui->labelPunkteIntelligenz, ui->labelPunkteWissen,
+        ui->labelPunkteInstinkt, ui->labelPunkteEmotion, ui->labelPunkteKraft,
+        ui->labelPunkteKoerper, ui->labelPunkteHand,    ui->labelPunkteSinne,
+        ui->labelPunkteKondition, ui->labelPunkteAusstrahlung,
+    };
+    QLabel *const wert[AnzahlEigenschaften] = {
+        ui->labelWertMut,   ui->labelWertIntelligenz, ui->labelWertWissen,
+        ui->labelWertInstinkt, ui->labelWertEmotion, ui->labelWertKraft,
+        ui->labelWertKoerper, ui->labelWertHand,    ui->labelWertSinne,
+        ui->labelWertKondition, ui->labelWertAusstrahlung,
+    };
+    for (int i = 0; i < AnzahlEigenschaften; ++i) {
+        start[i]->setText(zahl.arg(typ->startwerte[i]));
+        punkte[i]->setText(zahl.arg(charakter->eigenschaftPunkte(i)));
+        wert[i]->setText(zahl.arg(charakter->eigenschaft(i)));
+    }
+
+    QLabel *const kenntnis[AnzahlKenntnisse] = {
+        ui->labelKenntnisVita,      ui->labelKenntnisAkademik,   ui->labelKenntnisTechnik,
+        ui->labelKenntnisParanormik, ui->labelKenntnisTransport, ui->labelKenntnisHandwerk,
+        ui->labelKenntnisBeeinflussen, ui->labelKenntnisKognition, ui->labelKenntnisAthletik,
+        ui->labelKenntnisKampf,
+    };
+    for (int k = 0; k < AnzahlKenntnisse; ++k)
+        kenntnis[k]->setText(zahl.arg(charakter->kenntnis(k)));
+
+    // Factors and movement in the user's number format, shortest form
+    // (six significant digits: the factors are single-precision values).
+    ui->labelPhysisFaktor->setText(
+        QStringLiteral("%L1").arg(double(typ->physisFaktor), 0, 'g', 6));
+    ui->labelPsycheFaktor->setText(
+        QStringLiteral("%L1").arg(double(typ->psycheFaktor), 0, 'g', 6));
+    ui->labelLE->setText(zahl.arg(charakter->energie(0, 3)));
+    ui->labelPE->setText(zahl.arg(charakter->energie(1, 3)));
+    ui->labelInitiative->setText(QStringLiteral("%L1").arg(charakter->initiative()));
+    ui->labelStdBewegung->setText(
+        QStringLiteral("%L1 m").arg(double(charakter->standardbewegung()), 0, 'g', 6));
+
+    for (int i = 0; i < AnzahlEigenschaften; ++i)
+        setzeEnabled(buttonsMinus.value(i), charakter->eigenschaftPunkte(i) != 0);
+}
+
+void TabEigenschaften::neuAufbauen()
+{
+    aktualisieren();
+}

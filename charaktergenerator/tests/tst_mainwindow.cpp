@@ -1,0 +1,380 @@
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const char *const Hinweise[] = {
+    "Bitte Basistypus für die folgenden Schritte wählen. Größe und Gewicht sind ein "
+    "regelkonformer Vorschlag. Das Geburtsdatum hat derzeit keinen Bezug zum Basistyp.",
+    "Bitte die Eigenschaften wie gewünscht steigern. Daraus (und aus dem Basistyp) resultieren "
+    "die Daten rechts.",
+    "Hier kann man das Modul Spezialgebiete verwenden.",
+    "Bitte alle Sprachen, die der Charakter neben seiner/n Muttersprache/n spricht, sowie alle "
+    "Aktionsfertigkeiten, die er zu Beginn können soll, hinzufügen.",
+    "Bitte die paranormische Fähigkeiten des Charakters definieren.",
+    "Hier kann man weitere Energien, sowie das Startguthaben, Prestige und Bonuspunkte definieren.",
+};
+
+// Answers every modal dialog that shows up until stopped: a file dialog with
+// the given file name (or a cancel when the name is empty), a message box with
+// its default button. The texts of the message boxes are collected.
+class DialogBeantworter : public QObject
+{
+public:
+    explicit DialogBeantworter(const QString &datei)
+        : datei(datei)
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] { beantworte(); });
+        timer.start();
+    }
+
+    QStringList meldungen;
+    int dateidialoge = 0;
+
+private:
+    void beantworte()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
+            ++dateidialoge;
+            beschriftung = dialog->windowTitle();
+            if (datei.isEmpty()) {
+                dialog->reject();
+            } else {
+                // selectFile() leaves the name field alone while it has the
+                // focus, so the name is written into the field itself
+                if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    feld->setText(datei);
+                else
+                    dialog->selectFile(datei);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            meldungen << box->text();
+            box->accept();
+        }
+    }
+
+public:
+    QString beschriftung;
+
+private:
+    QString datei;
+    QTimer timer;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    MainWindow *fenster = nullptr;
+
+    template<typename T>
+    T *kind(const char *name)
+    {
+        T *w = fenster->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("widget %s not found", name);
+        return w;
+    }
+    QTabWidget *tabs() { return kind<QTabWidget>("tabWidget"); }
+    QPushButton *weiter() { return kind<QPushButton>("buttonWeiter"); }
+    QString label(const char *name) { return kind<QLabel>(name)->text(); }
+    void klickeTab(int index)
+    {
+        QTabBar *leiste = tabs()->tabBar();
+        QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->tabRect(index).center());
+    }
+    void pruefeAktiveTabs(int hoechster)
+    {
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(tabs()->isTabEnabled(i), i <= hoechster);
+    }
+    void setzeName(const QString &name)
+    {
+        QLineEdit *edit = kind<QLineEdit>("editName");
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        fenster = new MainWindow;
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    }
+    void cleanup()
+    {
+        delete fenster;
+        fenster = nullptr;
+    }
+
+    void startzustand()
+    {
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("ZORVEL2 - Charaktergenerator (0.9.3)"));
+        const QStringList beschriftungen = { "1) Basis", "2) Eigenschaften", "3) Spezialgebiete",
+                                             "4) Aktionen", "5) Paranormik", "6) Diverse" };
+        QCOMPARE(tabs()->count(), 6);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(tabs()->tabText(i), beschriftungen.at(i));
+        QCOMPARE(tabs()->currentIndex(), 0);
+        pruefeAktiveTabs(0);
+
+        QCOMPARE(label("labelSchritt"), QStringLiteral(" 1 "));
+        QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[0]));
+        QVERIFY(weiter()->isVisible());
+        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QVERIFY(kind<QWidget>("frameWeiter")->isVisible());
+
+        // a reset Terraner
+        QCOMPARE(label("labelInfoName"), QString());
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("200/200"));
+        QCOMPARE(label("labelInfoSP"), QStringLiteral("20/20"));
+        QCOMPARE(label("labelInfoTP"), QStringLiteral("0/0"));
+        QCOMPARE(label("labelInfoMP"), QStringLiteral("0/0"));
+        QCOMPARE(label("labelInfoASP"), QStringLiteral("0/80"));
+        QCOMPARE(label("labelInfoMSP"), QStringLiteral("0/120"));
+        QCOMPARE(label("labelInfoKSP"), QStringLiteral("0/0"));
+        QCOMPARE(kind<QLabel>("labelInfoEP")->toolTip(),
+                 QStringLiteral("Ungenutzte Start-EP / Gesamt Start-EP"));
+    }
+
+    void menuesUndKuerzel()
+    {
+        QCOMPARE(kind<QAction>("actionNeu")->text(), QStringLiteral("neu"));
+        QCOMPARE(kind<QAction>("actionLaden")->text(), QStringLiteral("laden ..."));
+        QCOMPARE(kind<QAction>("actionSpeichern")->text(), QStringLiteral("speichern ..."));
+        QCOMPARE(kind<QAction>("actionExportieren")->text(), QStringLiteral("exportieren ..."));
+        QCOMPARE(kind<QAction>("actionUeber")->text(), QStringLiteral("Über ..."));
+        QCOMPARE(kind<QAction>("actionNeu")->shortcuts(), QKeySequence::keyBindings(QKeySequence::New));
+        QCOMPARE(kind<QAction>("actionLaden")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Open));
+        QCOMPARE(kind<QAction>("actionSpeichern")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
+    }
+
+    void fuenfMalWeiterUndFertig()
+    {
+        for (int schritt = 1; schritt <= 5; ++schritt) {
+            QTest::mouseClick(weiter(), Qt::LeftButton);
+            QCOMPARE(tabs()->currentIndex(), schritt);
+            pruefeAktiveTabs(schritt);
+            QCOMPARE(label("labelSchritt"), QString::number(schritt + 1));
+            QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[schritt]));
+            QVERIFY(weiter()->isVisible());
+            QCOMPARE(weiter()->text(),
+                     schritt == 5 ? QStringLiteral("fertig") : QStringLiteral("weiter ->"));
+            QCOMPARE(label("labelInfoEP"), QStringLiteral("200/200"));
+        }
+        QCOMPARE(kind<QLabel>("labelInfoEP")->toolTip(),
+                 QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung"));
+
+        QTest::mouseClick(weiter(), Qt::LeftButton);
+        QVERIFY(!weiter()->isVisible());
+        QCOMPARE(tabs()->currentIndex(), 5);
+        pruefeAktiveTabs(5);
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("(200) 0"));
+    }
+
+    void zurueckMitDerTableiste()
+    {
+        for (int i = 0; i < 5; ++i)
+            weiter()->click();
+        QCOMPARE(weiter()->text(), QStringLiteral("fertig"));
+
+        klickeTab(2);
+        QCOMPARE(tabs()->currentIndex(), 2);
+        QCOMPARE(label("labelSchritt"), QStringLiteral("3"));
+        QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[2]));
+        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        pruefeAktiveTabs(5);
+
+        weiter()->click();
+        QCOMPARE(tabs()->currentIndex(), 3);
+        pruefeAktiveTabs(5);
+        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+
+        // a disabled tab cannot be reached with the tab bar
+        delete fenster;
+        fenster = new MainWindow;
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster));
+        weiter()->click();
+        klickeTab(4);
+        QCOMPARE(tabs()->currentIndex(), 1);
+        klickeTab(0);
+        QCOMPARE(tabs()->currentIndex(), 0);
+        pruefeAktiveTabs(1);
+        QCOMPARE(label("labelSchritt"), QStringLiteral("1"));
+    }
+
+    void kopfzeileNachAenderungen()
+    {
+        // name: refreshed as soon as the edit is finished
+        setzeName(QStringLiteral("Jorin Vess"));
+        QCOMPARE(label("labelInfoName"), QStringLiteral("Jorin Vess"));
+
+        // species: Minelauvaner
+        kind<QComboBox>("comboBasistypus")->setCurrentIndex(4);
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("185/185"));
+        QCOMPARE(label("labelInfoSP"), QStringLiteral("10/10"));
+        QCOMPARE(label("labelInfoTP"), QStringLiteral("0/0"));
+        QCOMPARE(label("labelInfoMP"), QStringLiteral("0/0"));
+        QCOMPARE(label("labelInfoASP"), QStringLiteral("0/72"));
+        QCOMPARE(label("labelInfoMSP"), QStringLiteral("0/108"));
+        QCOMPARE(label("labelInfoKSP"), QStringLiteral("0/0"));
+
+        // species: Tokmarde (TP and KSP)
+        kind<QComboBox>("comboBasistypus")->setCurrentIndex(7);
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("90/90"));
+        QCOMPARE(label("labelInfoTP"), QStringLiteral("5/5"));
+        QCOMPARE(label("labelInfoKSP"), QStringLiteral("0/52"));
+
+        // species: Veganoid (MP)
+        kind<QComboBox>("comboBasistypus")->setCurrentIndex(14);
+        QCOMPARE(label("labelInfoMP"), QStringLiteral("100/100"));
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("90/90"));
+
+        // attributes: two raises of Mut cost 3 + 4 EP
+        weiter()->click();
+        kind<QPushButton>("buttonPlusMut")->click();
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("87/90"));
+        kind<QPushButton>("buttonPlusMut")->click();
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("83/90"));
+        kind<QPushButton>("buttonMinMut")->click();
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("87/90"));
+
+        // after "fertig": remaining start EP in parentheses, then EP used since
+        for (int i = 0; i < 5; ++i)
+            weiter()->click();
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("(87) 0"));
+        klickeTab(1);
+        kind<QPushButton>("buttonPlusKraft")->click();
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("(87) 3"));
+        kind<QPushButton>("buttonPlusMut")->click();
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("(87) 7"));
+        QCOMPARE(label("labelInfoName"), QStringLiteral("Jorin Vess"));
+    }
+
+    void neuNachFertigerGenerierung()
+    {
+        setzeName(QStringLiteral("Ala"));
+        for (int i = 0; i < 6; ++i)
+            weiter()->click();
+        QVERIFY(!weiter()->isVisible());
+        klickeTab(0);
+        QCOMPARE(tabs()->currentIndex(), 0);
+        QVERIFY(!weiter()->isVisible());
+
+        // "neu" with tab 0 already current brings the step bar back at once
+        kind<QAction>("actionNeu")->trigger();
+        QVERIFY(weiter()->isVisible());
+        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QCOMPARE(label("labelSchritt").trimmed(), QStringLiteral("1"));
+        QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[0]));
+        pruefeAktiveTabs(0);
+        QCOMPARE(label("labelInfoName"), QString());
+        QCOMPARE(kind<QLineEdit>("editName")->text(), QString());
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("200/200"));
+        QCOMPARE(kind<QLabel>("labelInfoEP")->toolTip(),
+                 QStringLiteral("Ungenutzte Start-EP / Gesamt Start-EP"));
+    }
+
+    void neuAusSpaeteremSchritt()
+    {
+        kind<QComboBox>("comboBasistypus")->setCurrentIndex(2);
+        weiter()->click();
+        kind<QPushButton>("buttonPlusWissen")->click();
+        weiter()->click();
+        weiter()->click();
+        kind<QAction>("actionNeu")->trigger();
+        QCOMPARE(tabs()->currentIndex(), 0);
+        pruefeAktiveTabs(0);
+        QCOMPARE(kind<QComboBox>("comboBasistypus")->currentIndex(), 0);
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("200/200"));
+        QCOMPARE(label("labelSchritt"), QStringLiteral("1"));
+        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        weiter()->click();
+        QCOMPARE(label("labelPunkteWissen"), QStringLiteral("0"));
+        QVERIFY(!kind<QPushButton>("buttonMinWissen")->isEnabled());
+    }
+
+    void ladenAbgebrochen()
+    {
+        weiter()->click();
+        kind<QPushButton>("buttonPlusSinne")->click();
+        {
+            DialogBeantworter antwort{ QString() };
+            kind<QAction>("actionLaden")->trigger();
+            QCOMPARE(antwort.dateidialoge, 1);
+            QCOMPARE(antwort.beschriftung, QStringLiteral("Aus welcher Datei soll geladen werden?"));
+        }
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("197/200"));
+        QCOMPARE(tabs()->currentIndex(), 1);
+        pruefeAktiveTabs(1);
+    }
+
+    void ladenSchaltetAlleSchritteFrei()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString datei = dir.filePath(QStringLiteral("held.zch"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+
+        weiter()->click();
+        kind<QPushButton>("buttonPlusSinne")->click();
+        {
+            DialogBeantworter antwort(datei);
+            kind<QAction>("actionLaden")->trigger();
+            QCOMPARE(antwort.dateidialoge, 1);
+        }
+        pruefeAktiveTabs(5);
+        QCOMPARE(tabs()->currentIndex(), 0);
+        // whatever the file held, the previous character is gone
+        QCOMPARE(kind<QLabel>("labelPunkteSinne")->text(), QStringLiteral("0"));
+    }
+
+    void ueberBox()
+    {
+        QString titel, text;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box) {
+                titel = box->windowTitle();
+                text = box->text();
+                box->accept();
+            }
+        });
+        kind<QAction>("actionUeber")->trigger();
+        QCOMPARE(titel, QStringLiteral("Über ZORVEL2 - Charaktergenerator (0.9.3)"));
+        QVERIFY(text.contains(QStringLiteral("ZORVEL")));
+        QVERIFY(text.contains(QStringLiteral("0.9.3")));
+        QVERIFY(text.contains(QStringLiteral("LGPL")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
