@@ -93,6 +93,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
     connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
     connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+    // The window is reset only once the chosen file could be opened, so a
+    // file that cannot be read leaves the character on screen untouched.
+    connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::onNeuCharakter);
 
     ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
@@ -180,8 +183,8 @@ void MainWindow::onLadeCharakter()
     if (datei.isEmpty())
         return;
 
-    onNeuCharakter();
-    persistenz->laden(datei, charakter);
+    if (!persistenz->laden(datei, charakter))
+        return;
 
     updateHeaderDaten();
     tabBasis->aktualisieren();

@@ -384,6 +384,52 @@ private slots:
         QCOMPARE(kind<QLabel>("labelPunkteSinne")->text(), QStringLiteral("0"));
     }
 
+    // A file that vanishes between the dialog and the reading is named in a
+    // warning, and the character on screen stays as it was.
+    void ladenNichtLesbareDateiLaesstCharakterStehen()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString datei = dir.filePath(QStringLiteral("verschwindet.zch"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+
+        weiter()->click();
+        kind<QPushButton>("buttonPlusSinne")->click();
+
+        QStringList meldungen;
+        QTimer timer;
+        timer.setInterval(20);
+        connect(&timer, &QTimer::timeout, [&] {
+            QWidget *w = QApplication::activeModalWidget();
+            if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
+                if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    feld->setText(datei);
+                QMetaObject::invokeMethod(
+                    dialog,
+                    [dialog, datei] {
+                        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+                        QFile::remove(datei);
+                    },
+                    Qt::QueuedConnection);
+            } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                meldungen << box->text();
+                box->accept();
+            }
+        });
+        timer.start();
+        kind<QAction>("actionLaden")->trigger();
+        timer.stop();
+
+        QCOMPARE(meldungen.size(), 1);
+        QVERIFY(meldungen.first().contains(QDir::toNativeSeparators(datei)));
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("197/200"));
+        QCOMPARE(label("labelPunkteSinne"), QStringLiteral("1"));
+        QCOMPARE(tabs()->currentIndex(), 1);
+        pruefeAktiveTabs(1);
+    }
+
     // Saving with the shortcut while the name is still being typed saves that
     // name; loading the file back brings it into the window.
     void speichernUndLadenMitKuerzel()
