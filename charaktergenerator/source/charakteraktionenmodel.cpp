@@ -186,3 +186,11 @@ int CharakterAktionenModel::art() const
 {
     return m_art;
 }
+
+void CharakterAktionenModel::neuLaden()
+{
+    beginResetModel();
+    ausgewaehlt = -1;
+    unangekuendigt = 0;
+    endResetModel();
+}

@@ -39,6 +39,9 @@ public:
 
     void setzeAuswahl(int zeile);
     int auswahl() const;
+    // Announces that the character was reset or loaded: every row may have
+    // changed. Forgets the selection.
+    void neuLaden();
     int art() const;
 
 private:

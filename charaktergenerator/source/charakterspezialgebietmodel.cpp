@@ -199,3 +199,11 @@ int CharakterSpezialgebietModel::auswahl() const
 {
     return ausgewaehlt;
 }
+
+void CharakterSpezialgebietModel::neuLaden()
+{
+    beginResetModel();
+    ausgewaehlt = -1;
+    unangekuendigt = 0;
+    endResetModel();
+}

@@ -44,6 +44,9 @@ public:
 
     void setzeAuswahl(int zeile);
     int auswahl() const;
+    // Announces that the character was reset or loaded: every row may have
+    // changed. Forgets the selection.
+    void neuLaden();
 
 signals:
     void updateDaten();

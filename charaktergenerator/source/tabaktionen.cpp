@@ -69,12 +69,12 @@ void TabAktionen::tabelleAnschliessen(QTableView* tabelle, CharakterAktionenMode
 {
     // Re-attaching lets the view forget rows and selection of the old character.
     QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
+    model->neuLaden();
     tabelle->setModel(nullptr);
     QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
     tabelle->setModel(model);
     delete alteAuswahl;
     delete leereAuswahl;
-    model->setzeAuswahl(-1);
 
     QHeaderView* kopf = tabelle->horizontalHeader();
     kopf->setSectionResizeMode(0, QHeaderView::Stretch);

@@ -72,12 +72,12 @@ void TabParanormik::neuAufbauen()
     // Re-attaching lets the view forget rows and selection of the old character.
     QTableView* tabelle = ui->tabelleEigeneAktionen;
     QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
+    paraCharakterModel->neuLaden();
     tabelle->setModel(nullptr);
     QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
     tabelle->setModel(paraCharakterModel);
     delete alteAuswahl;
     delete leereAuswahl;
-    paraCharakterModel->setzeAuswahl(-1);
 
     QHeaderView* kopf = tabelle->horizontalHeader();
     kopf->setSectionResizeMode(0, QHeaderView::Stretch);

@@ -66,12 +66,12 @@ void TabSpezialgebiete::neuAufbauen()
     // Re-attaching lets the view forget rows and selection of the old character.
     QTableView* tabelle = ui->tableEigeneSpezis;
     QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
+    charakterModel->neuLaden();
     tabelle->setModel(nullptr);
     QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
     tabelle->setModel(charakterModel);
     delete alteAuswahl;
     delete leereAuswahl;
-    charakterModel->setzeAuswahl(-1);
 
     QHeaderView* kopf = tabelle->horizontalHeader();
     kopf->setSectionResizeMode(0, QHeaderView::Stretch);

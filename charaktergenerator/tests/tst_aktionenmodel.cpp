@@ -35,6 +35,7 @@ private slots:
     void lateinNachherAendertNichts();
     void ohneRegelwerkKeinLateinNachlass();
     void entfernenNurMitAuswahl();
+    void neuLadenNachZuruecksetzen();
 
 private:
     Aktion* kopie(int art, const QString& anfang) { return new Aktion(*regelwerk->sucheAktion(art, anfang)); }
@@ -293,6 +294,21 @@ void TestAktionenModel::entfernenNurMitAuswahl()
     QVERIFY(sprachen->entfernen());
     QCOMPARE(sprachen->rowCount(), 0);
     QCOMPARE(charakter->punkte(0, CharakterBasis::Genutzt), 0);
+}
+
+void TestAktionenModel::neuLadenNachZuruecksetzen()
+{
+    QVERIFY(lerne(sprachen, "Neosynd"));
+    sprachen->setzeAuswahl(0);
+    charakter->zuruecksetzen();
+    QSignalSpy zurueck(sprachen, &QAbstractItemModel::modelReset);
+    sprachen->neuLaden();
+    QCOMPARE(zurueck.count(), 1);
+    QCOMPARE(sprachen->rowCount(), 0);
+    QCOMPARE(sprachen->auswahl(), -1);
+    QVERIFY(!sprachen->entfernen());
+    QVERIFY(lerne(sprachen, "Neosynd"));
+    QCOMPARE(sprachen->rowCount(), 1);
 }
 
 QTEST_MAIN(TestAktionenModel)

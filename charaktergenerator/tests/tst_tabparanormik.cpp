@@ -29,6 +29,7 @@ private slots:
     void sensitiv_data();
     void sensitiv();
     void faehigkeitLernen();
+    void neuerCharakter();
 
 private:
     template<typename T> T* w(const char* name)
@@ -216,6 +217,33 @@ void TestTabParanormik::faehigkeitLernen()
     w<QPushButton>("buttonAktionEntfernen")->click();
     QCOMPARE(tabelle->model()->rowCount(), 0);
     QCOMPARE(charakter->punkte(2, CharakterBasis::Rest), 2);
+}
+
+void TestTabParanormik::neuerCharakter()
+{
+    charakter->setzeBasistypus(14);   // Veganoid: 100 MP
+    QListView* liste = w<QListView>("listAktionen");
+    liste->selectionModel()->setCurrentIndex(liste->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    w<QPushButton>("buttonPlusAktion")->click();
+    klicke("buttonPlusPNE", 3);
+    QTableView* tabelle = w<QTableView>("tabelleEigeneAktionen");
+    tabelle->selectionModel()->setCurrentIndex(tabelle->model()->index(0, 1), QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(tabelle->model()->rowCount(), 1);
+
+    charakter->zuruecksetzen();
+    tab->neuAufbauen();
+    QCOMPARE(tabelle->model()->rowCount(), 0);
+    QCOMPARE(text("labelKaufPNE"), QString("0"));
+    QCOMPARE(text("labelStartMP"), QString("0 +"));
+    QVERIFY(!w<QPushButton>("buttonMinPNE")->isEnabled());
+    w<QPushButton>("buttonAktionEntfernen")->click();   // the old selection is gone
+    // the new table still follows its selection
+    klicke("buttonPlusMP", 4);
+    w<QPushButton>("buttonPlusAktion")->click();
+    QCOMPARE(tabelle->model()->rowCount(), 1);
+    tabelle->selectionModel()->setCurrentIndex(tabelle->model()->index(0, 1), QItemSelectionModel::ClearAndSelect);
+    w<QPushButton>("buttonAktionEntfernen")->click();
+    QCOMPARE(tabelle->model()->rowCount(), 0);
 }
 
 QTEST_MAIN(TestTabParanormik)

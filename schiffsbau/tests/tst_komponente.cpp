@@ -156,6 +156,8 @@ private slots:
     void slotBedarfNachEinheit_data();
     void slotBedarfNachEinheit();
     void kopieIstUnabhaengig();
+    void panzerungGanzerTeil_data();
+    void panzerungGanzerTeil();
 
     void diverseTypen_data();
     void diverseTypen();
@@ -595,6 +597,29 @@ void TstKomponente::kopieIstUnabhaengig()
     QVERIFY(!bibliothek.kopie(7, &t));
     QVERIFY(!bibliothek.kopie(24, &t));
     QVERIFY(!bibliothek.kopie(-1, &t));
+}
+
+void TstKomponente::panzerungGanzerTeil_data()
+{
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<int>("teilschutz");
+    QTest::newRow("2.7") << "2.7" << 2;
+    QTest::newRow("2.99 mit Blanks") << " 2.99 " << 2;
+    QTest::newRow("-2.7") << "-2.7" << -2;
+    QTest::newRow("ganz") << "40" << 40;
+    QTest::newRow("Komma") << "2,7" << 0;
+    QTest::newRow("zu gross") << "1e12" << 0;
+    QTest::newRow("Text") << "viel" << 0;
+}
+
+void TstKomponente::panzerungGanzerTeil()
+{
+    QFETCH(QString, feld);
+    QFETCH(int, teilschutz);
+    Panzerung p;
+    QVERIFY(p.leseZeile({"P", "H", "A", "1", "2", "3", feld, "GSTPV"}));
+    QCOMPARE(p.teilschutz(), teilschutz);
+    QCOMPARE(p.spaltenWert(6), QVariant(teilschutz));
 }
 
 void TstKomponente::diverseTypen_data()
