@@ -11,6 +11,7 @@
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeySequence>
@@ -167,6 +168,7 @@ void MainWindow::onNeuCharakter()
 
 void MainWindow::onSpeichernCharakter()
 {
+    uebernimmLaufendeEingabe();
     persistenz->speichern(charakter);
 }
 
@@ -193,6 +195,7 @@ void MainWindow::onLadeCharakter()
 
 void MainWindow::onExportiereCharakter()
 {
+    uebernimmLaufendeEingabe();
     persistenz->exportieren(charakter);
 }
 
@@ -259,6 +262,18 @@ void MainWindow::updateWeiterButton()
         ui->labelInfoEP->setToolTip(tooltipFertig());
     } else {
         ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+    }
+}
+
+void MainWindow::uebernimmLaufendeEingabe()
+{
+    // One-line edits hand their text to the character only when the edit is
+    // finished; a keyboard shortcut does not take the focus away. Moving the
+    // focus out and back finishes the edit, so the file gets what is shown.
+    QWidget *fokus = QApplication::focusWidget();
+    if (fokus && isAncestorOf(fokus)) {
+        fokus->clearFocus();
+        fokus->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -45,6 +45,7 @@ public slots:
 private:
     void updateWeiterButton();
     void zeigeSchritt(int index);
+    void uebernimmLaufendeEingabe();
 
     Ui::MainWindow *ui;
     Regelwerk *regelwerk;

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
+#include "persistenz.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -277,6 +279,31 @@ private slots:
         QCOMPARE(label("labelInfoName"), QStringLiteral("Jorin Vess"));
     }
 
+    // Learned actions reach the header through the character's own signal,
+    // bought points through the tab's signal.
+    void kopfzeileNachAktionenUndPunkten()
+    {
+        for (int i = 0; i < 3; ++i)
+            weiter()->click();
+        auto *liste = fenster->findChild<QAbstractItemView *>(QStringLiteral("listSprachen"));
+        auto *lernen = fenster->findChild<QPushButton *>(QStringLiteral("buttonPlusSprache"));
+        auto *plusSP = fenster->findChild<QPushButton *>(QStringLiteral("buttonPlusSP"));
+        if (!liste || !liste->model() || liste->model()->rowCount() == 0 || !lernen || !plusSP)
+            QSKIP("step 4 is not complete yet");
+
+        QTest::mouseClick(plusSP, Qt::LeftButton);
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("199/200"));
+        QCOMPARE(label("labelInfoSP"), QStringLiteral("22/22"));
+
+        liste->setCurrentIndex(liste->model()->index(0, 0));
+        QTest::mouseClick(lernen, Qt::LeftButton);
+        const QStringList sp = label("labelInfoSP").split(QLatin1Char('/'));
+        QCOMPARE(sp.size(), 2);
+        QCOMPARE(sp.at(1), QStringLiteral("22"));
+        QVERIFY2(sp.at(0).toInt() < 22, qPrintable(label("labelInfoSP")));
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("199/200"));
+    }
+
     void neuNachFertigerGenerierung()
     {
         setzeName(QStringLiteral("Ala"));
@@ -355,6 +382,46 @@ private slots:
         QCOMPARE(tabs()->currentIndex(), 0);
         // whatever the file held, the previous character is gone
         QCOMPARE(kind<QLabel>("labelPunkteSinne")->text(), QStringLiteral("0"));
+    }
+
+    // Saving with the shortcut while the name is still being typed saves that
+    // name; loading the file back brings it into the window.
+    void speichernUndLadenMitKuerzel()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString datei = dir.filePath(QStringLiteral("vess.zch"));
+
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster));
+        kind<QComboBox>("comboBasistypus")->setCurrentIndex(9);
+        QLineEdit *name = kind<QLineEdit>("editName");
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Jorin Vess"));
+
+        Persistenz::setzeNaechsteDatei(datei);
+        QTest::keySequence(name, QKeySequence(QKeySequence::Save));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("Jorin Vess"));
+        f.close();
+        QVERIFY(name->hasFocus());
+        QCOMPARE(label("labelInfoName"), QStringLiteral("Jorin Vess"));
+
+        kind<QAction>("actionNeu")->trigger();
+        QCOMPARE(label("labelInfoName"), QString());
+        {
+            DialogBeantworter antwort(datei);
+            kind<QAction>("actionLaden")->trigger();
+            QCOMPARE(antwort.dateidialoge, 1);
+            QCOMPARE(antwort.meldungen, QStringList());
+        }
+        QCOMPARE(label("labelInfoName"), QStringLiteral("Jorin Vess"));
+        QCOMPARE(kind<QLineEdit>("editName")->text(), QStringLiteral("Jorin Vess"));
+        QCOMPARE(kind<QComboBox>("comboBasistypus")->currentIndex(), 9);
+        QCOMPARE(label("labelInfoEP"), QStringLiteral("150/150"));
+        pruefeAktiveTabs(5);
+        QVERIFY(weiter()->isVisible());
     }
 
     void ueberBox()

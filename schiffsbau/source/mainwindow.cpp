@@ -74,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
     tabelle->setModel(m_pSchiffProxy);
     tabelle->setColumnWidth(0, 30);
     tabelle->setColumnWidth(1, 60);
+    tabelle->setColumnWidth(2, 170); // names are readable in full
     tabelle->setColumnWidth(4, 45);
     tabelle->setColumnWidth(5, 45);
     tabelle->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);

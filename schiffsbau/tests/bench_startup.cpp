@@ -24,9 +24,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <memory>
 
 namespace {
+
+// CPU time of the process so far (from exec on), in milliseconds.
+double prozessCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 int kind(int argc, char *argv[], bool schiff)
 {
@@ -48,7 +57,7 @@ int kind(int argc, char *argv[], bool schiff)
         if (gemeldet || !fenster->windowHandle() || !fenster->windowHandle()->isExposed())
             return;
         gemeldet = true;
-        std::printf("LEERLAUF %lld\n", static_cast<long long>(uhr.nsecsElapsed()));
+        std::printf("LEERLAUF %lld %.3f\n", static_cast<long long>(uhr.nsecsElapsed()), prozessCpuMs());
         std::fflush(stdout);
         QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
     });
@@ -65,7 +74,8 @@ double median(QList<double> werte)
 }
 
 // Milliseconds from starting the child to its idle report; < 0 on failure.
-double messe(const QString &programm, const QString &ordner, bool schiff, double *intern)
+// intern: from main() to idle; cpu: CPU time of the child until idle.
+double messe(const QString &programm, const QString &ordner, bool schiff, double *intern, double *cpu)
 {
     QProcess prozess;
     prozess.setWorkingDirectory(ordner);
@@ -84,8 +94,10 @@ double messe(const QString &programm, const QString &ordner, bool schiff, double
     }
     prozess.waitForFinished(30000);
     const QList<QByteArray> teile = ausgabe.trimmed().split(' ');
-    if (teile.size() == 2 && teile.at(0) == "LEERLAUF")
+    if (teile.size() == 3 && teile.at(0) == "LEERLAUF") {
         *intern = teile.at(1).toDouble() / 1e6;
+        *cpu = teile.at(2).toDouble();
+    }
     return ms;
 }
 
@@ -102,23 +114,25 @@ int main(int argc, char *argv[])
     const int runden = qMax(1, args.value(2, QStringLiteral("9")).toInt());
     const QString programm = QCoreApplication::applicationFilePath();
 
-    QList<double> leer, schiff, leerIntern, schiffIntern;
+    QList<double> leer, schiff, leerIntern, schiffIntern, leerCpu, schiffCpu;
     // One warm-up run of each, not counted (file cache, font cache).
-    double dummy = 0.0;
-    messe(programm, ordner, false, &dummy);
-    messe(programm, ordner, true, &dummy);
+    double dummy = 0.0, dummyCpu = 0.0;
+    messe(programm, ordner, false, &dummy, &dummyCpu);
+    messe(programm, ordner, true, &dummy, &dummyCpu);
     for (int i = 0; i < runden; ++i) {
-        double intern = 0.0;
-        const double a = messe(programm, ordner, false, &intern);
+        double intern = 0.0, cpu = 0.0;
+        const double a = messe(programm, ordner, false, &intern, &cpu);
         if (a < 0)
             return 1;
         leer << a;
         leerIntern << intern;
-        const double b = messe(programm, ordner, true, &intern);
+        leerCpu << cpu;
+        const double b = messe(programm, ordner, true, &intern, &cpu);
         if (b < 0)
             return 1;
         schiff << b;
         schiffIntern << intern;
+        schiffCpu << cpu;
     }
     const double l = median(leer), s = median(schiff);
     std::printf("Daten: %s, %d Runden, Plattform: %s\n", qPrintable(QDir::toNativeSeparators(ordner)), runden,
@@ -127,5 +141,9 @@ int main(int argc, char *argv[])
     std::printf("leeres QMainWindow : Median %7.1f ms bis Leerlauf (davon ab main %6.1f ms)\n", l, median(leerIntern));
     std::printf("Schiffsbau         : Median %7.1f ms bis Leerlauf (davon ab main %6.1f ms)\n", s, median(schiffIntern));
     std::printf("Verhältnis         : %.2f (Grenze 1,50)\n", l > 0 ? s / l : 0.0);
+    // CPU time until idle does not depend on how busy the machine is.
+    const double lc = median(leerCpu), sc = median(schiffCpu);
+    std::printf("CPU-Zeit bis Leerlauf: leer %.1f ms, Schiffsbau %.1f ms, Verhältnis %.2f\n", lc, sc,
+                lc > 0 ? sc / lc : 0.0);
     return 0;
 }
