@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,8 @@ public:
             } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 meldungen << box->text();
                 box->accept();
+            } else if (auto* anderer = qobject_cast<QDialog*>(w)) {
+                anderer->reject();
             }
         });
         timer.start(20);
@@ -180,6 +183,39 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
         for (AbstractTab* t : fenster.findChildren<AbstractTab*>()) {
             t->aktualisieren();
             t->aktualisierenUndMelden();
+        }
+    }
+
+    // Every button of every step, with the first row of every list selected.
+    {
+        Beantworter antwort(datei);
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QWidget* seite = tabs->widget(i);
+            for (QAbstractItemView* v : seite->findChildren<QAbstractItemView*>()) {
+                QAbstractItemModel* m = v->model();
+                if (!m)
+                    continue;
+                // Every editable cell (levels, proficiencies) one up, then to 0.
+                for (int zeile = 0; zeile < m->rowCount(); ++zeile) {
+                    for (int spalte = 0; spalte < m->columnCount(); ++spalte) {
+                        const QModelIndex zelle = m->index(zeile, spalte);
+                        if (!(m->flags(zelle) & Qt::ItemIsEditable))
+                            continue;
+                        const int wert = m->data(zelle, Qt::EditRole).toInt();
+                        if (wert < INT_MAX)
+                            m->setData(zelle, wert + 1, Qt::EditRole);
+                        m->setData(zelle, 0, Qt::EditRole);
+                    }
+                }
+                if (m->rowCount() > 0)
+                    v->setCurrentIndex(m->index(0, 0));
+            }
+            for (QPushButton* b : seite->findChildren<QPushButton*>()) {
+                if (b->isVisible() && b->isEnabled())
+                    b->click();
+            }
+            seite->grab();
         }
     }
     for (AbstractTab* t : fenster.findChildren<AbstractTab*>())
