@@ -9,6 +9,21 @@
 #include "regelwerk.h"
 #include "spezialgebiet.h"
 
+namespace {
+
+// Stored numbers of a file can be extreme; sums are formed in 64 bits and
+// brought back into the range of int.
+int begrenzt(qint64 wert)
+{
+    if (wert > INT_MAX)
+        return INT_MAX;
+    if (wert < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(wert);
+}
+
+} // namespace
+
 Charakter::Charakter(Regelwerk* regelwerk, QObject* parent)
     : CharakterBasis(regelwerk, parent)
     , m_wertsachen(new CharakterWertsachen(this))
@@ -139,7 +154,7 @@ bool Charakter::aktionEntfernen(int art, int i)
         return false;
     // After generation the proficiency points stay spent.
     befaehigungSetzen(art, i, -10);
-    addierePunkte(art, Genutzt, -a->Kosten);
+    addierePunkte(art, Genutzt, begrenzt(-qint64(a->Kosten)));
     aktionenListe(art).removeAt(i);
     delete a;
     emit signalAktionspunkteUpdate();
@@ -240,25 +255,25 @@ int Charakter::wurfSumme(const Spezialgebiet* s) const
 {
     if (!s)
         return 0;
-    return kenntnis(s->Kenntnis) + s->Bonus + s->Wert;
+    return begrenzt(qint64(kenntnis(s->Kenntnis)) + s->Bonus + s->Wert);
 }
 
 int Charakter::wurfSumme(const Aktion* a) const
 {
     if (!a)
         return 0;
-    int b = kenntnis(a->Kenntnis);
+    qint64 b = kenntnis(a->Kenntnis);
     if (benutztSpezis()) {
         if (const Spezialgebiet* s = spezialgebietFuer(a->Spezialisierung))
-            b += s->Bonus + s->Wert;
+            b += qint64(s->Bonus) + s->Wert;
     }
-    return b;
+    return begrenzt(b);
 }
 
 QString Charakter::wurfText(int summe, int zusatz)
 {
     const int wuerfel = summe / 4;
-    const int modifikator = summe % 4 + zusatz;
+    const qint64 modifikator = qint64(summe % 4) + zusatz;
     if (modifikator >= 0)
         return QStringLiteral("%1W +%2").arg(wuerfel).arg(modifikator);
     return QStringLiteral("%1W %2").arg(wuerfel).arg(modifikator);
@@ -290,10 +305,9 @@ bool Charakter::bucheWare(int& menge, qint64 proEP, int n, bool kaufen, qint64 o
     if (kaufen) {
         if (verfuegbareEP(true) < n)
             return false;
-        if (menge + einheiten > obergrenze)
+        if (menge + einheiten > obergrenze || !epAusgeben(n))
             return false;
         menge += static_cast<int>(einheiten);
-        epAusgeben(n);
         return true;
     }
     if (einheiten > menge)

@@ -1,5 +1,7 @@
 #include "charakterbasis.h"
 
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 
 #include "basistypus.h"
@@ -11,6 +13,18 @@ const QDate StandardGeburtsdatum(2650, 1, 1);
 bool gueltigeArt(int art)
 {
     return art >= 0 && art <= 2;
+}
+
+// Counters come from files that may have been edited by hand, so any stored
+// number can be extreme. Sums are formed in 64 bits and brought back into the
+// range of int, so that no value ever wraps around.
+int begrenzt(qint64 wert)
+{
+    if (wert > INT_MAX)
+        return INT_MAX;
+    if (wert < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(wert);
 }
 } // namespace
 
@@ -25,7 +39,14 @@ CharakterBasis::~CharakterBasis() = default;
 
 int CharakterBasis::runden(double wert)
 {
-    return static_cast<int>(wert + 0.5);
+    const double r = wert + 0.5;
+    if (std::isnan(r))
+        return 0;
+    if (r >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (r <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(r);
 }
 
 Regelwerk* CharakterBasis::regelwerk() const { return m_regelwerk; }
@@ -91,7 +112,7 @@ void CharakterBasis::addiereEigenschaftPunkte(int e, int d)
 {
     if (e < 0 || e >= AnzahlEigenschaften)
         return;
-    m_eigenschaftPunkte[e] += d;
+    m_eigenschaftPunkte[e] = begrenzt(qint64(m_eigenschaftPunkte[e]) + d);
 }
 
 int CharakterBasis::gekaufteEnergie(int art) const
@@ -117,9 +138,9 @@ bool CharakterBasis::setzeGekaufteEnergie(int art, int n)
 bool CharakterBasis::addiereGekaufteEnergie(int art, int d)
 {
     switch (art) {
-    case PNE: m_gekauftePNE += d; return true;
-    case DE: m_gekaufteDE += d; return true;
-    case AE: m_gekaufteAE += d; return true;
+    case PNE: m_gekauftePNE = begrenzt(qint64(m_gekauftePNE) + d); return true;
+    case DE: m_gekaufteDE = begrenzt(qint64(m_gekaufteDE) + d); return true;
+    case AE: m_gekaufteAE = begrenzt(qint64(m_gekaufteAE) + d); return true;
     default: return false;
     }
 }
@@ -144,7 +165,7 @@ const int* CharakterBasis::punktZaehler(int art, int spalte) const
 void CharakterBasis::addierePunkte(int art, int spalte, int d)
 {
     if (int* z = punktZaehler(art, spalte))
-        *z += d;
+        *z = begrenzt(qint64(*z) + d);
 }
 
 void CharakterBasis::setzePunkte(int art, int spalte, int n)
@@ -162,12 +183,12 @@ void CharakterBasis::setzeGenutzteEP(int n) { m_genutzteEP = n; }
 
 int CharakterBasis::startEP(bool rest) const
 {
-    int ep = basistyp()->startEP;
+    qint64 ep = basistyp()->startEP;
     if (m_benutztSpezis)
         ep += ModulStartEP;
     if (rest)
         ep -= m_genutzteStartEP;
-    return ep;
+    return begrenzt(ep);
 }
 
 int CharakterBasis::verfuegbareEP(bool rest) const
@@ -182,11 +203,11 @@ bool CharakterBasis::epAusgeben(int n)
     if (n < 0)
         return false;
     if (m_generieren) {
-        if (n > startEP(true))
+        if (n > startEP(true) || m_genutzteStartEP > INT_MAX - n)
             return false;
         m_genutzteStartEP += n;
     } else {
-        if (n > MaxEPNachGenerierung)
+        if (n > MaxEPNachGenerierung || m_genutzteEP > INT_MAX - n)
             return false;
         m_genutzteEP += n;
     }
@@ -196,16 +217,16 @@ bool CharakterBasis::epAusgeben(int n)
 bool CharakterBasis::epZurueckgeben(int n)
 {
     if (m_generieren)
-        m_genutzteStartEP -= n;
+        m_genutzteStartEP = begrenzt(qint64(m_genutzteStartEP) - n);
     else
-        m_genutzteEP -= n;
+        m_genutzteEP = begrenzt(qint64(m_genutzteEP) - n);
     return true;
 }
 
 bool CharakterBasis::epVerrechnen(int d)
 {
     if (d < 0)
-        return epAusgeben(-d);
+        return d != INT_MIN && epAusgeben(-d);
     return epZurueckgeben(d);
 }
 
@@ -217,14 +238,14 @@ int CharakterBasis::punkte(int art, int spalte) const
         return -1;
     const Basistypus* b = basistyp();
     const int start = art == SP ? b->startSP : (art == TP ? b->startTP : b->startMP);
-    const int gesamt = start + m_gekauft[art] + m_erspielt[art];
+    const qint64 gesamt = qint64(start) + m_gekauft[art] + m_erspielt[art];
     switch (spalte) {
     case Start: return start;
     case Gekauft: return m_gekauft[art];
     case Erspielt: return m_erspielt[art];
-    case Gesamt: return gesamt;
+    case Gesamt: return begrenzt(gesamt);
     case Genutzt: return m_genutzt[art];
-    case Rest: return gesamt - m_genutzt[art];
+    case Rest: return begrenzt(gesamt - m_genutzt[art]);
     default: return -1;
     }
 }
@@ -233,9 +254,12 @@ bool CharakterBasis::punktKaufen(int art)
 {
     if (!gueltigeArt(art))
         return false;
+    const int menge = art == SP ? 2 : 1;
+    if (m_gekauft[art] > INT_MAX - menge)
+        return false;
     if (!epVerrechnen(-1))
         return false;
-    m_gekauft[art] += art == SP ? 2 : 1;
+    m_gekauft[art] += menge;
     return true;
 }
 
@@ -247,7 +271,7 @@ bool CharakterBasis::punktVerkaufen(int art)
     if (m_gekauft[art] < menge)
         return false;
     // Points already spent on actions cannot be turned back into EP.
-    if (punkte(art, Rest) - menge < 0)
+    if (punkte(art, Rest) < menge)
         return false;
     m_gekauft[art] -= menge;
     epZurueckgeben(1);
@@ -260,7 +284,7 @@ int CharakterBasis::eigenschaft(int e) const
 {
     if (e < 0 || e >= AnzahlEigenschaften)
         return 0;
-    return basistyp()->startwerte[e] + m_eigenschaftPunkte[e];
+    return begrenzt(qint64(basistyp()->startwerte[e]) + m_eigenschaftPunkte[e]);
 }
 
 bool CharakterBasis::eigenschaftSteigern(int e)
@@ -281,6 +305,8 @@ bool CharakterBasis::eigenschaftSenken(int e)
     if (e < 0 || e >= AnzahlEigenschaften)
         return false;
     // Only a raise that was bought (and has a price in the table) can be sold back.
+    if (m_eigenschaftPunkte[e] < 1)
+        return false;
     const int preis = m_regelwerk->steigerungsKosten(m_eigenschaftPunkte[e] - 1);
     if (preis < 0)
         return false;
@@ -298,13 +324,13 @@ int CharakterBasis::kenntnis(int k) const
     if (e1 < 0 || e2 < 0)
         return 0;
     const double teiler = m_benutztSpezis ? 4.0 : 2.0;
-    return runden((eigenschaft(e1) + eigenschaft(e2)) / teiler);
+    return runden((double(eigenschaft(e1)) + eigenschaft(e2)) / teiler);
 }
 
 int CharakterBasis::initiative() const
 {
-    const int summe = eigenschaft(Regelwerk::Mut) + eigenschaft(Regelwerk::Instinkt)
-                      + eigenschaft(Regelwerk::Sinne);
+    const double summe = double(eigenschaft(Regelwerk::Mut)) + eigenschaft(Regelwerk::Instinkt)
+                         + eigenschaft(Regelwerk::Sinne);
     return runden(summe / 3.0);
 }
 
@@ -326,12 +352,12 @@ int CharakterBasis::energie(int art, int spalte) const
         if (spalte != 3)
             return 0;
         if (art == LE) {
-            const int summe = 2 * eigenschaft(Regelwerk::Kraft)
-                              + 3 * eigenschaft(Regelwerk::Kondition);
+            const double summe = 2.0 * eigenschaft(Regelwerk::Kraft)
+                                 + 3.0 * eigenschaft(Regelwerk::Kondition);
             return runden(summe / static_cast<double>(b->physisFaktor));
         }
-        const int summe = eigenschaft(Regelwerk::Intelligenz) + eigenschaft(Regelwerk::Mut)
-                          + 3 * eigenschaft(Regelwerk::Emotionen);
+        const double summe = double(eigenschaft(Regelwerk::Intelligenz))
+                             + eigenschaft(Regelwerk::Mut) + 3.0 * eigenschaft(Regelwerk::Emotionen);
         return runden(summe / static_cast<double>(b->psycheFaktor));
     }
     case PNE:
@@ -339,11 +365,11 @@ int CharakterBasis::energie(int art, int spalte) const
     case DE:
         if (spalte == 0)
             return b->startDE;
-        return spalte == 1 ? m_gekaufteDE : b->startDE + m_gekaufteDE;
+        return spalte == 1 ? m_gekaufteDE : begrenzt(qint64(b->startDE) + m_gekaufteDE);
     default: // AE
         if (spalte == 0)
             return b->startAE;
-        return spalte == 1 ? m_gekaufteAE : b->startAE + m_gekaufteAE;
+        return spalte == 1 ? m_gekaufteAE : begrenzt(qint64(b->startAE) + m_gekaufteAE);
     }
 }
 
@@ -357,10 +383,9 @@ bool CharakterBasis::sensitivSetzen(bool an)
 {
     if (an) {
         // Sensitivity is one flag: it is paid once.
-        if (m_sensitiv || verfuegbareEP(true) <= 0)
+        if (m_sensitiv || verfuegbareEP(true) <= 0 || !epAusgeben(1))
             return false;
         m_sensitiv = true;
-        epAusgeben(1);
         return true;
     }
     if (!m_sensitiv)
@@ -374,22 +399,20 @@ bool CharakterBasis::energieKaufen(int art)
 {
     switch (art) {
     case PNE:
-        if (punkte(MP, Rest) <= 0)
+        if (punkte(MP, Rest) <= 0 || m_gekauftePNE == INT_MAX || m_genutzt[MP] == INT_MAX)
             return false;
         m_gekauftePNE += 1;
         m_genutzt[MP] += 1;
         return true;
     case DE:
-        if (verfuegbareEP(true) <= 0)
+        if (verfuegbareEP(true) <= 0 || m_gekaufteDE == INT_MAX || !epAusgeben(1))
             return false;
         m_gekaufteDE += 1;
-        epAusgeben(1);
         return true;
     case AE:
-        if (verfuegbareEP(true) <= 4)
+        if (verfuegbareEP(true) <= 4 || m_gekaufteAE == INT_MAX || !epAusgeben(5))
             return false;
         m_gekaufteAE += 1;
-        epAusgeben(5);
         return true;
     default:
         return false;
@@ -400,7 +423,7 @@ bool CharakterBasis::energieVerkaufen(int art)
 {
     switch (art) {
     case PNE:
-        if (m_gekauftePNE <= 0)
+        if (m_gekauftePNE <= 0 || m_genutzt[MP] == INT_MIN)
             return false;
         m_gekauftePNE -= 1;
         m_genutzt[MP] -= 1;
@@ -435,7 +458,7 @@ int CharakterBasis::zufallsGroesse() const
 
 int CharakterBasis::normalGewicht() const
 {
-    return m_groesse - basistyp()->gewichtsAbzug;
+    return begrenzt(qint64(m_groesse) - basistyp()->gewichtsAbzug);
 }
 
 // ---------------------------------------------------------------- reset

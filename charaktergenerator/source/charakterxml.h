@@ -25,7 +25,9 @@ public:
     // Reads the document on the open device into the character (which the
     // caller has reset).  Unknown elements and attributes are ignored,
     // absent or invalid numbers keep the field's value, incomplete action
-    // and special-area entries are skipped.  Returns false when the
+    // and special-area entries are skipped.  Valid numbers are taken as they
+    // are, also outside the rules (a species index beyond the catalogue, a
+    // raise of 500); the model answers safely for them.  Returns false when the
     // document is not well-formed; `fehler` then receives the reader's
     // description and everything read before the fault stays in the
     // character.

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDirIterator>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,7 @@ private slots:
     void leeren();
     void basisliste();
     void ladenAbgebrochen();
+    void ladenDatei();
     void kurzanleitung();
     void kurzanleitungFehlt();
     void ueber();
@@ -563,6 +565,33 @@ void TestMainWindow::ladenAbgebrochen()
     kind<QAction>("actionLaden")->trigger();
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 6);
     QCOMPARE(kind<QLineEdit>("editName")->text(), QStringLiteral("Kormoran"));
+}
+
+void TestMainWindow::ladenDatei()
+{
+    const QByteArray schiff("2.0;Kormoran;Ein Frachter;\n"
+                            "3;5;Treibstofftank;\n");
+    const QString datei = m_pDir->filePath(QStringLiteral("kormoran.zss"));
+    QVERIFY(schreibe(datei, schiff));
+    starte();
+    kind<QLineEdit>("editName")->setText(QStringLiteral("Alt"));
+    QString titel;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        titel = dialog->windowTitle();
+        dialog->selectFile(datei);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    kind<QAction>("actionLaden")->trigger();
+    QCOMPARE(titel, QStringLiteral("Welche Datei soll geladen werden?"));
+    // The ship was cleared first: only the loaded row remains.
+    QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 1);
+    QCOMPARE(m_pFenster->schiffsModel()->anzahl(0), 5);
+    QCOMPARE(kind<QLineEdit>("editName")->text(), QStringLiteral("Kormoran"));
+    QCOMPARE(kind<QLineEdit>("editBeschreibung")->text(), QStringLiteral("Ein Frachter"));
+    QCOMPARE(text("labelTreibstoffTonne"), QStringLiteral("10"));
+    QCOMPARE(text("labelPreis"), QStringLiteral("5.000"));
 }
 
 void TestMainWindow::kurzanleitung()
