@@ -20,5 +20,8 @@ fi
 launcher=""
 command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 export CCACHE_BASEDIR="$top"
+# Debug information names the build folder; leaving it out of the hash lets
+# a fresh clone in another folder reuse the cache.
+export CCACHE_NOHASHDIR=1
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"
