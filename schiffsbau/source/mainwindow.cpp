@@ -1,4 +1,6 @@
 #include "mainwindow.h"
+
+#include "anzahldelegate.h"
 #include "ui_mainwindow.h"
 
 #include "kategoriemodel.h"
@@ -77,6 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
     tabelle->setColumnWidth(2, 170); // names are readable in full
     tabelle->setColumnWidth(4, 45);
     tabelle->setColumnWidth(5, 45);
+    tabelle->setItemDelegateForColumn(SchiffsModel::SpalteAnzahl, new AnzahlDelegate(tabelle));
     tabelle->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     tabelle->verticalHeader()->hide();
     tabelle->verticalHeader()->setMinimumSectionSize(20);

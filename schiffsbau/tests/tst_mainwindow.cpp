@@ -61,6 +61,7 @@ private slots:
     void hinzufuegenPerDoppelklick();
     void hinzufuegenNachSortieren();
     void maxEinmalBegrenztAnzahl();
+    void anzahlEditor();
     void leeren();
     void basisliste();
     void ladenAbgebrochen();
@@ -524,6 +525,44 @@ void TestMainWindow::maxEinmalBegrenztAnzahl()
     QTest::mouseClick(kind<QPushButton>("pbHinzufuegen", m_pFenster->auswahl()), Qt::LeftButton);
     QCOMPARE(m_pFenster->schiffsModel()->anzahl(6), 1);
     QVERIFY(kind<QCheckBox>("checkDruckschotten")->isChecked());
+}
+
+// The count editor of the ship table offers exactly 0 to 1,000,000; a count
+// typed into it reaches the model, and 0 removes the row.
+void TestMainWindow::anzahlEditor()
+{
+    starte();
+    auto *tabelle = kind<QTableView>("tableView");
+    const QModelIndex index = tabelle->model()->index(2, SchiffsModel::SpalteAnzahl);
+    tabelle->setCurrentIndex(index);
+    tabelle->edit(index);
+    auto *box = tabelle->viewport()->findChild<QSpinBox *>();
+    QVERIFY(box);
+    QCOMPARE(box->minimum(), 0);
+    QCOMPARE(box->maximum(), 1000000);
+    QCOMPARE(box->value(), 13);
+
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("-5"));
+    QVERIFY(!box->text().contains(QLatin1Char('-'))); // no negative count
+    QCOMPARE(box->value(), 5);
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("2000000"));
+    QVERIFY(box->value() <= 1000000);
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("40"));
+    QTest::keyClick(box, Qt::Key_Return);
+    // the view commits the editor's value after the key press
+    QTRY_COMPARE(m_pFenster->schiffsModel()->anzahl(2), 40);
+
+    QTRY_VERIFY(!tabelle->viewport()->findChild<QSpinBox *>());
+    tabelle->edit(index);
+    box = tabelle->viewport()->findChild<QSpinBox *>();
+    QVERIFY(box);
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("0"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_COMPARE(m_pFenster->schiffsModel()->rowCount(), 5);
 }
 
 void TestMainWindow::leeren()
