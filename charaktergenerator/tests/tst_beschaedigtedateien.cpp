@@ -25,45 +25,11 @@
 
 #include <climits>
 
+#include "beschaedigtedateien_hilfen.h"
+
+using namespace beschaedigt;
+
 namespace {
-
-const QByteArray Max = QByteArray::number(INT_MAX);
-const QByteArray Min = QByteArray::number(INT_MIN);
-
-QByteArray alle(const char* const* namen, const QByteArray& wert)
-{
-    QByteArray a;
-    for (; *namen; ++namen)
-        a += ' ' + QByteArray(*namen) + "=\"" + wert + '"';
-    return a;
-}
-
-const char* const EigenschaftNamen[] = { "Mut", "Intelligenz", "Wissen", "Instinkt", "Sinne",
-                                          "Emotionen", "Kraft", "Koerperbhg", "Handgeschick",
-                                          "Kondition", "Ausstrahlung", nullptr };
-const char* const PunktNamen[] = { "GenutzteStartEP", "GenutzteEP", "GenutzteTP", "GenutzteSP",
-                                    "GenutzteMP", "GekaufteTP", "GekaufteSP", "GekaufteMP",
-                                    "ErspielteTP", "ErspielteSP", "ErspielteMP", nullptr };
-const char* const EnergieNamen[] = { "PNE", "DE", "AE", nullptr };
-const char* const StartdingNamen[] = { "Kapital", "Schulden", "Cassias", "Ceptomyzin",
-                                        "Bonuspunkte", "Prestige", nullptr };
-
-QByteArray aktion(const QByteArray& name, const QByteArray& kenntnis, const QByteArray& spezi,
-                  const QByteArray& kosten, const QByteArray& befaehigung)
-{
-    return "<Aktion Bezeichnung=\"" + name + "\" Kenntnis=\"" + kenntnis
-           + "\" Spezialisierung=\"" + spezi + "\" Kosten=\"" + kosten + "\" Befaehigung=\""
-           + befaehigung + "\"/>";
-}
-
-QByteArray gebiet(const QByteArray& name, const QByteArray& typ, const QByteArray& kenntnis,
-                  const QByteArray& bonus, const QByteArray& e1, const QByteArray& e2,
-                  const QByteArray& wert)
-{
-    return "<Spezialgebiet Bezeichnung=\"" + name + "\" Typ=\"" + typ + "\" Kenntnis=\""
-           + kenntnis + "\" Bonus=\"" + bonus + "\" Eigenschaft1=\"" + e1 + "\" Eigenschaft2=\""
-           + e2 + "\" Wert=\"" + wert + "\"/>";
-}
 
 QByteArray dokument(const QByteArray& innen)
 {
