@@ -16,6 +16,7 @@
 #include "rumpfmaterial.h"
 #include "scanner.h"
 #include "schiffsdaten.h"
+#include "gleitkomma_hilfen.h"
 #include "schiffsmodel.h"
 #include "schildgenerator.h"
 #include "sensoren.h"
@@ -79,20 +80,9 @@ private:
     QList<int> m_anzahlen;
 };
 
-bool gleich(float ist, double soll)
-{
-    return std::fabs(double(ist) - soll) <= 1e-4 * std::max(1.0, std::fabs(soll));
-}
-
 } // namespace
 
-#define QCOMPARE_FLOAT(ist, soll)                                                          \
-    do {                                                                                   \
-        if (!gleich((ist), (soll)))                                                        \
-            QFAIL(qPrintable(QStringLiteral("%1 is %2, expected %3")                       \
-                                 .arg(QStringLiteral(#ist)).arg(double(ist), 0, 'g', 10) \
-                                 .arg(double(soll), 0, 'g', 10)));                         \
-    } while (false)
+#define QCOMPARE_FLOAT(ist, soll) QCOMPARE_FLOAT_BIS(ist, soll, 1e-4)
 
 class TestSchiffsDaten : public QObject
 {

@@ -5,6 +5,7 @@
 #include "komponente.h"
 #include "komponentenbibliothek.h"
 #include "schiffsdaten.h"
+#include "gleitkomma_hilfen.h"
 #include "schiffsmodel.h"
 
 #include <cmath>
@@ -101,18 +102,12 @@ const Zeile schiff[] = {
 
 bool gleich(float ist, double soll)
 {
-    return std::fabs(double(ist) - soll) <= 1e-5 * std::max(1.0, std::fabs(soll));
+    return gleichBis(ist, soll, 1e-5);
 }
 
 } // namespace
 
-#define QCOMPARE_FLOAT(ist, soll)                                                          \
-    do {                                                                                   \
-        if (!gleich((ist), (soll)))                                                        \
-            QFAIL(qPrintable(QStringLiteral("%1 is %2, expected %3")                       \
-                                 .arg(QStringLiteral(#ist)).arg(double(ist), 0, 'g', 10) \
-                                 .arg(double(soll), 0, 'g', 10)));                         \
-    } while (false)
+#define QCOMPARE_FLOAT(ist, soll) QCOMPARE_FLOAT_BIS(ist, soll, 1e-5)
 
 class TestSchiffsDatenSchiff : public QObject
 {
