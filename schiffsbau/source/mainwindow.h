@@ -49,7 +49,23 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
+private slots:
+    // Marks the window as modified while the ship differs from the state
+    // last started, loaded or saved.
+    void pruefeAenderung();
+
 private:
+    // The ship as its file would hold it now.
+    QByteArray dokument() const;
+    // The ship on screen now counts as the document of `datei` (empty:
+    // none); `gesichert` false when it is not what the file holds.
+    void setzeDokument(const QString &datei, bool gesichert);
+    // With unsaved changes asks whether to save them; false when the user
+    // cancels or the save fails, so that the action must not go on.
+    bool aenderungenBehandelt();
+    bool speichereSchiff();
+    // Empties the ship, name and description (what "leeren" does, without asking).
+    void leereSchiff();
     void ladeBasisliste();
     void ladeStil();
     void platziereFenster();
@@ -62,6 +78,8 @@ private:
     SchiffsModel *m_pModel;
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
+    QString m_datei;
+    QByteArray m_gesichert;
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
 };
