@@ -57,16 +57,19 @@ private:
     QTimer m_timer;
 };
 
-// Answers every file dialog that opens while it lives with `datei` (and the
-// question about unsaved changes with "Verwerfen"),
-// written into the dialog's name field (selectFile() leaves that field alone
-// while it has the focus), and records the caption and whether the dialog
-// has a parent. Polls, so a dialog that becomes active late is answered too.
+// Answers every file dialog that opens while it lives with `datei`, written
+// into the dialog's name field (selectFile() leaves that field alone while
+// it has the focus), and records the caption and whether the dialog has a
+// parent. The question about unsaved changes gets `frage`; other boxes are
+// accepted and their texts recorded. Polls, so a dialog that becomes active
+// late is answered too.
 class DateiAntwort : public QObject
 {
 public:
-    explicit DateiAntwort(const QString &datei)
+    explicit DateiAntwort(const QString &datei,
+                          QMessageBox::StandardButton frage = QMessageBox::Discard)
         : datei(datei)
+        , frage(frage)
     {
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { pruefe(); });
@@ -76,14 +79,21 @@ public:
     QString titel;
     bool ohneEltern = false;
     int dialoge = 0;
+    int fragen = 0;
+    QStringList meldungen;
 
 private:
     void pruefe()
     {
         QWidget *w = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            if (QAbstractButton *verwerfen = box->button(QMessageBox::Discard))
-                verwerfen->click(); // unsaved changes are thrown away
+            if (box->button(QMessageBox::Discard)) {
+                ++fragen;
+                box->button(frage)->click();
+            } else {
+                meldungen << box->text();
+                box->accept();
+            }
             return;
         }
         auto *dialog = qobject_cast<QFileDialog *>(w);
@@ -100,6 +110,7 @@ private:
     }
 
     QString datei;
+    QMessageBox::StandardButton frage;
     QTimer m_timer;
 };
 
