@@ -3,6 +3,7 @@
 #include "anzahldelegate.h"
 #include "ui_mainwindow.h"
 
+#include "datenordner.h"
 #include "kategoriemodel.h"
 #include "komponente.h"
 #include "komponentenauswahl.h"
@@ -67,6 +68,13 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
+    if (!DatenOrdner::hatListen()) {
+        QMessageBox::warning(nullptr, QStringLiteral("Keine Komponentenlisten"),
+                             QStringLiteral("Es wurden keine Komponentenlisten gefunden. Gesucht wurde "
+                                            "nach dem Ordner \"listen\" in:\n%1")
+                                 .arg(DatenOrdner::durchsucht().join(QLatin1Char('\n'))),
+                             QMessageBox::Ok);
+    }
 
     ui->listKategorien->setModel(m_pKategorieModel);
 
@@ -132,7 +140,7 @@ void MainWindow::ladeBasisliste()
 {
     QString name;
     QString beschreibung;
-    if (!m_pPersistenz->laden(name, beschreibung, QLatin1String(basisliste))) {
+    if (!m_pPersistenz->laden(name, beschreibung, DatenOrdner::pfad(QLatin1String(basisliste)))) {
         QMessageBox::warning(nullptr, QStringLiteral("Kein Zugriff auf Standardauswahl"),
                              QStringLiteral("Es konnte auf die Datei %1 nicht zugegriffen werden.")
                                  .arg(QLatin1String(basisliste)),
@@ -143,7 +151,7 @@ void MainWindow::ladeBasisliste()
 void MainWindow::ladeStil()
 {
     QString stil;
-    QFile datei(QString::fromLatin1(stilDatei));
+    QFile datei(DatenOrdner::pfad(QLatin1String(stilDatei)));
     if (datei.open(QIODevice::ReadOnly))
         stil = QString::fromLatin1(datei.readAll());
     qApp->setStyleSheet(stil);
@@ -346,9 +354,8 @@ void MainWindow::onExport()
 
 void MainWindow::onKurzanleitung()
 {
-    // Resolved against the working directory, where the ship builder keeps
-    // its data, so that the viewer gets an absolute file URL.
-    const QString pfad = QDir::current().absoluteFilePath(QLatin1String(kurzanleitung));
+    // From the data folder in use, made absolute for the viewer.
+    const QString pfad = QDir::current().absoluteFilePath(DatenOrdner::pfad(QLatin1String(kurzanleitung)));
     const bool geoeffnet = QFileInfo(pfad).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
     if (!geoeffnet) {
         QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden der Kurzanleitung"),
