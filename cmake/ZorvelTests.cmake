@@ -13,7 +13,7 @@ function(zorvel_add_tests lib)
     add_test(NAME "${PROJECT_NAME}.${lib}.${name}" COMMAND ${target})
     set_tests_properties("${PROJECT_NAME}.${lib}.${name}" PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
-      TIMEOUT 300)
+      TIMEOUT 60)
   endforeach()
   file(GLOB bench_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/tests/bench_*.cpp")
   foreach(src IN LISTS bench_sources)

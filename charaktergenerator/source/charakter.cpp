@@ -199,7 +199,7 @@ bool Charakter::spezialgebietHinzufuegen(Spezialgebiet* s)
     if (!s)
         return false;
     if (s->bonusSpezialgebiet) {
-        s->Wert = 4;
+        s->Wert = BasistypGebietStufe;
     } else {
         if (!epAusgeben(1))
             return false;
@@ -215,7 +215,7 @@ bool Charakter::spezialgebietWertSetzen(int i, int neu)
     if (!s || neu < 0 || neu > 20)
         return false;
     // The levels below 4 of a species' own area were never paid for.
-    if (s->bonusSpezialgebiet && neu < 4)
+    if (s->bonusSpezialgebiet && neu < BasistypGebietStufe)
         return false;
     const int preisNeu = regelwerk()->spezialgebietKosten(neu);
     const int preisAlt = regelwerk()->spezialgebietKosten(s->Wert);
@@ -235,7 +235,7 @@ bool Charakter::spezialgebietEntfernen(int i)
     Spezialgebiet* s = spezialgebiet(i);
     if (!s)
         return false;
-    spezialgebietWertSetzen(i, s->bonusSpezialgebiet ? 4 : 0);
+    spezialgebietWertSetzen(i, s->bonusSpezialgebiet ? BasistypGebietStufe : 0);
     m_spezialgebiete.removeAt(i);
     delete s;
     return true;

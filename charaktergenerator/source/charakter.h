@@ -85,6 +85,8 @@ public:
     static constexpr int CassiasProEP = 500;
     static constexpr int CeptomyzinProEP = 3;
     static constexpr int PrestigeProEP = 40;
+    // Level at which a species' own special area starts (free of charge).
+    static constexpr int BasistypGebietStufe = 4;
     static constexpr int BonuspunkteProEP = 5;
 
 public slots:

@@ -1,6 +1,7 @@
 #include "charakterxml.h"
 
 #include "aktion.h"
+#include "basistypus.h"
 #include "charakter.h"
 #include "charakterwertsachen.h"
 #include "spezialgebiet.h"
@@ -14,6 +15,9 @@ namespace {
 
 const QString kJa = QStringLiteral("Ja");
 const QString kNein = QStringLiteral("Nein");
+// Marks a species' own special area. Files of earlier versions lack it;
+// their readers ignore it.
+const QString kBasistypus = QStringLiteral("Basistypus");
 
 QString jaNein(bool wert)
 {
@@ -200,6 +204,7 @@ void CharakterXml::schreibeCharakter(QXmlStreamWriter& w, Charakter* c)
         w.writeAttribute(QStringLiteral("Eigenschaft1"), QString::number(s->Eigenschaft1));
         w.writeAttribute(QStringLiteral("Eigenschaft2"), QString::number(s->Eigenschaft2));
         w.writeAttribute(QStringLiteral("Wert"), QString::number(s->Wert));
+        w.writeAttribute(kBasistypus, jaNein(s->bonusSpezialgebiet));
         w.writeEndElement();
     }
     w.writeEndElement();
@@ -230,11 +235,18 @@ bool CharakterXml::leseText(const QXmlStreamAttributes& a, const QString& name, 
 bool CharakterXml::lesen(QIODevice* geraet, Charakter* c, QString* fehler)
 {
     QXmlStreamReader r(geraet);
+    Spezialgebiete gebiete;
     while (!r.atEnd() && !r.hasError()) {
         if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
         leseBasis(r, c);
-        leseCharakter(r, c);
+        leseCharakter(r, c, gebiete);
+    }
+    if (!gebiete.markeGelesen && c->benutztSpezis())
+        ordneBasistypGebieteZu(c, gebiete.liste);
+    for (Spezialgebiet* gebiet : std::as_const(gebiete.liste)) {
+        if (!c->spezialgebietAnhaengen(gebiet))
+            delete gebiet;
     }
     if (r.hasError()) {
         if (fehler)
@@ -242,6 +254,59 @@ bool CharakterXml::lesen(QIODevice* geraet, Charakter* c, QString* fehler)
         return false;
     }
     return true;
+}
+
+QString CharakterXml::pruefeDokument(const QByteArray& dokument)
+{
+    QXmlStreamReader r(dokument);
+    while (!r.atEnd() && !r.hasError()) {
+        if (r.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (r.name() == u"Charakter")
+            return QString();
+        return QStringLiteral("Die Datei enthält keinen ZORVEL-Charakter "
+                              "(das Dokument beginnt mit „%1“ statt „Charakter“).")
+            .arg(r.name().toString());
+    }
+    if (r.hasError())
+        return r.errorString();
+    return QStringLiteral("Die Datei enthält keinen ZORVEL-Charakter.");
+}
+
+// Files of earlier versions do not say which special areas the species
+// brought, and each load added the species' areas once more. For each of
+// the species' areas, the first stored area with the same name and numbers
+// is taken as the species' own; later copies of it exactly as the species
+// grants them (level 4) are dropped. Bought areas keep their place.
+void CharakterXml::ordneBasistypGebieteZu(Charakter* c, QList<Spezialgebiet*>& gebiete)
+{
+    const Basistypus* typ = c->basistyp();
+    if (!typ)
+        return;
+    const auto gleich = [](const Spezialgebiet* a, const Spezialgebiet* b) {
+        return a->Bezeichnung == b->Bezeichnung && a->Typ == b->Typ
+               && a->Kenntnis == b->Kenntnis && a->Bonus == b->Bonus
+               && a->Eigenschaft1 == b->Eigenschaft1 && a->Eigenschaft2 == b->Eigenschaft2;
+    };
+    for (const Spezialgebiet* vorlage : typ->bonusSpezialgebiete) {
+        if (!vorlage)
+            continue;
+        bool gefunden = false;
+        for (qsizetype i = 0; i < gebiete.size();) {
+            Spezialgebiet* gebiet = gebiete.at(i);
+            if (gebiet->bonusSpezialgebiet || !gleich(gebiet, vorlage)) {
+                ++i;
+            } else if (!gefunden) {
+                gebiet->bonusSpezialgebiet = true;
+                gefunden = true;
+                ++i;
+            } else if (gebiet->Wert == Charakter::BasistypGebietStufe) {
+                delete gebiete.takeAt(i);
+            } else {
+                ++i;
+            }
+        }
+    }
 }
 
 void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c)
@@ -310,7 +375,7 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c)
     }
 }
 
-void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c)
+void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c, Spezialgebiete& gebiete)
 {
     const QStringView element = r.name();
     const QXmlStreamAttributes a = r.attributes();
@@ -356,10 +421,11 @@ void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c)
             && leseZahl(a, QStringLiteral("Eigenschaft1"), eigenschaft1)
             && leseZahl(a, QStringLiteral("Eigenschaft2"), eigenschaft2)
             && leseZahl(a, QStringLiteral("Wert"), wert)) {
-            auto* gebiet = new Spezialgebiet(bezeichnung, typ, kenntnis, bonus, wert,
-                                             eigenschaft1, eigenschaft2, false);
-            if (!c->spezialgebietAnhaengen(gebiet))
-                delete gebiet;
+            const bool markiert = a.hasAttribute(kBasistypus);
+            gebiete.markeGelesen = gebiete.markeGelesen || markiert;
+            gebiete.liste.append(new Spezialgebiet(bezeichnung, typ, kenntnis, bonus, wert,
+                                                   eigenschaft1, eigenschaft2,
+                                                   markiert && a.value(kBasistypus) == kJa));
         }
     }
 }

@@ -2,9 +2,11 @@
 #define CHARAKTERXML_H
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class Charakter;
+class Spezialgebiet;
 class QIODevice;
 class QXmlStreamAttributes;
 class QXmlStreamReader;
@@ -31,13 +33,27 @@ public:
     // document is not well-formed; `fehler` then receives the reader's
     // description and everything read before the fault stays in the
     // character.
+    // Special areas are added once the document has been read, also after a
+    // fault; a species' own area keeps its mark through saving and loading.
     static bool lesen(QIODevice* geraet, Charakter* c, QString* fehler);
 
+    // Empty when `dokument` begins like a character file (its first element
+    // is "Charakter"); otherwise why it is none: the reader's description
+    // of the fault, or the element that it holds instead.
+    static QString pruefeDokument(const QByteArray& dokument);
+
 private:
+    // The special areas read so far and whether any carried the species mark.
+    struct Spezialgebiete {
+        QList<Spezialgebiet*> liste;
+        bool markeGelesen = false;
+    };
+
     static void schreibeBasis(QXmlStreamWriter& w, Charakter* c);
     static void schreibeCharakter(QXmlStreamWriter& w, Charakter* c);
     static void leseBasis(const QXmlStreamReader& r, Charakter* c);
-    static void leseCharakter(const QXmlStreamReader& r, Charakter* c);
+    static void leseCharakter(const QXmlStreamReader& r, Charakter* c, Spezialgebiete& gebiete);
+    static void ordneBasistypGebieteZu(Charakter* c, QList<Spezialgebiet*>& gebiete);
 
     static bool leseZahl(const QXmlStreamAttributes& a, const QString& name, int& ziel);
     static bool leseText(const QXmlStreamAttributes& a, const QString& name, QString& ziel);

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "charakter.h"
+#include "charakterxml.h"
 #include "persistenz.h"
 #include "regelwerk.h"
 #include "tabaktionen.h"
@@ -12,10 +13,13 @@
 #include "tabspezialgebiete.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -95,7 +99,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
     // The window is reset only once the chosen file could be opened, so a
     // file that cannot be read leaves the character on screen untouched.
-    connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::onNeuCharakter);
+    connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::setzeZurueck);
+
+    // Every change to the character is followed by one of these signals.
+    for (AbstractTab *tab : std::as_const(tabs))
+        connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    connect(tabBasis, &TabBasis::datenGeaendert, this, &MainWindow::pruefeAenderung);
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::pruefeAenderung);
 
     ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
@@ -103,7 +113,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->labelInfoEP->setToolTip(tooltipGenerierung());
 
-    onNeuCharakter();
+    // What "neu" does; there is nothing to ask about yet.
+    setzeZurueck();
+    setzeDokument(QString(), true);
 }
 
 MainWindow::~MainWindow()
@@ -112,6 +124,8 @@ MainWindow::~MainWindow()
     // without the step flow reacting to pages disappearing from the tab widget.
     disconnect(ui->tabWidget, nullptr, this, nullptr);
     disconnect(charakter, nullptr, this, nullptr);
+    for (AbstractTab *tab : std::as_const(tabs))
+        disconnect(tab, nullptr, this, nullptr);
     qDeleteAll(tabs);
     tabs.clear();
     delete charakter;
@@ -145,6 +159,14 @@ void MainWindow::updateHeaderDaten()
 
 void MainWindow::onNeuCharakter()
 {
+    if (!aenderungenBehandelt())
+        return;
+    setzeZurueck();
+    setzeDokument(QString(), true);
+}
+
+void MainWindow::setzeZurueck()
+{
     charakter->zuruecksetzen();
     for (AbstractTab *tab : std::as_const(tabs))
         tab->neuAufbauen();
@@ -171,12 +193,22 @@ void MainWindow::onNeuCharakter()
 
 void MainWindow::onSpeichernCharakter()
 {
+    speichereCharakter();
+}
+
+bool MainWindow::speichereCharakter()
+{
     uebernimmLaufendeEingabe();
-    persistenz->speichern(charakter);
+    if (!persistenz->speichern(charakter))
+        return false;
+    setzeDokument(persistenz->letzteDatei(), true);
+    return true;
 }
 
 void MainWindow::onLadeCharakter()
 {
+    if (!aenderungenBehandelt())
+        return;
     const QString datei = QFileDialog::getOpenFileName(
         nullptr, QStringLiteral("Aus welcher Datei soll geladen werden?"), QDir::homePath(),
         QStringLiteral("ZORVEL-Charakter (*.zch)"));
@@ -194,6 +226,58 @@ void MainWindow::onLadeCharakter()
     tabParanormik->neuAufbauen();
     tabSpezialgebiete->neuAufbauen();
     updateWeiterButton();
+    // A character that broke off part-way is never taken for the saved one.
+    setzeDokument(datei, persistenz->vollstaendigGeladen());
+}
+
+void MainWindow::setzeDokument(const QString &datei, bool gesichert)
+{
+    dokumentDatei = datei;
+    gesichertesDokument = gesichert ? CharakterXml::schreiben(charakter) : QByteArray();
+    if (dokumentDatei.isEmpty())
+        setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
+    else
+        setWindowTitle(QStringLiteral("%1[*] - ZORVEL2 - Charaktergenerator (%2)")
+                           .arg(QFileInfo(dokumentDatei).fileName(), version()));
+    pruefeAenderung();
+}
+
+void MainWindow::pruefeAenderung()
+{
+    const bool geaendert = CharakterXml::schreiben(charakter) != gesichertesDokument;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+bool MainWindow::aenderungenBehandelt()
+{
+    uebernimmLaufendeEingabe();
+    pruefeAenderung();
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZORVEL2 - Charaktergenerator"),
+                    QStringLiteral("Sollen die Änderungen gespeichert werden?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return speichereCharakter();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (aenderungenBehandelt())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::onExportiereCharakter()
@@ -218,6 +302,7 @@ void MainWindow::onWeiter()
         charakter->setzeGenerieren(false);
         updateHeaderDaten();
         updateWeiterButton();
+        pruefeAenderung();
         return;
     }
 

@@ -42,7 +42,25 @@ public slots:
     void onWeiter();
     void onUeber();
 
+protected:
+    // Asks about unsaved changes first; "Abbrechen" keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    // Back to a fresh character in step 1 (what "neu" does, without asking).
+    void setzeZurueck();
+    // Marks the window as modified while the character differs from the
+    // state last created, loaded or saved.
+    void pruefeAenderung();
+
 private:
+    // The character on screen now counts as the document of `datei` (empty:
+    // none); `gesichert` false when it is not what the file holds.
+    void setzeDokument(const QString &datei, bool gesichert);
+    // With unsaved changes asks whether to save them; false when the user
+    // cancels or the save fails, so that the action must not go on.
+    bool aenderungenBehandelt();
+    bool speichereCharakter();
     void updateWeiterButton();
     void zeigeSchritt(int index);
     void uebernimmLaufendeEingabe();
@@ -58,6 +76,9 @@ private:
     TabParanormik *tabParanormik;
     TabDiverse *tabDiverse;
     QList<AbstractTab *> tabs;
+    QString dokumentDatei;
+    // The file document of the character as last created, loaded or saved.
+    QByteArray gesichertesDokument;
 };
 
 #endif // MAINWINDOW_H

@@ -4,6 +4,7 @@
 #include "charaktertext.h"
 #include "charakterxml.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -114,6 +115,7 @@ bool Persistenz::speichern(Charakter* c)
                            datei, grund);
         return false;
     }
+    m_letzteDatei = datei;
     return true;
 }
 
@@ -136,13 +138,37 @@ bool Persistenz::laden(QString datei, Charakter* c)
         return false;
     }
 
+    const QByteArray dokument = quelle.readAll();
+    quelle.close();
+    // Something that is no character document at all leaves the character
+    // on screen as it is.
+    const QString keinCharakter = CharakterXml::pruefeDokument(dokument);
+    if (!keinCharakter.isEmpty()) {
+        m_vollstaendigGeladen = false;
+        QMessageBox::critical(nullptr, tr("Lesefehler"), keinCharakter);
+        return false;
+    }
+
     emit signalLadenBeginnt();
     c->zuruecksetzen();
+    QBuffer puffer;
+    puffer.setData(dokument);
+    puffer.open(QIODevice::ReadOnly);
     QString fehler;
-    if (!CharakterXml::lesen(&quelle, c, &fehler))
+    m_vollstaendigGeladen = CharakterXml::lesen(&puffer, c, &fehler);
+    if (!m_vollstaendigGeladen)
         QMessageBox::critical(nullptr, tr("Lesefehler"), fehler);
-    quelle.close();
     return true;
+}
+
+bool Persistenz::vollstaendigGeladen() const
+{
+    return m_vollstaendigGeladen;
+}
+
+QString Persistenz::letzteDatei() const
+{
+    return m_letzteDatei;
 }
 
 bool Persistenz::exportieren(Charakter* c)

@@ -27,13 +27,21 @@ public:
 
     // Loads the file into the character.  The file is opened first: when
     // that fails, a warning box names the file and the reason, the character
-    // stays as it was and the result is false.  Otherwise
+    // stays as it was and the result is false.  A file that is no character
+    // document at all (not XML, or another first element than "Charakter")
+    // is reported in the "Lesefehler" box, again with the character left as
+    // it was and the result false.  Otherwise
     // `signalLadenBeginnt()` is emitted (the window resets itself for a new
     // character there), the character is reset (`zuruecksetzen()`) and
     // filled from the file, and the result is true - also for a malformed
     // document, which is reported in the "Lesefehler" box and keeps what was
     // read before the fault.  An empty name gives false and changes nothing.
     bool laden(QString datei, Charakter* c);
+    // False after a load that stopped at a fault in the document (the
+    // character then holds only what came before it).
+    bool vollstaendigGeladen() const;
+    // The file that the last successful save went to.
+    QString letzteDatei() const;
 
     // Asks for a "*.txt" file and writes the character sheet there.
     // False when cancelled or not written (critical box as for saving).
@@ -54,6 +62,9 @@ signals:
     void signalLadenBeginnt();
 
 private:
+    bool m_vollstaendigGeladen = true;
+    QString m_letzteDatei;
+
     static QString frageZieldatei(const QString& titel, const QString& filter, const QString& endung);
     static void zeigeSchreibfehler(const QString& titel, const QString& text,
                                    const QString& datei, const QString& grund);

@@ -5,6 +5,10 @@
 #include "charakter.h"
 #include "regelwerk.h"
 
+#include <QSignalBlocker>
+
+#include <vector>
+
 // Text fields of the character, by number.
 namespace {
 enum Textfeld {
@@ -63,6 +67,21 @@ TabBasis::TabBasis(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     connect(ui->dateGeburtsdatum, &QDateEdit::dateChanged, this, &TabBasis::onNeuGeburtsdatum);
     connect(ui->boxGewicht, &QSpinBox::valueChanged, this, &TabBasis::onNeuGewicht);
     connect(ui->boxGroesse, &QSpinBox::valueChanged, this, &TabBasis::onNeuGroesse);
+
+    // After the field's own slot has stored the value: the personal data
+    // changed (the header is only told of the name).
+    const QList<QLineEdit *> zeilen = findChildren<QLineEdit *>();
+    for (QLineEdit *zeile : zeilen) {
+        if (zeile->objectName().startsWith(QLatin1String("edit"))
+            || zeile->objectName().startsWith(QLatin1String("line")))
+            connect(zeile, &QLineEdit::editingFinished, this, &TabBasis::datenGeaendert);
+    }
+    const QList<QTextEdit *> texte = findChildren<QTextEdit *>();
+    for (QTextEdit *text : texte)
+        connect(text, &QTextEdit::textChanged, this, &TabBasis::datenGeaendert);
+    connect(ui->dateGeburtsdatum, &QDateEdit::dateChanged, this, &TabBasis::datenGeaendert);
+    connect(ui->boxGewicht, &QSpinBox::valueChanged, this, &TabBasis::datenGeaendert);
+    connect(ui->boxGroesse, &QSpinBox::valueChanged, this, &TabBasis::datenGeaendert);
 }
 
 TabBasis::~TabBasis()
@@ -72,6 +91,16 @@ TabBasis::~TabBasis()
 
 void TabBasis::aktualisieren()
 {
+    // Showing the character must not write back into it: the widgets clamp
+    // (sizes, the date), normalise (line ends, no-break spaces in the texts)
+    // or refuse (a species beyond the list) some stored values, which stay
+    // as they are until the user edits that field.
+    const QList<QObject *> felder = datenfelder();
+    std::vector<QSignalBlocker> sperren;
+    sperren.reserve(size_t(felder.size()));
+    for (QObject *feld : felder)
+        sperren.emplace_back(feld);
+
     const Basistypus *typ = charakter->basistyp();
 
     ui->comboBasistypus->setCurrentIndex(charakter->basistypusIndex());
@@ -100,6 +129,13 @@ void TabBasis::aktualisieren()
     ui->textHobbies->setPlainText(charakter->text(Hobbies));
     ui->lineTitel->setText(charakter->text(Titel));
     ui->textBeziehungen->setPlainText(charakter->text(Beziehungen));
+}
+
+QList<QObject *> TabBasis::datenfelder() const
+{
+    return { ui->comboBasistypus, ui->textAussehen, ui->textKindheit, ui->textErziehung,
+             ui->textBeruf, ui->textWerdegang, ui->textUmfeld, ui->textHobbies,
+             ui->textBeziehungen, ui->dateGeburtsdatum, ui->boxGewicht, ui->boxGroesse };
 }
 
 void TabBasis::neuAufbauen()

@@ -23,6 +23,8 @@ public:
 
 signals:
     void basistypChanged();
+    // A personal field (text, date, size, weight) was edited by the user.
+    void datenGeaendert();
 
 public slots:
     void onBasistypusAusgewaehlt(int index);
@@ -51,6 +53,9 @@ public slots:
     void onNeuBeziehungen();
 
 private:
+    // The widgets whose change signals store their value in the character.
+    QList<QObject *> datenfelder() const;
+
     Ui::TabBasis *ui;
 };
 

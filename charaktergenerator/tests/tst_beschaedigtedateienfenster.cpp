@@ -42,6 +42,11 @@ public:
                     dialog->selectFile(this->datei);
                 QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                // The edits of the test are thrown away before loading again.
+                if (QAbstractButton* verwerfen = box->button(QMessageBox::Discard)) {
+                    verwerfen->click();
+                    return;
+                }
                 meldungen << box->text();
                 box->accept();
             } else if (auto* anderer = qobject_cast<QDialog*>(w)) {

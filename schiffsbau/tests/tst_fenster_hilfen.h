@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,7 @@ class DialogWaechter : public QObject
 public:
     QStringList titel;
     QStringList texte;
+    bool alleOhneEltern = true;
 
     DialogWaechter()
     {
@@ -33,6 +36,7 @@ private:
         if (!w)
             return;
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            alleOhneEltern = alleOhneEltern && box->parentWidget() == nullptr;
             titel << box->windowTitle();
             texte << box->text();
             box->accept();
@@ -41,6 +45,45 @@ private:
         }
     }
 
+    QTimer m_timer;
+};
+
+// Answers every file dialog that opens while it lives with `datei`,
+// written into the dialog's name field (selectFile() leaves that field alone
+// while it has the focus), and records the caption and whether the dialog
+// has a parent. Polls, so a dialog that becomes active late is answered too.
+class DateiAntwort : public QObject
+{
+public:
+    explicit DateiAntwort(const QString &datei)
+        : datei(datei)
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { pruefe(); });
+        m_timer.start();
+    }
+
+    QString titel;
+    bool ohneEltern = false;
+    int dialoge = 0;
+
+private:
+    void pruefe()
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        ++dialoge;
+        titel = dialog->windowTitle();
+        ohneEltern = dialog->parentWidget() == nullptr;
+        if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            feld->setText(datei);
+        else
+            dialog->selectFile(datei);
+        static_cast<QDialog *>(dialog)->accept();
+    }
+
+    QString datei;
     QTimer m_timer;
 };
 

@@ -614,15 +614,9 @@ void TestMainWindow::ladenDatei()
     QVERIFY(schreibe(datei, schiff));
     starte();
     kind<QLineEdit>("editName")->setText(QStringLiteral("Alt"));
-    QString titel;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        titel = dialog->windowTitle();
-        dialog->selectFile(datei);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    DateiAntwort antwort(datei);
     kind<QAction>("actionLaden")->trigger();
+    const QString titel = antwort.titel;
     QCOMPARE(titel, QStringLiteral("Welche Datei soll geladen werden?"));
     // The ship was cleared first: only the loaded row remains.
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 1);

@@ -1,6 +1,7 @@
 // Ship files: saving, loading the formats 2.0, 1.1 and 1.0, the messages,
 // safe saving, and the delivered base list.
 #include "tst_persistenz_hilfen.h"
+#include "tst_fenster_hilfen.h"
 
 #include "komponente.h"
 #include "komponentenbibliothek.h"
@@ -525,40 +526,26 @@ void TstPersistenz::echterDialogUndMeldung()
     Persistenz p(model, m_bib);
 
     // The save dialog: no parent, the caption, and ".zss" added to a bare name.
-    QString titel;
     bool ohneEltern = false;
-    QTimer::singleShot(0, this, [&]() {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        titel = dialog->windowTitle();
-        ohneEltern = dialog->parentWidget() == nullptr;
-        dialog->selectFile(pfad("dialog"));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    p.speichern(QStringLiteral("Per Dialog"), QString());
+    QString titel;
+    {
+        DateiAntwort antwort(pfad("dialog"));
+        p.speichern(QStringLiteral("Per Dialog"), QString());
+        titel = antwort.titel;
+        ohneEltern = antwort.ohneEltern;
+    }
     QCOMPARE(titel, QStringLiteral("In welche Datei soll gespeichert werden?"));
     QVERIFY(ohneEltern);
     QVERIFY(leseBytes(pfad("dialog.zss")).startsWith("2.0;Per Dialog;;\n0;2;"));
 
     // The version warning: a box without parent with one Ok button.
     QVERIFY(schreibeBytes(pfad("v3.zss"), "3.0;A;B;\n0;1;Turbolifte;\n"));
-    QString text;
-    QString boxTitel;
-    QTimer::singleShot(0, this, [&]() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        text = box->text();
-        boxTitel = box->windowTitle();
-        ohneEltern = box->parentWidget() == nullptr;
-        box->accept();
-    });
+    DialogWaechter waechter;
     QString n, b;
     QVERIFY(p.laden(n, b, pfad("v3.zss")));
-    QCOMPARE(boxTitel, QStringLiteral("Fehler beim Laden"));
-    QCOMPARE(text, QStringLiteral("Die Datei hat nicht die passende Version (2.0). "));
-    QVERIFY(ohneEltern);
+    QCOMPARE(waechter.titel, QStringList { QStringLiteral("Fehler beim Laden") });
+    QCOMPARE(waechter.texte, QStringList { QStringLiteral("Die Datei hat nicht die passende Version (2.0). ") });
+    QVERIFY(waechter.alleOhneEltern);
 }
 
 void TstPersistenz::basislisteLaedtOhneMeldung()

@@ -1,0 +1,70 @@
+// Helpers shared by the tests that drive the character generator's window.
+#ifndef FENSTER_HILFEN_H
+#define FENSTER_HILFEN_H
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+// Answers every modal dialog that shows up while it lives: a file dialog
+// with the given file name (or a cancel when the name is empty); the
+// question about unsaved changes with `frage` (counted in `fragen`); any
+// other message box with its default button, its text collected.
+class DialogBeantworter : public QObject
+{
+public:
+    explicit DialogBeantworter(const QString &datei,
+                               QMessageBox::StandardButton frage = QMessageBox::Discard)
+        : datei(datei)
+        , frage(frage)
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] { beantworte(); });
+        timer.start();
+    }
+
+    QStringList meldungen;
+    int dateidialoge = 0;
+    int fragen = 0;
+    QString beschriftung;
+
+private:
+    void beantworte()
+    {
+        QWidget *w = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
+            ++dateidialoge;
+            beschriftung = dialog->windowTitle();
+            if (datei.isEmpty()) {
+                dialog->reject();
+            } else {
+                // selectFile() leaves the name field alone while it has the
+                // focus, so the name is written into the field itself
+                if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    feld->setText(datei);
+                else
+                    dialog->selectFile(datei);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            if (box->button(QMessageBox::Discard)) {
+                ++fragen;
+                box->button(frage)->click();
+                return;
+            }
+            meldungen << box->text();
+            box->accept();
+        }
+    }
+
+    QString datei;
+    QMessageBox::StandardButton frage;
+    QTimer timer;
+};
+
+#endif // FENSTER_HILFEN_H
