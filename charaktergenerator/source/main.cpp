@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "startargument.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,5 +18,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("de.zorvel2.charaktergenerator"));
     MainWindow fenster;
     fenster.show();
+    // A character file given on the command line (by a file manager).
+    const QString datei = Startargument::datei(QCoreApplication::arguments());
+    if (!datei.isEmpty())
+        fenster.oeffneDatei(datei);
     return app.exec();
 }

@@ -15,6 +15,7 @@ ZuletztGeoeffnet::ZuletztGeoeffnet(QMenu *dateiMenue, QAction *vor, QObject *par
     : QObject(parent), m_pMenue(new QMenu(QStringLiteral("Zuletzt geöffnet"), dateiMenue))
 {
     m_pMenue->setObjectName(QStringLiteral("menuZuletztGeoeffnet"));
+    m_pMenue->menuAction()->setObjectName(QStringLiteral("actionZuletztGeoeffnet"));
     m_pMenue->setToolTipsVisible(true);
     dateiMenue->insertMenu(vor, m_pMenue);
     // A fixed set of entries, relabelled on every change: an entry is never

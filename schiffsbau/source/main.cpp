@@ -1,5 +1,6 @@
 #include "datenordner.h"
 #include "mainwindow.h"
+#include "startargument.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -20,5 +21,9 @@ int main(int argc, char *argv[])
     DatenOrdner::suche();
     MainWindow w;
     w.show();
+    // A ship file given on the command line (by a file manager).
+    const QString datei = Startargument::datei(QCoreApplication::arguments());
+    if (!datei.isEmpty())
+        w.oeffneDatei(datei);
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include "komponentenbibliothek.h"
 #include "persistenz.h"
 #include "schiffsmodel.h"
+#include "zuletztgeoeffnet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,6 +58,9 @@ MainWindow::MainWindow(QWidget *parent)
       m_pPersistenz(new Persistenz(m_pModel, m_pBibliothek, this))
 {
     ui->setupUi(this);
+    m_pZuletzt = new ZuletztGeoeffnet(ui->menuSchiff, ui->actionSpeichern, this);
+    connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
+    connect(m_pPersistenz, &Persistenz::gespeichert, m_pZuletzt, &ZuletztGeoeffnet::merke);
     resize(900, 550);
     m_pAuswahl->hide();
 
@@ -339,10 +343,16 @@ void MainWindow::onLaden()
                                                        QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
     if (datei.isEmpty())
         return;
+    oeffneDatei(datei);
+}
+
+void MainWindow::oeffneDatei(const QString &datei)
+{
     onListeLeeren();
     QString name;
     QString beschreibung;
-    m_pPersistenz->laden(name, beschreibung, datei);
+    if (m_pPersistenz->laden(name, beschreibung, datei))
+        m_pZuletzt->merke(datei);
     ui->editName->setText(name);
     ui->editBeschreibung->setText(beschreibung);
 }

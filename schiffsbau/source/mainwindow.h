@@ -12,6 +12,7 @@ class KomponentenBibliothek;
 class Persistenz;
 class QSortFilterProxyModel;
 class SchiffsModel;
+class ZuletztGeoeffnet;
 
 namespace Ui {
 class MainWindow;
@@ -31,6 +32,10 @@ public:
     KomponentenAuswahl *auswahl() const { return m_pAuswahl; }
     SchiffsModel *schiffsModel() const { return m_pModel; }
     KomponentenBibliothek *bibliothek() const { return m_pBibliothek; }
+
+    // Opens the ship file as "laden ..." does once a file is chosen; for the
+    // start argument and "Zuletzt geöffnet".
+    void oeffneDatei(const QString &datei);
 
 public slots:
     void onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt);
@@ -64,6 +69,7 @@ private:
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
+    ZuletztGeoeffnet *m_pZuletzt = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -302,6 +302,7 @@ bool Persistenz::speichereDatei(const QString& datei, const QString& name,
                         .arg(anzeige, fehler));
         return false;
     }
+    emit gespeichert(datei);
     if (!ersetzt.isEmpty()) {
         meldung(QMessageBox::Warning, QStringLiteral("Zeichen ersetzt"),
                 QStringLiteral("Die Datei %1 wurde gespeichert. Einige Zeichen lassen "

@@ -59,6 +59,10 @@ public:
     // The version that the loader expects and the saver writes.
     static QString version();
 
+signals:
+    // A ship file was written completely (by speichern or speichereDatei).
+    void gespeichert(const QString& datei);
+
 protected:
     // File dialog and message boxes, overridable so that they can be
     // answered without a window (tests).

@@ -1,0 +1,71 @@
+// A ship file given on the command line: which argument counts, and that
+// the window opens it as "laden ..." does.
+#include "mainwindow.h"
+#include "schiffsmodel.h"
+#include "startargument.h"
+#include "tst_fenster_hilfen.h"
+
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStartargument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void argument_data();
+    void argument();
+    void fensterOeffnetDatei();
+};
+
+void TestStartargument::argument_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<QString>("datei");
+    QTest::newRow("keins") << QStringList{QStringLiteral("schiffsbau")} << QString();
+    QTest::newRow("relativ") << QStringList{QStringLiteral("sb"), QStringLiteral("kormoran.zss")}
+                             << QDir::currentPath() + QStringLiteral("/kormoran.zss");
+    QTest::newRow("anderes übergangen")
+        << QStringList{QStringLiteral("sb"), QStringLiteral("-v"), QStringLiteral("held.zch"),
+                       QStringLiteral("/tmp/Flotte/Kormoran.ZSS")}
+        << QStringLiteral("/tmp/Flotte/Kormoran.ZSS");
+    QTest::newRow("URL") << QStringList{QStringLiteral("sb"), QStringLiteral("file:///tmp/k%C3%B6rmoran.zss")}
+                         << QStringLiteral("/tmp/körmoran.zss");
+    QTest::newRow("Basisliste nicht") << QStringList{QStringLiteral("sb"), QStringLiteral("basisliste.zsb")} << QString();
+}
+
+void TestStartargument::argument()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(QString, datei);
+    QCOMPARE(Startargument::datei(argumente), datei);
+}
+
+void TestStartargument::fensterOeffnetDatei()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("einstellungen")));
+    QVERIFY(schreibeReaktorliste(dir.path()));
+    const QString alt = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QFile f(dir.filePath(QStringLiteral("kormoran.zss")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("2.0;Kormoran;Ein Frachter;\n3;5;Treibstofftank;\n");
+    f.close();
+    {
+        DialogWaechter waechter;
+        MainWindow fenster;
+        fenster.oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), QStringLiteral("kormoran.zss")}));
+        QVERIFY(waechter.texte.isEmpty());
+        QCOMPARE(fenster.findChild<QLineEdit *>(QStringLiteral("editName"))->text(), QStringLiteral("Kormoran"));
+        QCOMPARE(fenster.schiffsModel()->rowCount(), 1);
+        QCOMPARE(fenster.schiffsModel()->anzahl(0), 5);
+    }
+    QDir::setCurrent(alt);
+}
+
+QTEST_MAIN(TestStartargument)
+#include "tst_startargument.moc"
