@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -60,7 +61,6 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     m_pZuletzt = new ZuletztGeoeffnet(ui->menuSchiff, ui->actionSpeichern, this);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
-    connect(m_pPersistenz, &Persistenz::gespeichert, m_pZuletzt, &ZuletztGeoeffnet::merke);
     resize(900, 550);
     m_pAuswahl->hide();
 
@@ -124,12 +124,21 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
     Q_UNUSED(ok)
 
+    // Every change to the ship ends in a recomputation, a move of a row or
+    // an edit of the name or the description.
+    connect(m_pModel, &SchiffsModel::neueDaten, this, &MainWindow::pruefeAenderung);
+    connect(m_pModel, &QAbstractItemModel::rowsMoved, this, &MainWindow::pruefeAenderung);
+    connect(ui->editName, &QLineEdit::textChanged, this, &MainWindow::pruefeAenderung);
+    connect(ui->editBeschreibung, &QLineEdit::textChanged, this, &MainWindow::pruefeAenderung);
+
     ladeBasisliste();
     ladeStil();
     richteDatenspaltenAus();
     platziereFenster();
 
     ui->listKategorien->clearSelection();
+    // The standard selection is where a new ship starts, not a change.
+    setzeDokument(QString(), true);
 }
 
 MainWindow::~MainWindow()
@@ -275,7 +284,7 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
                                   .arg(d.gstpvLandestelzen));
     ui->labelGravGSTP->setText(zahl(d.gravGstp));
     ui->labelBE->setText(QStringLiteral("%L1 (%L2)").arg(d.be).arg(d.maxBev));
-    ui->labelRE->setText(QStringLiteral("%L1/%L2").arg(d.re - d.rev).arg(d.re));
+    ui->labelRE->setText(QStringLiteral("%L1/%L2").arg(SchiffsDaten::differenz(d.re, d.rev)).arg(d.re));
 
     ui->labelRumpf->setText(zahl(double(d.rumpf)));
     ui->labelSchildenergie->setText(zahl(d.schildenergie));
@@ -291,7 +300,7 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
     ui->labelTraegheitsdaempfung->setText(zahl(d.traegheitsdaempfung));
 
     ui->checkMaschinenraum->setChecked(d.maschinenraum);
-    ui->labelSystemslots->setText(QStringLiteral("%L1/%L2").arg(d.computerSlots - d.slotsBelegt).arg(d.computerSlots));
+    ui->labelSystemslots->setText(QStringLiteral("%L1/%L2").arg(SchiffsDaten::differenz(d.computerSlots, d.slotsBelegt)).arg(d.computerSlots));
     ui->labelSensoren->setText(QStringLiteral("%L1, %L2").arg(d.sensorBonus).arg(double(d.sensorReichweite)));
     ui->labelScanner->setText(QStringLiteral("%L1, %L2").arg(d.scannerErfassung).arg(d.scannerReichweite));
     ui->labelKommRelais->setText(zahl(d.kommReichweite));
@@ -319,6 +328,13 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
 
 void MainWindow::onListeLeeren()
 {
+    if (!aenderungenBehandelt())
+        return;
+    leereSchiff();
+}
+
+void MainWindow::leereSchiff()
+{
     m_pModel->leeren();
     ui->editName->setText(QString());
     ui->editBeschreibung->setText(QString());
@@ -327,34 +343,109 @@ void MainWindow::onListeLeeren()
 
 void MainWindow::onBasisliste()
 {
-    onListeLeeren();
+    if (!aenderungenBehandelt())
+        return;
+    leereSchiff();
     ladeBasisliste();
 }
 
 void MainWindow::onSpeichern()
 {
-    m_pPersistenz->speichern(ui->editName->text(), ui->editBeschreibung->text());
+    speichereSchiff();
+}
+
+bool MainWindow::speichereSchiff()
+{
+    if (!m_pPersistenz->speichern(ui->editName->text(), ui->editBeschreibung->text()))
+        return false;
+    setzeDokument(m_pPersistenz->letzteDatei(), true);
+    return true;
 }
 
 void MainWindow::onLaden()
 {
+    if (!aenderungenBehandelt())
+        return;
     const QString datei = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Welche Datei soll geladen werden?"),
                                                        QDir::homePath(),
                                                        QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
     if (datei.isEmpty())
         return;
-    oeffneDatei(datei);
+    ladeDatei(datei);
 }
 
 void MainWindow::oeffneDatei(const QString &datei)
 {
-    onListeLeeren();
+    if (aenderungenBehandelt())
+        ladeDatei(datei);
+}
+
+void MainWindow::ladeDatei(const QString &datei)
+{
+    // A file that cannot be read leaves the ship on screen as it is.
+    QString grund;
+    if (!Persistenz::lesbar(datei, &grund)) {
+        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden"),
+                             QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
+                                 .arg(QDir::toNativeSeparators(datei), grund),
+                             QMessageBox::Ok);
+        return;
+    }
+    leereSchiff();
     QString name;
     QString beschreibung;
-    if (m_pPersistenz->laden(name, beschreibung, datei))
-        m_pZuletzt->merke(datei);
+    m_pPersistenz->laden(name, beschreibung, datei);
     ui->editName->setText(name);
     ui->editBeschreibung->setText(beschreibung);
+    // A ship that lacks part of its file is never taken for the saved one.
+    setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
+}
+
+QByteArray MainWindow::dokument() const
+{
+    return m_pPersistenz->schiffsText(ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::setzeDokument(const QString &datei, bool gesichert)
+{
+    m_datei = datei;
+    m_pZuletzt->merke(datei); // opened or saved; nothing for a new ship
+    m_gesichert = gesichert ? dokument() : QByteArray();
+    const QString titel = QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version));
+    if (m_datei.isEmpty())
+        setWindowTitle(titel);
+    else
+        setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(m_datei).fileName(), titel));
+    pruefeAenderung();
+}
+
+void MainWindow::pruefeAenderung()
+{
+    const bool geaendert = dokument() != m_gesichert;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+bool MainWindow::aenderungenBehandelt()
+{
+    pruefeAenderung();
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"),
+                    QStringLiteral("Sollen die Änderungen gespeichert werden?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return speichereSchiff();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::onExport()
@@ -391,6 +482,10 @@ void MainWindow::onUeber()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!aenderungenBehandelt()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         m_pAuswahl->close();

@@ -33,8 +33,8 @@ public:
     SchiffsModel *schiffsModel() const { return m_pModel; }
     KomponentenBibliothek *bibliothek() const { return m_pBibliothek; }
 
-    // Opens the ship file as "laden ..." does once a file is chosen; for the
-    // start argument and "Zuletzt geöffnet".
+    // Opens the ship file as "laden ..." does once a file is chosen (unsaved
+    // changes first); for the start argument and "Zuletzt geöffnet".
     void oeffneDatei(const QString &datei);
 
 public slots:
@@ -54,7 +54,24 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
+private slots:
+    // Marks the window as modified while the ship differs from the state
+    // last started, loaded or saved.
+    void pruefeAenderung();
+
 private:
+    // The ship as its file would hold it now.
+    QByteArray dokument() const;
+    // The ship on screen now counts as the document of `datei` (empty:
+    // none); `gesichert` false when it is not what the file holds.
+    void setzeDokument(const QString &datei, bool gesichert);
+    void ladeDatei(const QString &datei);
+    // With unsaved changes asks whether to save them; false when the user
+    // cancels or the save fails, so that the action must not go on.
+    bool aenderungenBehandelt();
+    bool speichereSchiff();
+    // Empties the ship, name and description (what "leeren" does, without asking).
+    void leereSchiff();
     void ladeBasisliste();
     void ladeStil();
     void platziereFenster();
@@ -67,6 +84,8 @@ private:
     SchiffsModel *m_pModel;
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
+    QString m_datei;
+    QByteArray m_gesichert;
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
     ZuletztGeoeffnet *m_pZuletzt = nullptr;

@@ -154,14 +154,11 @@ QString spaltenText(const QVariant& wert)
 }
 
 // Ship files are Latin-1. A file that is valid UTF-8 and holds bytes
-// beyond ASCII comes from a UTF-8 editor instead (a Latin-1 umlaut followed
-// by plain text is never valid UTF-8); its fields are decoded as UTF-8.
-bool istUtf8Datei(const QString& datei)
+// beyond ASCII comes from a UTF-8 editor or an earlier version instead (a
+// Latin-1 umlaut followed by plain text is never valid UTF-8); its fields
+// are decoded as UTF-8.
+bool istUtf8(const QByteArray& bytes)
 {
-    QFile file(datei);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
     const bool nurAscii = std::all_of(bytes.cbegin(), bytes.cend(),
                                       [](char c) { return uchar(c) < 0x80; });
     if (nurAscii)
@@ -172,26 +169,46 @@ bool istUtf8Datei(const QString& datei)
     return !utf8.hasError();
 }
 
-bool istZiffer(QChar c)
+bool istUtf8Datei(const QString& datei)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    QFile file(datei);
+    return file.open(QIODevice::ReadOnly) && istUtf8(file.readAll());
 }
 
-// True when QString::arg would find a placeholder in `text` ("%" followed
-// by an optional "L" and a digit).
-bool hatPlatzhalter(const QString& text)
+// The rare Latin-1 ship file whose bytes also read as UTF-8 (a name such as
+// "Ã¤") carries this as a fourth field of its first line, so that it is
+// read back as Latin-1. Readers that do not know it ignore the field.
+const QLatin1String latin1Marke("Latin-1");
+
+// The placeholders of an export template, numbered as QString::arg numbers
+// them: "%" with an optional "L" and one or two digits.
+struct Platzhalter {
+    qsizetype position;
+    qsizetype laenge;
+    int nummer;
+    bool lokal;
+};
+
+QList<Platzhalter> platzhalterIn(const QString& text)
 {
-    const int n = text.size();
-    for (int i = 0; i < n; ++i) {
+    QList<Platzhalter> marken;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
         if (text.at(i) != QLatin1Char('%'))
             continue;
-        int j = i + 1;
-        if (j < n && text.at(j) == QLatin1Char('L'))
+        qsizetype j = i + 1;
+        const bool lokal = j < n && text.at(j) == QLatin1Char('L');
+        if (lokal)
             ++j;
-        if (j < n && istZiffer(text.at(j)))
-            return true;
+        if (j >= n || text.at(j).digitValue() < 0)
+            continue;
+        int nummer = text.at(j++).digitValue();
+        if (j < n && text.at(j).digitValue() >= 0)
+            nummer = 10 * nummer + text.at(j++).digitValue();
+        marken.append({ i, j - i, nummer, lokal });
+        i = j - 1;
     }
-    return false;
+    return marken;
 }
 
 } // namespace
@@ -252,7 +269,10 @@ QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreib
         text += QLatin1Char('\n');
     }
     // Every character is Latin-1 now, so the conversion loses nothing.
-    return text.toLatin1();
+    QByteArray daten = text.toLatin1();
+    if (istUtf8(daten))
+        daten.insert(daten.indexOf('\n'), QByteArray(latin1Marke.data(), latin1Marke.size()) + ';');
+    return daten;
 }
 
 bool Persistenz::schreibe(const QString& datei, const QByteArray& daten,
@@ -302,7 +322,7 @@ bool Persistenz::speichereDatei(const QString& datei, const QString& name,
                         .arg(anzeige, fehler));
         return false;
     }
-    emit gespeichert(datei);
+    m_letzteDatei = datei;
     if (!ersetzt.isEmpty()) {
         meldung(QMessageBox::Warning, QStringLiteral("Zeichen ersetzt"),
                 QStringLiteral("Die Datei %1 wurde gespeichert. Einige Zeichen lassen "
@@ -313,13 +333,39 @@ bool Persistenz::speichereDatei(const QString& datei, const QString& name,
     return true;
 }
 
-void Persistenz::speichern(QString name, QString beschreibung)
+bool Persistenz::speichern(QString name, QString beschreibung)
 {
     const QString datei = frageDatei(QStringLiteral("In welche Datei soll gespeichert werden?"),
                                      QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
     if (datei.isEmpty())
-        return;
-    speichereDatei(datei, name, beschreibung);
+        return false;
+    return speichereDatei(datei, name, beschreibung);
+}
+
+QString Persistenz::letzteDatei() const
+{
+    return m_letzteDatei;
+}
+
+bool Persistenz::vollstaendigGeladen() const
+{
+    return m_vollstaendig;
+}
+
+bool Persistenz::lesbar(const QString& datei, QString* grund)
+{
+    const QFileInfo info(datei);
+    QFile file(datei);
+    QString warum;
+    if (!info.exists())
+        warum = QStringLiteral("Die Datei existiert nicht.");
+    else if (info.isDir())
+        warum = QStringLiteral("Das ist ein Ordner, keine Datei.");
+    else if (!file.open(QIODevice::ReadOnly))
+        warum = file.errorString();
+    if (grund)
+        *grund = warum;
+    return warum.isEmpty();
 }
 
 // --------------------------------------------------------------- loading
@@ -338,7 +384,9 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
     // A file that cannot be opened leaves the table empty.
     CsvTabelle tabelle;
     tabelle.lese(datei, trenner);
-    const bool utf8 = tabelle.zeilen() > 0 && istUtf8Datei(datei);
+    m_vollstaendig = tabelle.zeilen() > 0;
+    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
+                      && istUtf8Datei(datei);
     const auto zeile = [&tabelle, utf8](int i) {
         QStringList felder = tabelle.zeile(i);
         if (utf8) {
@@ -350,7 +398,8 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
         return felder;
     };
 
-    if (tabelle.zeilen() >= 2 && m_pModel && m_pBibliothek) {
+    // A ship without components is its first line alone.
+    if (tabelle.zeilen() >= 1 && m_pModel && m_pBibliothek) {
         const QStringList kopf = zeile(0);
         const QString version = kopf.value(0);
         enum class Format { V20, V11, V10, Unbekannt };
@@ -363,6 +412,7 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
             format = Format::V10;
 
         if (format == Format::Unbekannt) {
+            m_vollstaendig = false;
             meldung(QMessageBox::Warning, QStringLiteral("Fehler beim Laden"),
                     QStringLiteral("Die Datei hat nicht die passende Version (%1). ")
                             .arg(Persistenz::version()));
@@ -418,6 +468,7 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
     }
 
     if (!nichtGefunden.isEmpty()) {
+        m_vollstaendig = false;
         meldung(QMessageBox::Warning, QStringLiteral("Komponenten nicht gefunden"),
                 QStringLiteral("Folgende Komponenten wurden nicht gefunden:\n")
                         + nichtGefunden.join(QString()));
@@ -432,21 +483,28 @@ QString Persistenz::exportText(const QString& vorlage, const QString& name,
 {
     const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
 
-    using Fuellung = std::function<QString(const QString&)>;
-    const auto ganz = [](qint64 wert) -> Fuellung {
-        return [wert](const QString& t) { return t.arg(wert); };
+    // Each value is formatted as QString::arg formats it, for a plain or a
+    // locale ("%L") placeholder.
+    using Fuellung = std::function<QString(bool)>;
+    const auto muster = [](bool lokal) {
+        return lokal ? QStringLiteral("%L1") : QStringLiteral("%1");
     };
-    const auto flag = [](bool wert) -> Fuellung {
-        return [wert](const QString& t) { return t.arg(wert ? 1 : 0); };
+    const auto ganz = [muster](qint64 wert) -> Fuellung {
+        return [muster, wert](bool lokal) { return muster(lokal).arg(wert); };
     };
-    const auto allgemein = [](float wert) -> Fuellung {
-        return [wert](const QString& t) { return t.arg(double(wert), 0, 'g', 6); };
+    const auto flag = [muster](bool wert) -> Fuellung {
+        return [muster, wert](bool lokal) { return muster(lokal).arg(wert ? 1 : 0); };
     };
-    const auto fest = [](float wert, int stellen) -> Fuellung {
-        return [wert, stellen](const QString& t) { return t.arg(double(wert), 0, 'f', stellen); };
+    const auto allgemein = [muster](float wert) -> Fuellung {
+        return [muster, wert](bool lokal) { return muster(lokal).arg(double(wert), 0, 'g', 6); };
+    };
+    const auto fest = [muster](float wert, int stellen) -> Fuellung {
+        return [muster, wert, stellen](bool lokal) {
+            return muster(lokal).arg(double(wert), 0, 'f', stellen);
+        };
     };
     const auto text = [](const QString& wert) -> Fuellung {
-        return [wert](const QString& t) { return t.arg(wert); };
+        return [wert](bool) { return wert; };
     };
 
     // The values in the order in which they fill the placeholders.
@@ -460,7 +518,7 @@ QString Persistenz::exportText(const QString& vorlage, const QString& name,
         allgemein(float(d.gstp) - d.gstpvBelegt), // %7
         ganz(d.gstp),                            // %8
         ganz(d.gravGstp),                        // %9
-        ganz(d.re - d.rev),                      // %10
+        ganz(SchiffsDaten::differenz(d.re, d.rev)), // %10
         ganz(d.re),                              // %11
         ganz(d.be),                              // %12
         ganz(d.maxBev),                          // %13
@@ -513,14 +571,28 @@ QString Persistenz::exportText(const QString& vorlage, const QString& name,
         ganz(d.slotsBelegt),                     // %60
     };
 
-    // Each value replaces every occurrence of the lowest-numbered
-    // placeholder still in the text, inserted texts included.
-    QString ergebnis = vorlage;
-    for (const Fuellung& fuelle : werte) {
-        if (!hatPlatzhalter(ergebnis))
-            break;
-        ergebnis = fuelle(ergebnis);
+    // The n-th lowest placeholder number of the template gets the n-th
+    // value, as one QString::arg after the other would fill it, but in one
+    // pass: a placeholder inside an inserted name or description stays as
+    // the user wrote it. Numbers beyond the values stay as written.
+    const QList<Platzhalter> marken = platzhalterIn(vorlage);
+    QList<int> nummern;
+    for (const Platzhalter& m : marken)
+        nummern.append(m.nummer);
+    std::sort(nummern.begin(), nummern.end());
+    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
+    QString ergebnis;
+    ergebnis.reserve(vorlage.size() + name.size() + beschreibung.size() + 8 * marken.size());
+    qsizetype kopiertBis = 0;
+    for (const Platzhalter& m : marken) {
+        const auto rang = std::lower_bound(nummern.cbegin(), nummern.cend(), m.nummer) - nummern.cbegin();
+        if (rang >= qsizetype(werte.size()))
+            continue;
+        ergebnis += QStringView(vorlage).mid(kopiertBis, m.position - kopiertBis);
+        ergebnis += werte.at(size_t(rang))(m.lokal);
+        kopiertBis = m.position + m.laenge;
     }
+    ergebnis += QStringView(vorlage).mid(kopiertBis);
 
     ergebnis += QStringLiteral("\n\nKomponenten:\n");
     const int zeilen = m_pModel ? m_pModel->rowCount() : 0;

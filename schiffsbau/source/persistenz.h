@@ -24,11 +24,20 @@ public:
                QObject* parent = nullptr);
     ~Persistenz() override;
 
-    // Asks for a file and saves the ship into it.
-    void speichern(QString name, QString beschreibung);
+    // Asks for a file and saves the ship into it; true when it was written.
+    bool speichern(QString name, QString beschreibung);
     // Loads the ship file `datei` into the ship model and fills `name` and
-    // `beschreibung` from its header. False only for an empty file name.
+    // `beschreibung` from its header (also of a file without components).
+    // False only for an empty file name.
     bool laden(QString& name, QString& beschreibung, QString datei);
+    // False when the last load left something of the file out (components
+    // not found, an unknown version, a file that could not be read).
+    bool vollstaendigGeladen() const;
+    // The file that the last successful save went to.
+    QString letzteDatei() const;
+    // True when `datei` can be opened for reading; otherwise `grund` says
+    // why not (missing, a folder, no permission).
+    static bool lesbar(const QString& datei, QString* grund);
     // Asks for a file and writes the data sheet of the ship into it.
     void exportieren(QString name, QString beschreibung);
 
@@ -59,10 +68,6 @@ public:
     // The version that the loader expects and the saver writes.
     static QString version();
 
-signals:
-    // A ship file was written completely (by speichern or speichereDatei).
-    void gespeichert(const QString& datei);
-
 protected:
     // File dialog and message boxes, overridable so that they can be
     // answered without a window (tests).
@@ -79,6 +84,8 @@ private:
     SchiffsModel* m_pModel;
     KomponentenBibliothek* m_pBibliothek;
     QString m_vorlage;
+    QString m_letzteDatei;
+    bool m_vollstaendig = true;
 };
 
 #endif // PERSISTENZ_H

@@ -22,13 +22,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
+
+constexpr qint64 grosst = std::numeric_limits<qint64>::max();
+constexpr qint64 kleinst = std::numeric_limits<qint64>::min();
+
+// The sums of a ship are held to the 64-bit range: counts and values from
+// a file can be anything, and a wrapped sum would be undefined.
+qint64 mal(qint64 a, qint64 b)
+{
+    qint64 r = 0;
+    if (__builtin_mul_overflow(a, b, &r))
+        return (a < 0) != (b < 0) ? kleinst : grosst;
+    return r;
+}
+
+void addiere(qint64 &summe, qint64 wert)
+{
+    if (__builtin_add_overflow(summe, wert, &summe))
+        summe = wert > 0 ? grosst : kleinst;
+}
 
 // Prices of the fittings that are cheaper by the full ten GSTPV.
 qint64 zehnerPreis(qint64 n, qint64 proZehn, qint64 proEinheit)
 {
-    return (n / 10) * proZehn + (n % 10) * proEinheit;
+    qint64 preis = mal(n / 10, proZehn);
+    addiere(preis, mal(n % 10, proEinheit));
+    return preis;
 }
 
 // Steering at one load: partial steering over size plus weight, raised by
@@ -81,45 +103,45 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
                 d.maschinenraum = true;
                 break;
             case 2:
-                d.preis += zehnerPreis(n, 4000, 1000);
-                d.treibstoffTonnen += 2 * n;
+                addiere(d.preis, zehnerPreis(n, 4000, 1000));
+                addiere(d.treibstoffTonnen, mal(2, n));
                 break;
             case 3:
-                d.treppenDecks += n;
+                addiere(d.treppenDecks, n);
                 break;
             case 4:
-                d.liftDecks += n;
+                addiere(d.liftDecks, n);
                 break;
             case 5:
-                d.brueckeGstpv += n;
+                addiere(d.brueckeGstpv, n);
                 break;
             case 6:
-                d.kabinenGstpv += n;
+                addiere(d.kabinenGstpv, n);
                 break;
             case 7:
-                d.preis += zehnerPreis(n, 1000, 400);
-                d.frachtInternTonnen += n;
+                addiere(d.preis, zehnerPreis(n, 1000, 400));
+                addiere(d.frachtInternTonnen, n);
                 break;
             case 8:
-                d.preis += zehnerPreis(n, 1000, 400);
-                d.frachtExternTonnen += 2 * n;
+                addiere(d.preis, zehnerPreis(n, 1000, 400));
+                addiere(d.frachtExternTonnen, mal(2, n));
                 break;
             case 9:
-                d.hangarTor += n;
-                d.preis += zehnerPreis(n, 1500, 600);
+                addiere(d.hangarTor, n);
+                addiere(d.preis, zehnerPreis(n, 1500, 600));
                 break;
             case 10:
-                d.hangarKraftfeld += n;
-                d.preis += zehnerPreis(n, 1500, 600);
+                addiere(d.hangarKraftfeld, n);
+                addiere(d.preis, zehnerPreis(n, 1500, 600));
                 break;
             case 11:
-                d.lebenserhaltungPersonen += n;
+                addiere(d.lebenserhaltungPersonen, n);
                 break;
             case 12:
-                d.wasserLiter += 100 * n;
+                addiere(d.wasserLiter, mal(100, n));
                 break;
             case 13:
-                d.traegheitsdaempfung += n;
+                addiere(d.traegheitsdaempfung, n);
                 break;
             case 14:
                 d.spiegelpanzerung = true;
@@ -134,58 +156,58 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
                 d.druckschotts = true;
                 break;
             case 18:
-                d.rettungskapselPersonen += n;
+                addiere(d.rettungskapselPersonen, n);
                 break;
             case 19:
-                d.schleudersitzPersonen += n;
+                addiere(d.schleudersitzPersonen, n);
                 break;
             case 20:
-                d.gasballons += n;
+                addiere(d.gasballons, n);
                 break;
             case 21:
-                d.fallschirme += n;
+                addiere(d.fallschirme, n);
                 break;
             case 22:
-                d.smashbags += n;
+                addiere(d.smashbags, n);
                 break;
             default:
                 break;
             }
             break;
         case 1:
-            d.weitereRaeumeGstpv += n * k->gstpv();
+            addiere(d.weitereRaeumeGstpv, mal(n, k->gstpv()));
             break;
         case 4:
-            d.gstp += n;
+            addiere(d.gstp, n);
             rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
             break;
         case 5:
-            d.teilschutzSumme += n * static_cast<const Panzerung *>(k)->teilschutz();
-            d.panzerungGstpv += n;
+            addiere(d.teilschutzSumme, mal(n, static_cast<const Panzerung *>(k)->teilschutz()));
+            addiere(d.panzerungGstpv, n);
             break;
         case 6:
-            d.gravGstp += n * static_cast<const GravitationsGen *>(k)->gravGstp();
+            addiere(d.gravGstp, mal(n, static_cast<const GravitationsGen *>(k)->gravGstp()));
             break;
         case 7:
-            d.re += n * static_cast<const Reaktor *>(k)->re();
+            addiere(d.re, mal(n, static_cast<const Reaktor *>(k)->re()));
             break;
         case 8:
-            d.be += n * static_cast<const EnergieSpeicher *>(k)->be();
+            addiere(d.be, mal(n, static_cast<const EnergieSpeicher *>(k)->be()));
             break;
         case 9:
-            d.teilsteuerungSumme += n * static_cast<const ManoeverTW *>(k)->teilsteuerung();
+            addiere(d.teilsteuerungSumme, mal(n, static_cast<const ManoeverTW *>(k)->teilsteuerung()));
             break;
         case 10:
-            d.teilsteuerungSumme += n * static_cast<const FeldProjektor *>(k)->teilsteuerung();
+            addiere(d.teilsteuerungSumme, mal(n, static_cast<const FeldProjektor *>(k)->teilsteuerung()));
             break;
         case 11:
             feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
             break;
         case 12:
-            d.sprungTonnen += n * static_cast<const Antrieb *>(k)->sprungTonnage();
+            addiere(d.sprungTonnen, mal(n, static_cast<const Antrieb *>(k)->sprungTonnage()));
             break;
         case 13:
-            d.computerSlots += n * static_cast<const Hauptcomputer *>(k)->systemSlots();
+            addiere(d.computerSlots, mal(n, static_cast<const Hauptcomputer *>(k)->systemSlots()));
             break;
         case 14: {
             const Sensoren *s = static_cast<const Sensoren *>(k);
@@ -197,8 +219,8 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
             break;
         }
         case 15:
-            d.feuerleitAnzahl += n;
-            d.handhabungSumme += n * static_cast<const Feuerleitsystem *>(k)->handhabung();
+            addiere(d.feuerleitAnzahl, n);
+            addiere(d.handhabungSumme, mal(n, static_cast<const Feuerleitsystem *>(k)->handhabung()));
             break;
         case 16: {
             const Scanner *s = static_cast<const Scanner *>(k);
@@ -210,17 +232,17 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
         }
         case 17:
             d.kommReichweite = std::max(d.kommReichweite,
-                                        n * static_cast<const KommRelais *>(k)->reichweite());
+                                        mal(n, static_cast<const KommRelais *>(k)->reichweite()));
             break;
         case 18:
             d.trReichweite = std::max(d.trReichweite,
-                                      n * static_cast<const TrTransmitter *>(k)->reichweite());
+                                      mal(n, static_cast<const TrTransmitter *>(k)->reichweite()));
             break;
         case 19:
-            d.schildenergie += n * static_cast<const Schildgenerator *>(k)->schildenergie();
+            addiere(d.schildenergie, mal(n, static_cast<const Schildgenerator *>(k)->schildenergie()));
             break;
         case 20:
-            d.teilscanschutzSumme += n * static_cast<const Signalinterferant *>(k)->teilscanschutz();
+            addiere(d.teilscanschutzSumme, mal(n, static_cast<const Signalinterferant *>(k)->teilscanschutz()));
             break;
         case 21:
         case 22:
@@ -233,15 +255,15 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
         }
 
         gewichtLaufend += double(k->gewicht()) * double(n);
-        d.preis += n * k->preis();
-        belegt += n * k->gstpv();
-        d.rev += n * k->rev();
+        addiere(d.preis, mal(n, k->preis()));
+        addiere(belegt, mal(n, k->gstpv()));
+        addiere(d.rev, mal(n, k->rev()));
         const int slotBedarf = k->slotBedarf();
         if (slotBedarf == 2)
-            d.slotsBelegt += n;
+            addiere(d.slotsBelegt, n);
         else if (slotBedarf == 1)
-            d.slotsBelegt += 1;
-        d.maxBev = std::max(d.maxBev, n * k->bev());
+            addiere(d.slotsBelegt, 1);
+        d.maxBev = std::max(d.maxBev, mal(n, k->bev()));
     }
 
     const qint64 gstp = d.gstp;
@@ -250,7 +272,7 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
     if (gstp > 0)
         d.panzerung = rundeDiv(double(d.teilschutzSumme), double(gstp));
     if (d.spiegelpanzerung)
-        d.preis += d.panzerungGstpv * 50000;
+        addiere(d.preis, mal(d.panzerungGstpv, 50000));
     if (gstp > 0)
         d.scanschutz = rundeDiv(double(d.teilscanschutzSumme), double(gstp));
     if (d.feuerleitAnzahl > 0)
@@ -258,7 +280,7 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
     if (d.maschinenraum) {
         // 5 % of the ship's size; the engine room costs nothing.
         d.gstpvMaschinenraum = rundeDiv(double(gstp), 20.0);
-        belegt += d.gstpvMaschinenraum;
+        addiere(belegt, d.gstpvMaschinenraum);
     }
     if (d.brueckeGstpv > 0)
         d.brueckePersonen = d.brueckeGstpv / 2;
@@ -268,33 +290,33 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
         // The count is a percentage of the ship's size; 1 % gives 10 g.
         const qint64 v = rundeDiv(double(d.traegheitsdaempfung) * double(gstp), 100.0);
         d.gstpvTraegheitsdaempfer = v;
-        belegt += v;
-        d.preis += 5000 * v;
-        d.rev += 30 * v;
+        addiere(belegt, v);
+        addiere(d.preis, mal(5000, v));
+        addiere(d.rev, mal(30, v));
         gewichtLaufend += 0.2 * double(v);
-        d.traegheitsdaempfung += 9;
+        addiere(d.traegheitsdaempfung, 9);
     }
     if (d.emapStarkfeld) {
         const qint64 prozent = std::max<qint64>(gstp / 500, 1);
         const qint64 v = rundeDiv(double(prozent) * double(gstp), 100.0);
         d.gstpvEmap = v;
-        belegt += v;
-        d.rev += 10 * v;
-        d.preis += 2000 * v;
+        addiere(belegt, v);
+        addiere(d.rev, mal(10, v));
+        addiere(d.preis, mal(2000, v));
     }
     if (d.landestelzen) {
         qint64 v = rundeDiv(double(gstp), 100.0);
         if (v == 0)
             v = 1;
         d.gstpvLandestelzen = v;
-        belegt += v;
-        d.preis += 1000 * v;
+        addiere(belegt, v);
+        addiere(d.preis, mal(1000, v));
     }
     if (d.druckschotts) {
         const qint64 v = rundeDiv(double(gstp), 100.0);
         d.gstpvDruckschotts = v;
-        belegt += v;
-        d.preis += 5000 * v;
+        addiere(belegt, v);
+        addiere(d.preis, mal(5000, v));
         gewichtLaufend += double(v);
     }
     d.gstpvBelegt = float(belegt);
@@ -335,6 +357,14 @@ int SchiffsDaten::groessenklasse(qint64 gstp)
         --klasse;
     }
     return 0;
+}
+
+qint64 SchiffsDaten::differenz(qint64 a, qint64 b)
+{
+    qint64 r = 0;
+    if (__builtin_sub_overflow(a, b, &r))
+        return b < 0 ? grosst : kleinst;
+    return r;
 }
 
 qint64 SchiffsDaten::rundeDiv(double a, double b)

@@ -13,7 +13,8 @@ class Komponente;
 //
 // Every integer that sums counts or count x per-unit value is a 64-bit
 // integer, so that a large ship (a million escape capsules cost 1.5e10 St)
-// never shows a wrapped or negative value. Flags are bool, decimal values
+// never shows a wrapped or negative value; sums beyond that range stop at
+// its ends. Flags are bool, decimal values
 // 32-bit floats.
 class SchiffsDaten
 {
@@ -96,6 +97,9 @@ public:
     // Size class of a ship of gstp hull units (17 for the smallest, 0 from
     // 100000 on).
     static int groessenklasse(qint64 gstp);
+
+    // a - b, held to the 64-bit range (no wrap-around for extreme sums).
+    static qint64 differenz(qint64 a, qint64 b);
 
     // Division with rounding: the whole part (truncated towards zero) of
     // a / b + 0.5, computed in floating point. A divisor of 0 gives 0.

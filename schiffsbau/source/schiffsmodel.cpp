@@ -185,7 +185,8 @@ void SchiffsModel::addKomponente(Komponente *k, int anzahl)
     const int zeile = int(m_komponenten.size());
     beginInsertRows(QModelIndex(), zeile, zeile);
     m_komponenten.append(k);
-    m_anzahl.append(anzahl);
+    // Counts from files are held to the range of the count editor.
+    m_anzahl.append(qBound(minAnzahl, anzahl, maxAnzahl));
     endInsertRows();
 }
 

@@ -43,8 +43,9 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value,
                  int role = Qt::EditRole) override;
 
-    // Takes ownership of k and appends it with the count as a new last row
-    // (announced to views). Does not recompute. A null component is ignored.
+    // Takes ownership of k and appends it with the count (held to minAnzahl
+    // .. maxAnzahl) as a new last row (announced to views). Does not
+    // recompute. A null component is ignored.
     void addKomponente(Komponente *k, int anzahl);
     // Component of row i (owned by the model); nullptr beyond the list.
     Komponente *komponente(int i) const;

@@ -179,10 +179,11 @@ void TstExport::platzhalterReihenfolge_data()
     QTest::addColumn<QString>("beschreibung");
     QTest::addColumn<QString>("erwartet"); // the filled template
 
-    QTest::newRow("Name mit %2 bekommt den Preis")
+    // The template is filled in one pass: what the user typed stays as written.
+    QTest::newRow("Name mit %2 bleibt")
             << QStringLiteral("%1|%2|%3") << QStringLiteral("Kreuzer %2") << QString()
-            << QStringLiteral("Kreuzer 1000110000|1000110000|10");
-    QTest::newRow("Gewicht in die Beschreibung")
+            << QStringLiteral("Kreuzer %2|1000110000|10");
+    QTest::newRow("Beschreibung mit %50 bleibt")
             << alle60() << QStringLiteral("K") << QStringLiteral("Gewicht %50 t")
             << QString(); // checked line by line below
     QTest::newRow("Ortsformat mit Tausenderpunkten")
@@ -207,10 +208,10 @@ void TstExport::platzhalterReihenfolge()
     QFETCH(QString, erwartet);
 
     baueBekanntesSchiff();
-    if (QTest::currentDataTag() == QByteArray("Gewicht in die Beschreibung")) {
+    if (QTest::currentDataTag() == QByteArray("Beschreibung mit %50 bleibt")) {
         // Fill every other value as in the known ship.
         const QString text = exportiere(vorlage, name, beschreibung);
-        QVERIFY(text.contains(QStringLiteral("\n49=Gewicht 176 t\n50=176\n")));
+        QVERIFY(text.contains(QStringLiteral("\n49=Gewicht %50 t\n50=176\n")));
         QVERIFY(text.startsWith(QStringLiteral("01=K\n02=1000110000\n")));
         return;
     }

@@ -2,6 +2,7 @@
 #ifndef TST_FENSTER_HILFEN_H
 #define TST_FENSTER_HILFEN_H
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,8 @@
 #include <QTimer>
 #include <QWidget>
 
-// Answers every modal dialog that appears while it lives: message boxes are
+// Answers every modal dialog that appears while it lives: the question
+// about unsaved changes with "Verwerfen" (counted), other message boxes are
 // recorded (title and text) and accepted, any other dialog is rejected.
 class DialogWaechter : public QObject
 {
@@ -21,6 +23,7 @@ public:
     QStringList titel;
     QStringList texte;
     bool alleOhneEltern = true;
+    int fragen = 0;
 
     DialogWaechter()
     {
@@ -36,6 +39,12 @@ private:
         if (!w)
             return;
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            // The question about unsaved changes: they are thrown away.
+            if (QAbstractButton *verwerfen = box->button(QMessageBox::Discard)) {
+                ++fragen;
+                verwerfen->click();
+                return;
+            }
             alleOhneEltern = alleOhneEltern && box->parentWidget() == nullptr;
             titel << box->windowTitle();
             texte << box->text();
@@ -48,7 +57,8 @@ private:
     QTimer m_timer;
 };
 
-// Answers every file dialog that opens while it lives with `datei`,
+// Answers every file dialog that opens while it lives with `datei` (and the
+// question about unsaved changes with "Verwerfen"),
 // written into the dialog's name field (selectFile() leaves that field alone
 // while it has the focus), and records the caption and whether the dialog
 // has a parent. Polls, so a dialog that becomes active late is answered too.
@@ -70,7 +80,13 @@ public:
 private:
     void pruefe()
     {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QWidget *w = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            if (QAbstractButton *verwerfen = box->button(QMessageBox::Discard))
+                verwerfen->click(); // unsaved changes are thrown away
+            return;
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(w);
         if (!dialog)
             return;
         ++dialoge;

@@ -571,7 +571,11 @@ void TestMainWindow::leeren()
     starte();
     kind<QLineEdit>("editName")->setText(QStringLiteral("Kormoran"));
     kind<QLineEdit>("editBeschreibung")->setText(QStringLiteral("Frachter"));
-    kind<QAction>("actionLeeren")->trigger();
+    {
+        DialogWaechter waechter;
+        kind<QAction>("actionLeeren")->trigger();
+        QCOMPARE(waechter.fragen, 1);
+    }
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 0);
     QCOMPARE(kind<QLineEdit>("editName")->text(), QString());
     QCOMPARE(kind<QLineEdit>("editBeschreibung")->text(), QString());
@@ -586,7 +590,10 @@ void TestMainWindow::basisliste()
     kind<QLineEdit>("editName")->setText(QStringLiteral("Kormoran"));
     m_pFenster->onAddKomponente(0, 2, 3); // Turbolifte
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 7);
-    kind<QAction>("actionBasisliste")->trigger();
+    {
+        DialogWaechter waechter;
+        kind<QAction>("actionBasisliste")->trigger();
+    }
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 6);
     QCOMPARE(kind<QLineEdit>("editName")->text(), QString());
     QCOMPARE(text("labelPreis"), QStringLiteral("122.000"));

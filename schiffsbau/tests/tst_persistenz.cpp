@@ -335,8 +335,10 @@ void TstPersistenz::ladenHandgeschrieben_data()
             << QByteArray("2.0;J\xE4ger \xC3\xA4;;\n0;2;Kabinen & G\xE4nge;\n")
             << QStringLiteral("Jäger Ã¤") << QString()
             << QStringList{QStringLiteral("0|2|Kabinen & Gänge")} << QStringList() << 1;
-    QTest::newRow("nur Kopfzeile") << latin1(QStringLiteral("2.0;Neu;Neuer;\n")) << vorher << vorher
-                                   << QStringList() << QStringList() << 0;
+    // A ship without components keeps its name and description.
+    QTest::newRow("nur Kopfzeile") << latin1(QStringLiteral("2.0;Neu;Neuer;\n"))
+                                   << QStringLiteral("Neu") << QStringLiteral("Neuer")
+                                   << QStringList() << QStringList() << 1;
     QTest::newRow("leere Datei") << QByteArray() << vorher << vorher << QStringList() << QStringList()
                                  << 0;
     QTest::newRow("Kopfzeile mit zwei Feldern")

@@ -5,10 +5,13 @@
 #include "startargument.h"
 #include "tst_fenster_hilfen.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 class TestStartargument : public QObject
 {
@@ -56,13 +59,34 @@ void TestStartargument::fensterOeffnetDatei()
     f.write("2.0;Kormoran;Ein Frachter;\n3;5;Treibstofftank;\n");
     f.close();
     {
-        DialogWaechter waechter;
-        MainWindow fenster;
-        fenster.oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), QStringLiteral("kormoran.zss")}));
-        QVERIFY(waechter.texte.isEmpty());
-        QCOMPARE(fenster.findChild<QLineEdit *>(QStringLiteral("editName"))->text(), QStringLiteral("Kormoran"));
-        QCOMPARE(fenster.schiffsModel()->rowCount(), 1);
-        QCOMPARE(fenster.schiffsModel()->anzahl(0), 5);
+        std::unique_ptr<MainWindow> fenster;
+        {
+            DialogWaechter waechter;
+            fenster = std::make_unique<MainWindow>();
+            fenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), QStringLiteral("kormoran.zss")}));
+            QVERIFY(waechter.texte.isEmpty());
+        }
+        QCOMPARE(fenster->findChild<QLineEdit *>(QStringLiteral("editName"))->text(), QStringLiteral("Kormoran"));
+        QCOMPARE(fenster->schiffsModel()->rowCount(), 1);
+        QCOMPARE(fenster->schiffsModel()->anzahl(0), 5);
+
+        // With unsaved changes it asks first, as "laden ..." does; "Abbrechen"
+        // keeps the ship on screen.
+        auto *name = fenster->findChild<QLineEdit *>(QStringLiteral("editName"));
+        name->setText(QStringLiteral("Kormoran II"));
+        int fragen = 0;
+        QTimer antwort;
+        connect(&antwort, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box && box->button(QMessageBox::Cancel)) {
+                ++fragen;
+                box->button(QMessageBox::Cancel)->click();
+            }
+        });
+        antwort.start(10);
+        fenster->oeffneDatei(dir.filePath(QStringLiteral("kormoran.zss")));
+        QCOMPARE(fragen, 1);
+        QCOMPARE(name->text(), QStringLiteral("Kormoran II"));
     }
     QDir::setCurrent(alt);
 }
