@@ -12,7 +12,8 @@ function(zorvel_add_tests lib)
     target_compile_definitions(${target} PRIVATE ${ARGN})
     add_test(NAME "${PROJECT_NAME}.${lib}.${name}" COMMAND ${target})
     set_tests_properties("${PROJECT_NAME}.${lib}.${name}" PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+      # Settings the windows write (the recent files) stay in the build folder.
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-einstellungen"
       TIMEOUT 60)
   endforeach()
   file(GLOB bench_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/tests/bench_*.cpp")

@@ -1,11 +1,26 @@
 #include "mainwindow.h"
+#include "startargument.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The interface is German only: the standard dialogs and boxes too,
+    // whatever the system's language.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtDeutsch);
+    QCoreApplication::setOrganizationName(QStringLiteral("zorvel2"));
+    QCoreApplication::setApplicationName(QStringLiteral("charaktergenerator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.zorvel2.charaktergenerator"));
     MainWindow fenster;
     fenster.show();
+    // A character file given on the command line (by a file manager).
+    const QString datei = Startargument::datei(QCoreApplication::arguments());
+    if (!datei.isEmpty())
+        fenster.oeffneDatei(datei);
     return app.exec();
 }

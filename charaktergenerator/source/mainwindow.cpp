@@ -11,6 +11,7 @@
 #include "tabeigenschaften.h"
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
+#include "zuletztgeoeffnet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,6 +72,8 @@ MainWindow::MainWindow(QWidget *parent)
     , tabDiverse(new TabDiverse(charakter, regelwerk))
 {
     ui->setupUi(this);
+    zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
+    connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     ui->frameWeiter->hide();
 
     setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
@@ -214,7 +217,17 @@ void MainWindow::onLadeCharakter()
         QStringLiteral("ZORVEL-Charakter (*.zch)"));
     if (datei.isEmpty())
         return;
+    ladeDatei(datei);
+}
 
+void MainWindow::oeffneDatei(const QString &datei)
+{
+    if (aenderungenBehandelt())
+        ladeDatei(datei);
+}
+
+void MainWindow::ladeDatei(const QString &datei)
+{
     if (!persistenz->laden(datei, charakter))
         return;
 
@@ -233,6 +246,7 @@ void MainWindow::onLadeCharakter()
 void MainWindow::setzeDokument(const QString &datei, bool gesichert)
 {
     dokumentDatei = datei;
+    zuletzt->merke(datei); // opened or saved; nothing for a new character
     gesichertesDokument = gesichert ? CharakterXml::schreiben(charakter) : QByteArray();
     if (dokumentDatei.isEmpty())
         setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));

@@ -14,6 +14,7 @@ class TabDiverse;
 class TabEigenschaften;
 class TabParanormik;
 class TabSpezialgebiete;
+class ZuletztGeoeffnet;
 
 namespace Ui {
 class MainWindow;
@@ -31,6 +32,10 @@ public:
     ~MainWindow() override;
 
     static QString version();
+
+    // Opens the character file as "laden ..." does once a file is chosen
+    // (unsaved changes first); for the start argument and "Zuletzt geöffnet".
+    void oeffneDatei(const QString &datei);
 
 public slots:
     void updateHeaderDaten();
@@ -61,6 +66,7 @@ private:
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
     bool speichereCharakter();
+    void ladeDatei(const QString &datei);
     void updateWeiterButton();
     void zeigeSchritt(int index);
     void uebernimmLaufendeEingabe();
@@ -79,6 +85,7 @@ private:
     QString dokumentDatei;
     // The file document of the character as last created, loaded or saved.
     QByteArray gesichertesDokument;
+    ZuletztGeoeffnet *zuletzt;
 };
 
 #endif // MAINWINDOW_H

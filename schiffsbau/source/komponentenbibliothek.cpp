@@ -2,6 +2,7 @@
 
 #include "antrieb.h"
 #include "csvtabelle.h"
+#include "datenordner.h"
 #include "diverse.h"
 #include "energiespeicher.h"
 #include "feldprojektor.h"
@@ -136,13 +137,13 @@ void KomponentenBibliothek::lade()
 
 void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle)
 {
-    const QDir ordner(QStringLiteral("listen"));
+    const QDir ordner(DatenOrdner::pfad(QStringLiteral("listen")));
     if (!ordner.exists())
         return;
     const QStringList dateien = ordner.entryList(QStringList(dateiMuster(kat)),
                                                  QDir::Files, QDir::Unsorted);
     for (const QString &datei : dateien) {
-        if (!tabelle.lese(QStringLiteral("listen/") + datei, QLatin1Char(';')))
+        if (!tabelle.lese(ordner.filePath(datei), QLatin1Char(';')))
             continue;
         const int n = tabelle.zeilen();
         for (int z = 1; z < n; ++z) {

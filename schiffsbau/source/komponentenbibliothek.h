@@ -9,8 +9,9 @@ class CsvTabelle;
 class Komponente;
 
 // Catalogue of every component that can be built into a ship: 24 categories,
-// filled from the list files in the folder "listen" of the working directory
-// and from the built-in rooms and fittings. Owns its components.
+// filled from the list files in the folder "listen" of the data folder
+// (DatenOrdner; the working directory unless another was found) and from
+// the built-in rooms and fittings. Owns its components.
 class KomponentenBibliothek
 {
 public:
@@ -21,7 +22,7 @@ public:
     KomponentenBibliothek(const KomponentenBibliothek &) = delete;
     KomponentenBibliothek &operator=(const KomponentenBibliothek &) = delete;
 
-    // Loads all list files of "listen" (working directory) and then adds the
+    // Loads all list files of "listen" (data folder) and then adds the
     // built-in list. Rows a kind refuses are dropped.
     void lade();
     // Rebuilds the 24 category labels with their component counts.

@@ -3,12 +3,14 @@
 #include "anzahldelegate.h"
 #include "ui_mainwindow.h"
 
+#include "datenordner.h"
 #include "kategoriemodel.h"
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
 #include "persistenz.h"
 #include "schiffsmodel.h"
+#include "zuletztgeoeffnet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,6 +59,8 @@ MainWindow::MainWindow(QWidget *parent)
       m_pPersistenz(new Persistenz(m_pModel, m_pBibliothek, this))
 {
     ui->setupUi(this);
+    m_pZuletzt = new ZuletztGeoeffnet(ui->menuSchiff, ui->actionSpeichern, this);
+    connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     resize(900, 550);
     m_pAuswahl->hide();
 
@@ -68,6 +72,13 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
+    if (!DatenOrdner::hatListen()) {
+        QMessageBox::warning(nullptr, QStringLiteral("Keine Komponentenlisten"),
+                             QStringLiteral("Es wurden keine Komponentenlisten gefunden. Gesucht wurde "
+                                            "nach dem Ordner \"listen\" in:\n%1")
+                                 .arg(DatenOrdner::durchsucht().join(QLatin1Char('\n'))),
+                             QMessageBox::Ok);
+    }
 
     ui->listKategorien->setModel(m_pKategorieModel);
 
@@ -142,7 +153,7 @@ void MainWindow::ladeBasisliste()
 {
     QString name;
     QString beschreibung;
-    if (!m_pPersistenz->laden(name, beschreibung, QLatin1String(basisliste))) {
+    if (!m_pPersistenz->laden(name, beschreibung, DatenOrdner::pfad(QLatin1String(basisliste)))) {
         QMessageBox::warning(nullptr, QStringLiteral("Kein Zugriff auf Standardauswahl"),
                              QStringLiteral("Es konnte auf die Datei %1 nicht zugegriffen werden.")
                                  .arg(QLatin1String(basisliste)),
@@ -153,7 +164,7 @@ void MainWindow::ladeBasisliste()
 void MainWindow::ladeStil()
 {
     QString stil;
-    QFile datei(QString::fromLatin1(stilDatei));
+    QFile datei(DatenOrdner::pfad(QLatin1String(stilDatei)));
     if (datei.open(QIODevice::ReadOnly))
         stil = QString::fromLatin1(datei.readAll());
     qApp->setStyleSheet(stil);
@@ -360,6 +371,17 @@ void MainWindow::onLaden()
                                                        QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
     if (datei.isEmpty())
         return;
+    ladeDatei(datei);
+}
+
+void MainWindow::oeffneDatei(const QString &datei)
+{
+    if (aenderungenBehandelt())
+        ladeDatei(datei);
+}
+
+void MainWindow::ladeDatei(const QString &datei)
+{
     // A file that cannot be read leaves the ship on screen as it is.
     QString grund;
     if (!Persistenz::lesbar(datei, &grund)) {
@@ -387,6 +409,7 @@ QByteArray MainWindow::dokument() const
 void MainWindow::setzeDokument(const QString &datei, bool gesichert)
 {
     m_datei = datei;
+    m_pZuletzt->merke(datei); // opened or saved; nothing for a new ship
     m_gesichert = gesichert ? dokument() : QByteArray();
     const QString titel = QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version));
     if (m_datei.isEmpty())
@@ -432,9 +455,8 @@ void MainWindow::onExport()
 
 void MainWindow::onKurzanleitung()
 {
-    // Resolved against the working directory, where the ship builder keeps
-    // its data, so that the viewer gets an absolute file URL.
-    const QString pfad = QDir::current().absoluteFilePath(QLatin1String(kurzanleitung));
+    // From the data folder in use, made absolute for the viewer.
+    const QString pfad = QDir::current().absoluteFilePath(DatenOrdner::pfad(QLatin1String(kurzanleitung)));
     const bool geoeffnet = QFileInfo(pfad).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
     if (!geoeffnet) {
         QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden der Kurzanleitung"),

@@ -12,6 +12,7 @@ class KomponentenBibliothek;
 class Persistenz;
 class QSortFilterProxyModel;
 class SchiffsModel;
+class ZuletztGeoeffnet;
 
 namespace Ui {
 class MainWindow;
@@ -31,6 +32,10 @@ public:
     KomponentenAuswahl *auswahl() const { return m_pAuswahl; }
     SchiffsModel *schiffsModel() const { return m_pModel; }
     KomponentenBibliothek *bibliothek() const { return m_pBibliothek; }
+
+    // Opens the ship file as "laden ..." does once a file is chosen (unsaved
+    // changes first); for the start argument and "Zuletzt geöffnet".
+    void oeffneDatei(const QString &datei);
 
 public slots:
     void onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt);
@@ -60,6 +65,7 @@ private:
     // The ship on screen now counts as the document of `datei` (empty:
     // none); `gesichert` false when it is not what the file holds.
     void setzeDokument(const QString &datei, bool gesichert);
+    void ladeDatei(const QString &datei);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
@@ -82,6 +88,7 @@ private:
     QByteArray m_gesichert;
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
+    ZuletztGeoeffnet *m_pZuletzt = nullptr;
 };
 
 #endif // MAINWINDOW_H

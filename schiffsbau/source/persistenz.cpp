@@ -1,6 +1,7 @@
 #include "persistenz.h"
 
 #include "csvtabelle.h"
+#include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
 #include "schiffsdaten.h"
@@ -217,7 +218,7 @@ Persistenz::Persistenz(SchiffsModel* model, KomponentenBibliothek* bibliothek,
     : QObject(parent)
     , m_pModel(model)
     , m_pBibliothek(bibliothek)
-    , m_vorlage(QStringLiteral("exportvorlage.zse"))
+    , m_vorlage(DatenOrdner::pfad(QStringLiteral("exportvorlage.zse")))
 {
 }
 

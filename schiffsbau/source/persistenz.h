@@ -60,8 +60,8 @@ public:
     QString exportText(const QString& vorlage, const QString& name,
                        const QString& beschreibung);
 
-    // The template file of the export; "exportvorlage.zse" in the working
-    // directory unless set otherwise.
+    // The template file of the export; "exportvorlage.zse" of the data
+    // folder (DatenOrdner) unless set otherwise.
     QString vorlage() const;
     void setzeVorlage(const QString& datei);
 

@@ -390,7 +390,8 @@ void TestMainWindow::menues()
     for (QAction *menu : menues)
         for (QAction *a : menu->menu()->actions())
             texte << a->objectName() + QLatin1Char('=') + a->text();
-    QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionSpeichern=speichern ...",
+    QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionZuletztGeoeffnet=Zuletzt geöffnet",
+                                 "actionSpeichern=speichern ...",
                                  "actionExportieren=exportieren ...", "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionKurzanleitung=Kurzanleitung",
                                  "actionUeber=Über ..."}));

@@ -1,0 +1,19 @@
+#ifndef STARTARGUMENT_H
+#define STARTARGUMENT_H
+
+#include <QString>
+#include <QStringList>
+
+// The one optional argument of the program: a character file to open at
+// start-up (as a file manager passes it). The toolkit has already taken its
+// own options out of the arguments; of the rest, the first that names a
+// ".zch" file counts and anything else is ignored.
+class Startargument
+{
+public:
+    // The absolute path of that file; empty when there is none.
+    // `argumente` as QCoreApplication::arguments(), the program first.
+    static QString datei(const QStringList &argumente);
+};
+
+#endif // STARTARGUMENT_H
