@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "charakter.h"
+#include "charakterschritt.h"
 #include "charakterxml.h"
 #include "persistenz.h"
 #include "regelwerk.h"
@@ -14,6 +15,7 @@
 #include "zuletztgeoeffnet.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -21,6 +23,7 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -73,6 +76,26 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
+
+    // Undo and redo: one step per change, the menu texts name the step.
+    verlauf = new QUndoStack(this);
+    verlauf->setUndoLimit(200);
+    ui->actionRueckgaengig->setShortcuts(QKeySequence::Undo);
+    ui->actionWiederholen->setShortcuts(QKeySequence::Redo);
+    ui->actionRueckgaengig->setEnabled(false);
+    ui->actionWiederholen->setEnabled(false);
+    connect(verlauf, &QUndoStack::canUndoChanged, ui->actionRueckgaengig, &QAction::setEnabled);
+    connect(verlauf, &QUndoStack::canRedoChanged, ui->actionWiederholen, &QAction::setEnabled);
+    connect(verlauf, &QUndoStack::undoTextChanged, this, [this](const QString &text) {
+        ui->actionRueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
+                                                       : QStringLiteral("Rückgängig: %1").arg(text));
+    });
+    connect(verlauf, &QUndoStack::redoTextChanged, this, [this](const QString &text) {
+        ui->actionWiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
+                                                      : QStringLiteral("Wiederholen: %1").arg(text));
+    });
+    connect(ui->actionRueckgaengig, &QAction::triggered, this, &MainWindow::onRueckgaengig);
+    connect(ui->actionWiederholen, &QAction::triggered, this, &MainWindow::onWiederholen);
     connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     ui->frameWeiter->hide();
 
@@ -125,6 +148,9 @@ MainWindow::~MainWindow()
 {
     // Tear the tabs down while the character they point to still exists, and
     // without the step flow reacting to pages disappearing from the tab widget.
+    // The history first: clearing it updates the menu of the form.
+    delete verlauf;
+    verlauf = nullptr;
     disconnect(ui->tabWidget, nullptr, this, nullptr);
     disconnect(charakter, nullptr, this, nullptr);
     for (AbstractTab *tab : std::as_const(tabs))
@@ -204,7 +230,7 @@ bool MainWindow::speichereCharakter()
     uebernimmLaufendeEingabe();
     if (!persistenz->speichern(charakter))
         return false;
-    setzeDokument(persistenz->letzteDatei(), true);
+    setzeDokument(persistenz->letzteDatei(), true, false);
     return true;
 }
 
@@ -243,8 +269,12 @@ void MainWindow::ladeDatei(const QString &datei)
     setzeDokument(datei, persistenz->vollstaendigGeladen());
 }
 
-void MainWindow::setzeDokument(const QString &datei, bool gesichert)
+void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
 {
+    if (neueGeschichte) {
+        verlauf->clear();
+        letzterStand = CharakterXml::schreiben(charakter);
+    }
     dokumentDatei = datei;
     zuletzt->merke(datei); // opened or saved; nothing for a new character
     gesichertesDokument = gesichert ? CharakterXml::schreiben(charakter) : QByteArray();
@@ -258,9 +288,54 @@ void MainWindow::setzeDokument(const QString &datei, bool gesichert)
 
 void MainWindow::pruefeAenderung()
 {
-    const bool geaendert = CharakterXml::schreiben(charakter) != gesichertesDokument;
+    if (stelltHer)
+        return;
+    const QByteArray jetzt = CharakterXml::schreiben(charakter);
+    if (jetzt != letzterStand) {
+        // Pushing runs no redo of it: the change is already made.
+        verlauf->push(new CharakterSchritt(letzterStand, jetzt,
+                                            [this](const QByteArray &d) { stelleHer(d); }));
+        letzterStand = jetzt;
+    }
+    const bool geaendert = jetzt != gesichertesDokument;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
+}
+
+void MainWindow::stelleHer(const QByteArray &dokument)
+{
+    stelltHer = true;
+    charakter->zuruecksetzen();
+    QBuffer puffer;
+    puffer.setData(dokument);
+    puffer.open(QIODevice::ReadOnly);
+    CharakterXml::lesen(&puffer, charakter, nullptr);
+    // Every step shows the character as it is now; which steps are open
+    // stays as it is.
+    tabAktionen->neuAufbauen();
+    tabParanormik->neuAufbauen();
+    tabSpezialgebiete->neuAufbauen();
+    for (AbstractTab *tab : std::as_const(tabs))
+        tab->aktualisieren();
+    updateHeaderDaten();
+    updateWeiterButton();
+    stelltHer = false;
+    letzterStand = dokument;
+    const bool geaendert = dokument != gesichertesDokument;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+void MainWindow::onRueckgaengig()
+{
+    uebernimmLaufendeEingabe(); // a field still being edited is a step of its own
+    verlauf->undo();
+}
+
+void MainWindow::onWiederholen()
+{
+    uebernimmLaufendeEingabe();
+    verlauf->redo();
 }
 
 bool MainWindow::aenderungenBehandelt()

@@ -14,6 +14,7 @@ class TabDiverse;
 class TabEigenschaften;
 class TabParanormik;
 class TabSpezialgebiete;
+class QUndoStack;
 class ZuletztGeoeffnet;
 
 namespace Ui {
@@ -57,11 +58,16 @@ private slots:
     // Marks the window as modified while the character differs from the
     // state last created, loaded or saved.
     void pruefeAenderung();
+    void onRueckgaengig();
+    void onWiederholen();
 
 private:
     // The character on screen now counts as the document of `datei` (empty:
     // none); `gesichert` false when it is not what the file holds.
-    void setzeDokument(const QString &datei, bool gesichert);
+    // A new or loaded character also starts a new history of steps.
+    void setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte = true);
+    // Loads a document of the history back into the character (undo, redo).
+    void stelleHer(const QByteArray &dokument);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
@@ -86,6 +92,10 @@ private:
     // The file document of the character as last created, loaded or saved.
     QByteArray gesichertesDokument;
     ZuletztGeoeffnet *zuletzt;
+    QUndoStack *verlauf;
+    // The document after the last step; a change since then is a new step.
+    QByteArray letzterStand;
+    bool stelltHer = false;
 };
 
 #endif // MAINWINDOW_H
