@@ -7,6 +7,7 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
+#include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsmodel.h"
 
@@ -110,6 +111,8 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionKurzanleitung triggered -> onKurzanleitung");
     ok = connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
     Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
+    ok = connect(ui->actionListenPruefen, &QAction::triggered, this, &MainWindow::onListenPruefen);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionListenPruefen triggered -> onListenPruefen");
     Q_UNUSED(ok)
 
     ladeBasisliste();
@@ -126,6 +129,11 @@ MainWindow::~MainWindow()
     // The chooser is a top-level window without parent: nobody else deletes it.
     delete m_pAuswahl;
     delete m_pBibliothek;
+}
+
+QString MainWindow::datenOrdner() const
+{
+    return QDir::currentPath();
 }
 
 void MainWindow::ladeBasisliste()
@@ -370,6 +378,12 @@ void MainWindow::onUeber()
                        "GNU Lesser General Public License (LGPL) Version 3.</p>")
             .arg(QLatin1String(version)),
         QMessageBox::Ok);
+}
+
+void MainWindow::onListenPruefen()
+{
+    ListenPruefungDialog dialog(datenOrdner(), this);
+    dialog.exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

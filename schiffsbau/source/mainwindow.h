@@ -44,12 +44,15 @@ public slots:
     void onExport();
     void onKurzanleitung();
     void onUeber();
+    void onListenPruefen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The folder whose data files the program reads.
+    QString datenOrdner() const;
     void ladeBasisliste();
     void ladeStil();
     void platziereFenster();
