@@ -72,26 +72,21 @@ QString alsText(const QVariant &wert)
     return wert.toString();
 }
 
-bool hatNichtAscii(const QStringList &felder)
+bool hatNichtAscii(QStringView text)
 {
-    for (const QString &feld : felder) {
-        for (const QChar c : feld) {
-            if (c.unicode() >= 0x80)
-                return true;
-        }
-    }
-    return false;
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; });
 }
 
-// Reads as the kind reads it: an integer or a finite decimal number.
+// Reads as the kind reads it: an integer or a finite decimal number
+// (`text` without blanks around it).
 bool liestSich(const QString &text, int typ)
 {
     bool ok = false;
     if (istGanzzahlTyp(typ)) {
-        text.trimmed().toInt(&ok, 10);
+        text.toInt(&ok, 10);
         return ok;
     }
-    const float wert = text.trimmed().toFloat(&ok);
+    const float wert = text.toFloat(&ok);
     return ok && std::isfinite(wert);
 }
 
@@ -321,17 +316,23 @@ void Pruefer::pruefeKodierung(const QString &pfad, const CsvTabelle &tabelle)
     QList<int> utf8Zeilen;
     bool latin1 = false;
     for (int z = 1; z < tabelle.zeilen(); ++z) {
-        const QStringList felder = tabelle.zeile(z);
-        if (!hatNichtAscii(felder))
-            continue;
-        if (QByteArrayView(felder.join(trenner).toLatin1()).isValidUtf8())
+        // The separator is ASCII: a row is valid UTF-8 when each field is.
+        bool nichtAscii = false;
+        bool gueltig = true;
+        for (const QString &feld : tabelle.zeile(z)) {
+            if (!hatNichtAscii(feld))
+                continue;
+            nichtAscii = true;
+            gueltig = gueltig && QByteArrayView(feld.toLatin1()).isValidUtf8();
+        }
+        if (nichtAscii && gueltig)
             utf8Zeilen.append(z);
-        else
+        else if (nichtAscii)
             latin1 = true;
     }
     const auto beispiel = [&tabelle](int z) {
         for (const QString &feld : tabelle.zeile(z)) {
-            if (hatNichtAscii(QStringList(feld)))
+            if (hatNichtAscii(feld))
                 return QStringLiteral("%1 als %2").arg(zitat(QString::fromUtf8(feld.toLatin1())), zitat(feld));
         }
         return QString();
@@ -364,7 +365,7 @@ void Pruefer::pruefeKopfzeile(const QString &pfad, const QStringList &felder, co
         const int typ = art.typen.at(i);
         if (!istGanzzahlTyp(typ) && !istDezimalTyp(typ))
             continue;
-        if (!liestSich(felder.at(i), typ))
+        if (!liestSich(felder.at(i).trimmed(), typ))
             return;
         zahlenLesbar = true;
     }
