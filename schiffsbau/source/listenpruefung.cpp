@@ -395,7 +395,8 @@ bool Pruefer::pruefeZeile(const QString &pfad, int zeile, const QStringList &fel
                QStringLiteral("Die Zeile hat %1, gebraucht werden %2 (%3 %4); %5")
                    .arg(felderText(n), QString::number(art.spalten),
                         fehlend.size() == 1 ? QStringLiteral("es fehlt") : QStringLiteral("es fehlen"),
-                        aufzaehlung(fehlend),
+                        fehlend.size() > 3 ? fehlend.first() + QStringLiteral(" bis ") + fehlend.last()
+                                           : aufzaehlung(fehlend),
                         geladen ? QStringLiteral("die fehlenden Werte bleiben leer")
                                 : QStringLiteral("sie wird nicht geladen")));
         if (!geladen)

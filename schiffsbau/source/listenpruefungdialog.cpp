@@ -69,6 +69,8 @@ void ListenPruefungDialog::onPruefen()
     // Without findings the dialog is one line high.
     if (leer)
         resize(width(), minimumSizeHint().height());
+    else if (height() < 300)
+        resize(width(), 420);
 
     QTableWidget *tabelle = ui->tableBefunde;
     tabelle->clearContents();
