@@ -159,52 +159,9 @@ bool istKategorie(int kat)
     return kat >= 0 && kat < KomponentenBibliothek::AnzahlKategorien;
 }
 
-struct Fundort
-{
-    QString datei;
-    int zeile = 0;
-};
+} // namespace
 
-// The columns of a kind, as a fresh component of it shows them.
-struct Art
-{
-    int kat = 0;
-    int spalten = 0;
-    QStringList titel;
-    QList<int> typen;
-    int volumenSpalte = -1;
-};
-
-class Pruefer
-{
-public:
-    explicit Pruefer(const QString &ordner);
-    QList<ListenBefund> pruefe();
-
-private:
-    void befund(const QString &datei, int zeile, const QString &text);
-    Art artVon(int kat) const;
-    void pruefeListen();
-    void pruefeListe(const QString &pfad, const Art &art, CsvTabelle &tabelle);
-    void pruefeKodierung(const QString &pfad, const CsvTabelle &tabelle);
-    void pruefeKopfzeile(const QString &pfad, const QStringList &felder, const Art &art);
-    bool pruefeZeile(const QString &pfad, int zeile, const QStringList &felder, const Art &art);
-    void pruefeZahl(const QString &pfad, int zeile, const QStringList &felder, int spalte,
-                    const Art &art, const Komponente &k);
-    void pruefeVorlage();
-    void pruefeBasisliste();
-    QString hinweis(int kat, const QString &name) const;
-
-    QDir m_ordner;
-    // Only for neu() and ausFeldern(): nothing is loaded into it.
-    KomponentenBibliothek m_bibliothek;
-    QList<ListenBefund> m_befunde;
-    // Per category the names the library holds after loading, with the
-    // place of their first occurrence.
-    QList<QHash<QString, Fundort>> m_namen;
-};
-
-Pruefer::Pruefer(const QString &ordner)
+ListenPruefung::ListenPruefung(const QString &ordner)
     : m_ordner(ordner)
 {
     m_namen.resize(KomponentenBibliothek::AnzahlKategorien);
@@ -218,7 +175,7 @@ Pruefer::Pruefer(const QString &ordner)
     }
 }
 
-QList<ListenBefund> Pruefer::pruefe()
+QList<ListenBefund> ListenPruefung::fuehreAus()
 {
     pruefeListen();
     pruefeVorlage();
@@ -231,12 +188,12 @@ QList<ListenBefund> Pruefer::pruefe()
     return m_befunde;
 }
 
-void Pruefer::befund(const QString &datei, int zeile, const QString &text)
+void ListenPruefung::befund(const QString &datei, int zeile, const QString &text)
 {
     m_befunde.append(ListenBefund{datei, zeile, text});
 }
 
-Art Pruefer::artVon(int kat) const
+ListenPruefung::Art ListenPruefung::artVon(int kat) const
 {
     Art art;
     art.kat = kat;
@@ -255,7 +212,7 @@ Art Pruefer::artVon(int kat) const
 
 // ------------------------------------------------------------ list files
 
-void Pruefer::pruefeListen()
+void ListenPruefung::pruefeListen()
 {
     const QDir listen(m_ordner.filePath(QStringLiteral("listen")));
     if (!listen.exists()) {
@@ -287,7 +244,7 @@ void Pruefer::pruefeListen()
     }
 }
 
-void Pruefer::pruefeListe(const QString &pfad, const Art &art, CsvTabelle &tabelle)
+void ListenPruefung::pruefeListe(const QString &pfad, const Art &art, CsvTabelle &tabelle)
 {
     if (!tabelle.lese(pfad, trenner)) {
         befund(pfad, 0, QStringLiteral("Die Datei lässt sich nicht öffnen; sie wird nicht gelesen"));
@@ -311,7 +268,7 @@ void Pruefer::pruefeListe(const QString &pfad, const Art &art, CsvTabelle &tabel
 // Latin-1 is the only encoding the lists are read in. A row whose bytes
 // beyond ASCII form valid UTF-8 was written as UTF-8 (a Latin-1 umlaut
 // followed by plain text never is): its umlauts read as two characters.
-void Pruefer::pruefeKodierung(const QString &pfad, const CsvTabelle &tabelle)
+void ListenPruefung::pruefeKodierung(const QString &pfad, const CsvTabelle &tabelle)
 {
     QList<int> utf8Zeilen;
     bool latin1 = false;
@@ -356,7 +313,7 @@ void Pruefer::pruefeKodierung(const QString &pfad, const CsvTabelle &tabelle)
 
 // Row 1 is always skipped as the header line; a component written there is
 // lost.
-void Pruefer::pruefeKopfzeile(const QString &pfad, const QStringList &felder, const Art &art)
+void ListenPruefung::pruefeKopfzeile(const QString &pfad, const QStringList &felder, const Art &art)
 {
     if (felder.size() < art.spalten || felder.first().trimmed().isEmpty())
         return;
@@ -379,7 +336,7 @@ void Pruefer::pruefeKopfzeile(const QString &pfad, const QStringList &felder, co
 
 // Checks one data row; false for a blank line, which the library drops
 // without loss.
-bool Pruefer::pruefeZeile(const QString &pfad, int zeile, const QStringList &felder, const Art &art)
+bool ListenPruefung::pruefeZeile(const QString &pfad, int zeile, const QStringList &felder, const Art &art)
 {
     if (istLeer(felder))
         return false;
@@ -471,7 +428,7 @@ bool Pruefer::pruefeZeile(const QString &pfad, int zeile, const QStringList &fel
     return true;
 }
 
-void Pruefer::pruefeZahl(const QString &pfad, int zeile, const QStringList &felder, int spalte,
+void ListenPruefung::pruefeZahl(const QString &pfad, int zeile, const QStringList &felder, int spalte,
                          const Art &art, const Komponente &k)
 {
     const int typ = art.typen.at(spalte);
@@ -501,7 +458,7 @@ void Pruefer::pruefeZahl(const QString &pfad, int zeile, const QStringList &feld
 
 // ------------------------------------------------------------- template
 
-void Pruefer::pruefeVorlage()
+void ListenPruefung::pruefeVorlage()
 {
     const QString pfad = m_ordner.filePath(QStringLiteral("exportvorlage.zse"));
     QFile datei(pfad);
@@ -605,7 +562,7 @@ void Pruefer::pruefeVorlage()
 
 // Where a name that was not found might be: in another built-in category,
 // or in the same category in other letter case or with blanks.
-QString Pruefer::hinweis(int kat, const QString &name) const
+QString ListenPruefung::hinweis(int kat, const QString &name) const
 {
     const QString gesucht = name.trimmed();
     for (int andere : {kat, 0, 2, 3}) {
@@ -622,7 +579,7 @@ QString Pruefer::hinweis(int kat, const QString &name) const
     return QString();
 }
 
-void Pruefer::pruefeBasisliste()
+void ListenPruefung::pruefeBasisliste()
 {
     const QString pfad = m_ordner.filePath(QStringLiteral("basisliste.zsb"));
     CsvTabelle tabelle;
@@ -736,10 +693,8 @@ void Pruefer::pruefeBasisliste()
     }
 }
 
-} // namespace
-
 QList<ListenBefund> ListenPruefung::pruefe(const QString &datenordner)
 {
-    Pruefer pruefer(datenordner);
-    return pruefer.pruefe();
+    ListenPruefung pruefung(datenordner);
+    return pruefung.fuehreAus();
 }
