@@ -8,6 +8,7 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
+#include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsmodel.h"
 #include "zuletztgeoeffnet.h"
@@ -122,6 +123,8 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionKurzanleitung triggered -> onKurzanleitung");
     ok = connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
     Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
+    ok = connect(ui->actionListenPruefen, &QAction::triggered, this, &MainWindow::onListenPruefen);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionListenPruefen triggered -> onListenPruefen");
     Q_UNUSED(ok)
 
     // Every change to the ship ends in a recomputation, a move of a row or
@@ -147,6 +150,12 @@ MainWindow::~MainWindow()
     // The chooser is a top-level window without parent: nobody else deletes it.
     delete m_pAuswahl;
     delete m_pBibliothek;
+}
+
+QString MainWindow::datenOrdner() const
+{
+    const QString ordner = DatenOrdner::ordner();
+    return ordner.isEmpty() ? QDir::currentPath() : ordner;
 }
 
 void MainWindow::ladeBasisliste()
@@ -478,6 +487,12 @@ void MainWindow::onUeber()
                        "GNU Lesser General Public License (LGPL) Version 3.</p>")
             .arg(QLatin1String(version)),
         QMessageBox::Ok);
+}
+
+void MainWindow::onListenPruefen()
+{
+    ListenPruefungDialog dialog(datenOrdner(), this);
+    dialog.exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -49,6 +49,7 @@ public slots:
     void onExport();
     void onKurzanleitung();
     void onUeber();
+    void onListenPruefen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -72,6 +73,8 @@ private:
     bool speichereSchiff();
     // Empties the ship, name and description (what "leeren" does, without asking).
     void leereSchiff();
+    // The folder whose data files the program reads.
+    QString datenOrdner() const;
     void ladeBasisliste();
     void ladeStil();
     void platziereFenster();
