@@ -1,5 +1,15 @@
 #include "abstracttab.h"
 
+#include "aktion.h"
+#include "aktionenmodel.h"
+#include "charakter.h"
+#include "charakteraktionenmodel.h"
+
+#include <QAbstractItemView>
+#include <QLayout>
+#include <QPushButton>
+#include <QScrollArea>
+
 AbstractTab::AbstractTab(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     : QWidget(parent)
     , charakter(charakter)
@@ -23,4 +33,51 @@ void AbstractTab::setzeEnabled(QWidget *widget, bool enabled)
         widget->setEnabled(true);
     else if (!enabled && widget->isEnabled())
         widget->setEnabled(false);
+}
+
+void AbstractTab::seiteRollbar(QWidget *seite)
+{
+    QLayout *rahmen = layout();
+    if (!seite || !rahmen || rahmen->indexOf(seite) < 0)
+        return;
+    auto *rolle = new QScrollArea(this);
+    rolle->setObjectName(QStringLiteral("rolle") + seite->objectName());
+    rolle->setFrameShape(QFrame::NoFrame);
+    rolle->setWidgetResizable(true);
+    rahmen->replaceWidget(seite, rolle);
+    rolle->setWidget(seite);
+}
+
+void AbstractTab::zeigeLernPreis(QPushButton *knopf, const AktionenModel *katalog,
+                                 const CharakterAktionenModel *eigene, const QString &punkte)
+{
+    if (!knopf || !katalog || !eigene)
+        return;
+    const Aktion *a = katalog->auswahl();
+    if (!a) {
+        setzeEnabled(knopf, true);
+        knopf->setToolTip(QStringLiteral("Lernt den links gewählten Eintrag (auch mit einem Doppelklick)"));
+        return;
+    }
+    if (charakter->hatAktion(katalog->art(), a->Bezeichnung)) {
+        setzeEnabled(knopf, false);
+        knopf->setToolTip(QStringLiteral("„%1“ ist bereits erlernt").arg(a->Bezeichnung));
+        return;
+    }
+    setzeEnabled(knopf, true);
+    knopf->setToolTip(QStringLiteral("Kostet %1 %2 (übrig: %3 %2)")
+                          .arg(eigene->preis(a))
+                          .arg(punkte)
+                          .arg(charakter->punkte(katalog->art(), CharakterBasis::Rest)));
+}
+
+void AbstractTab::lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *katalog,
+                                      const std::function<void()> &lernen)
+{
+    connect(liste, &QAbstractItemView::doubleClicked, this, [katalog, lernen](const QModelIndex &index) {
+        if (!index.isValid())
+            return;
+        katalog->setzeAuswahl(index.row());
+        lernen();
+    });
 }

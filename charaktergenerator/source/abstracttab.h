@@ -3,7 +3,13 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class AktionenModel;
 class Charakter;
+class CharakterAktionenModel;
+class QAbstractItemView;
+class QPushButton;
 class Regelwerk;
 
 // Common base of the six steps of the character generator. Holds the
@@ -29,6 +35,20 @@ signals:
     void signalUpdateHeader();
 
 protected:
+    // Puts the tab's page widget into a scroll area that fills the tab, so
+    // that the whole page can be reached on a small screen; where there is
+    // room it looks as before.
+    void seiteRollbar(QWidget *seite);
+    // The learn button of a catalogue list: disabled for an action the
+    // character has learned already; its tooltip names the price in
+    // `punkte` ("SP") and what remains of them.
+    void zeigeLernPreis(QPushButton *knopf, const AktionenModel *katalog,
+                        const CharakterAktionenModel *eigene, const QString &punkte);
+    // A double click on an entry of the catalogue list selects and learns it
+    // (`lernen` is the tab's learn slot).
+    void lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *katalog,
+                             const std::function<void()> &lernen);
+
     Charakter *charakter;
     Regelwerk *regelwerk;
 };

@@ -2,13 +2,17 @@
 #define AKTIONENMODEL_H
 
 #include <QAbstractListModel>
+#include <QIcon>
 
 class Aktion;
+class Charakter;
 class Regelwerk;
 
 // The catalogue's actions of one kind (0 languages, 1 technical actions,
 // 2 paranormal abilities), one per row, shown as "area / name (cost P)".
-// Remembers which row the user selected.
+// Remembers which row the user selected. Given a character, it marks the
+// actions the character has learned: bold, with a tick and the tooltip
+// "bereits erlernt".
 class AktionenModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -24,6 +28,13 @@ public:
     bool anzeige() const;
     int art() const;
 
+    // The character whose learned actions are marked (not owned; null: none).
+    void setzeCharakter(const Charakter* charakter);
+    // Whether the character has learned the action at `zeile`.
+    bool erlernt(int zeile) const;
+    // Redraws the marks after the character's actions changed.
+    void erlernteGeaendert();
+
     void setzeAuswahl(int zeile);
     int auswahlZeile() const;
     // The catalogue record at the selected row, or null when none is selected.
@@ -34,6 +45,9 @@ private:
     Regelwerk* regelwerk;
     bool zeigeSpezialisierung = false;
     int ausgewaehlt = -1;
+    const Charakter* m_charakter = nullptr;
+    QIcon m_haken;
+    QIcon m_ohneHaken;
 };
 
 #endif // AKTIONENMODEL_H

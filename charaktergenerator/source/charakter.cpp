@@ -114,12 +114,27 @@ bool Charakter::aktionHinzufuegen(int art, Aktion* a)
 {
     if (!a || art < SP || art > MP)
         return false;
+    if (hatAktion(art, a->Bezeichnung))
+        return false;
     if (punkte(art, Rest) < a->Kosten)
         return false;
     addierePunkte(art, Genutzt, a->Kosten);
     aktionenListe(art).append(a);
     emit signalAktionspunkteUpdate();
     return true;
+}
+
+bool Charakter::hatAktion(int art, const QString& name) const
+{
+    if (art < SP || art > MP)
+        return false;
+    const auto einheitlich = [](QString n) { return n.replace(QChar(0x92), QChar(0x2019)); };
+    const QString gesucht = einheitlich(name);
+    for (const Aktion* a : aktionenListe(art)) {
+        if (einheitlich(a->Bezeichnung) == gesucht)
+            return true;
+    }
+    return false;
 }
 
 bool Charakter::befaehigungSetzen(int art, int i, int neu)

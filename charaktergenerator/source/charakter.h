@@ -41,7 +41,13 @@ public:
     int anzahlAktionen(int art) const;
     Aktion* aktion(int art, int i) const;                           // null outside
     Aktion* sucheAktion(int art, const QString& anfang) const;      // first name with that prefix
-    bool aktionHinzufuegen(int art, Aktion* a);      // pays Kosten from the kind's remainder
+    // Pays Kosten from the kind's remainder; refused for an action of a name
+    // already learned (see hatAktion).
+    bool aktionHinzufuegen(int art, Aktion* a);
+    // Whether an action of that name is learned. The apostrophe U+2019 and
+    // the control character U+0092 that older files hold in its place count
+    // as the same.
+    bool hatAktion(int art, const QString& name) const;
     bool befaehigungSetzen(int art, int i, int neu);
     bool aktionEntfernen(int art, int i);
     // Appends a stored action without paying anything (used by the file loader).

@@ -111,19 +111,25 @@ bool CharakterAktionenModel::setData(const QModelIndex& index, const QVariant& v
     return true;
 }
 
+int CharakterAktionenModel::preis(const Aktion* a) const
+{
+    if (!a)
+        return 0;
+    if (regelwerk && charakter && m_art == 0 && charakter->sucheAktion(0, latein)) {
+        for (const QString& anfang : lateinVerwandte()) {
+            if (a->Bezeichnung.startsWith(anfang))
+                return a->Kosten - 1;
+        }
+    }
+    return a->Kosten;
+}
+
 bool CharakterAktionenModel::hinzufuegen(Aktion* a)
 {
     if (!a || !charakter)
         return false;
     const int alteKosten = a->Kosten;
-    if (regelwerk && m_art == 0 && charakter->sucheAktion(0, latein)) {
-        for (const QString& anfang : lateinVerwandte()) {
-            if (a->Bezeichnung.startsWith(anfang)) {
-                a->Kosten -= 1;
-                break;
-            }
-        }
-    }
+    a->Kosten = preis(a);
     const int zeile = rowCount();
     // The character decides; the new row is announced only once it exists.
     unangekuendigt = 1;

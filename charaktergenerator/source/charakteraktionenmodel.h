@@ -34,6 +34,9 @@ public:
     // On success the character owns it and a row is added; on refusal the
     // caller keeps it.
     bool hinzufuegen(Aktion* a);
+    // What learning the catalogue record would cost the character now (its
+    // cost, less the Latin discount where that applies).
+    int preis(const Aktion* a) const;
     // Forgets the selected action; false when none is selected or refused.
     bool entfernen();
 

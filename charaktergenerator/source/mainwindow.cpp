@@ -11,6 +11,7 @@
 #include "tabdiverse.h"
 #include "tabeigenschaften.h"
 #include "tabparanormik.h"
+#include "letzterordner.h"
 #include "tabspezialgebiete.h"
 #include "zuletztgeoeffnet.h"
 
@@ -23,6 +24,7 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QUndoStack>
 
 namespace {
@@ -136,8 +138,19 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    // Closing goes through the question about unsaved changes.
+    ui->actionBeenden->setShortcuts(QKeySequence::Quit);
+    connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
 
     ui->labelInfoEP->setToolTip(tooltipGenerierung());
+
+    // On a small screen the window starts no larger than the free area
+    // (room left for the window frame); the steps scroll where they must.
+    if (const QScreen *bildschirm = screen()) {
+        const QSize platz = bildschirm->availableGeometry().size() - QSize(16, 40);
+        if (platz.isValid())
+            resize(size().boundedTo(platz).expandedTo(minimumSizeHint()));
+    }
 
     // What "neu" does; there is nothing to ask about yet.
     setzeZurueck();
@@ -184,6 +197,19 @@ void MainWindow::updateHeaderDaten()
     ui->labelInfoASP->setText(paar.arg(charakter->asp(true)).arg(charakter->asp(false)));
     ui->labelInfoMSP->setText(paar.arg(charakter->msp(true)).arg(charakter->msp(false)));
     ui->labelInfoKSP->setText(paar.arg(charakter->ksp(true)).arg(charakter->ksp(false)));
+
+    // A budget spent beyond what there is (e.g. after a change of species)
+    // shows in red.
+    const auto markiere = [](QLabel *label, int rest) {
+        const QString stil = rest < 0 ? QStringLiteral("color: red;") : QString();
+        if (label->styleSheet() != stil)
+            label->setStyleSheet(stil);
+    };
+    markiere(ui->labelInfoEP, charakter->generieren() ? charakter->verfuegbareEP(true)
+                                                      : charakter->startEP(true));
+    markiere(ui->labelInfoSP, charakter->punkte(0, 5));
+    markiere(ui->labelInfoTP, charakter->punkte(1, 5));
+    markiere(ui->labelInfoMP, charakter->punkte(2, 5));
 }
 
 void MainWindow::onNeuCharakter()
@@ -239,10 +265,11 @@ void MainWindow::onLadeCharakter()
     if (!aenderungenBehandelt())
         return;
     const QString datei = QFileDialog::getOpenFileName(
-        nullptr, QStringLiteral("Aus welcher Datei soll geladen werden?"), QDir::homePath(),
+        nullptr, QStringLiteral("Aus welcher Datei soll geladen werden?"), LetzterOrdner::ordner(),
         QStringLiteral("ZORVEL-Charakter (*.zch)"));
     if (datei.isEmpty())
         return;
+    LetzterOrdner::merke(datei);
     ladeDatei(datei);
 }
 

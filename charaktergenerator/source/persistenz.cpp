@@ -3,6 +3,7 @@
 #include "charakter.h"
 #include "charaktertext.h"
 #include "charakterxml.h"
+#include "letzterordner.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -33,20 +34,27 @@ void Persistenz::setzeNaechsteDatei(const QString& datei)
     g_naechsteDatei = datei;
 }
 
-QString Persistenz::frageZieldatei(const QString& titel, const QString& filter, const QString& endung)
+QString Persistenz::frageZieldatei(const QString& titel, const QString& filter, const QString& endung,
+                                   const QString& name)
 {
     if (g_antwortGesetzt) {
         g_antwortGesetzt = false;
         return g_naechsteDatei;
     }
-    QFileDialog dialog(nullptr, titel, QDir::homePath(), filter);
+    // In the folder last used, with a name made from the character's.
+    QFileDialog dialog(nullptr, titel, LetzterOrdner::ordner(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(endung);
+    const QString basis = LetzterOrdner::dateiname(name);
+    if (!basis.isEmpty())
+        dialog.selectFile(basis + QLatin1Char('.') + endung);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList dateien = dialog.selectedFiles();
-    return dateien.isEmpty() ? QString() : dateien.constFirst();
+    const QString datei = dateien.isEmpty() ? QString() : dateien.constFirst();
+    LetzterOrdner::merke(datei);
+    return datei;
 }
 
 void Persistenz::zeigeSchreibfehler(const QString& titel, const QString& text,
@@ -98,7 +106,8 @@ bool Persistenz::speichern(Charakter* c)
     if (!c)
         return false;
     const QString datei = frageZieldatei(tr("In welche Datei soll gespeichert werden?"),
-                                         tr("ZORVEL-Charakter (*.zch)"), QStringLiteral("zch"));
+                                         tr("ZORVEL-Charakter (*.zch)"), QStringLiteral("zch"),
+                                         c->text(0));
     if (datei.isEmpty())
         return false;
 
@@ -176,7 +185,7 @@ bool Persistenz::exportieren(Charakter* c)
     if (!c)
         return false;
     const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
-                                         tr("Text (*.txt)"), QStringLiteral("txt"));
+                                         tr("Text (*.txt)"), QStringLiteral("txt"), c->text(0));
     if (datei.isEmpty())
         return false;
 

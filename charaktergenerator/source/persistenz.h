@@ -19,6 +19,8 @@ public:
     explicit Persistenz(QObject* parent = nullptr);
     ~Persistenz() override;
 
+    // Save and export dialogs start in the folder last used (LetzterOrdner)
+    // and suggest a file named after the character.
     // Asks for a "*.zch" file and saves the character there.  The previous
     // file is replaced only when the new one has been written completely.
     // False when the dialog was cancelled or the file could not be written
@@ -65,7 +67,9 @@ private:
     bool m_vollstaendigGeladen = true;
     QString m_letzteDatei;
 
-    static QString frageZieldatei(const QString& titel, const QString& filter, const QString& endung);
+    // The save dialog in the folder last used, suggesting `name` as the file.
+    static QString frageZieldatei(const QString& titel, const QString& filter, const QString& endung,
+                                  const QString& name);
     static void zeigeSchreibfehler(const QString& titel, const QString& text,
                                    const QString& datei, const QString& grund);
 };

@@ -294,7 +294,9 @@ const SpracheZeile Sprachen[] = {
     { "Woique", 5 },
     { "Assalla-Dre", 8 },
     { "Xeracorisch", 4 },
-    { nullptr, 5 },   // "Car", byte 0x92, "tory-kena" read as Latin-1; built below
+    // The apostrophe is U+2019; files of older versions stored U+0092 here
+    // and still load with that name.
+    { "Car\u2019tory-kena", 5 },
 };
 
 struct AktionZeile {
@@ -455,9 +457,7 @@ void Regelwerk::baueSpezialgebiete()
 void Regelwerk::baueSprachen()
 {
     for (const SpracheZeile& z : Sprachen) {
-        const QString name = z.name ? text(z.name)
-                                    : QString::fromLatin1("Car\x92tory-kena");
-        sprachen.append(new Aktion(name, 1, 0, -10, z.kosten));
+        sprachen.append(new Aktion(text(z.name), 1, 0, -10, z.kosten));
     }
 }
 

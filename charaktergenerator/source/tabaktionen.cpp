@@ -19,6 +19,7 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
     technikCharakterModel = new CharakterAktionenModel(1, charakter, nullptr, this);
 
     ui->setupUi(this);
+    seiteRollbar(ui->widgetAktionen);
     // the learned actions' table needs more room than the catalogue list
     for (QSplitter* teiler : {ui->splitterSprachen, ui->splitterTechnik}) {
         teiler->setStretchFactor(0, 2);
@@ -41,6 +42,25 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
             this, &TabAktionen::alleSprachenAuswahlGeaendert);
     connect(ui->listTechnik->selectionModel(), &QItemSelectionModel::currentRowChanged,
             this, &TabAktionen::alleTechnikAuswahlGeaendert);
+
+    // The catalogue lists mark what the character has learned; a learned
+    // entry cannot be learned again. A double click learns an entry.
+    sprachenModel->setzeCharakter(charakter);
+    technikModel->setzeCharakter(charakter);
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, [this] {
+        sprachenModel->erlernteGeaendert();
+        technikModel->erlernteGeaendert();
+        zeigeLernPreise();
+    });
+    lerneBeiDoppelklick(ui->listSprachen, sprachenModel, [this] { onSpracheHinzufuegen(); });
+    lerneBeiDoppelklick(ui->listTechnik, technikModel, [this] { onTechnikHinzufuegen(); });
+    zeigeLernPreise();
+}
+
+void TabAktionen::zeigeLernPreise()
+{
+    zeigeLernPreis(ui->buttonPlusSprache, sprachenModel, sprachenCharakterModel, QStringLiteral("SP"));
+    zeigeLernPreis(ui->buttonPlusTechnik, technikModel, technikCharakterModel, QStringLiteral("TP"));
 }
 
 TabAktionen::~TabAktionen()
@@ -63,6 +83,7 @@ void TabAktionen::aktualisieren()
 
     setzeEnabled(ui->buttonMinSP, charakter->punkte(0, CharakterBasis::Gekauft) != 0);
     setzeEnabled(ui->buttonMinTP, charakter->punkte(1, CharakterBasis::Gekauft) != 0);
+    zeigeLernPreise();
 }
 
 void TabAktionen::tabelleAnschliessen(QTableView* tabelle, CharakterAktionenModel* model)
@@ -127,6 +148,7 @@ void TabAktionen::alleSprachenAuswahlGeaendert(const QModelIndex& index, const Q
 {
     Q_UNUSED(alt);
     sprachenModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    zeigeLernPreise();
 }
 
 void TabAktionen::sprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
@@ -139,6 +161,7 @@ void TabAktionen::alleTechnikAuswahlGeaendert(const QModelIndex& index, const QM
 {
     Q_UNUSED(alt);
     technikModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    zeigeLernPreise();
 }
 
 void TabAktionen::technikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)

@@ -43,6 +43,8 @@ public slots:
 private:
     void lerne(AktionenModel* katalog, CharakterAktionenModel* eigene);
     void tabelleAnschliessen(QTableView* tabelle, CharakterAktionenModel* model);
+    // Enabling and tooltips (prices) of the two learn buttons.
+    void zeigeLernPreise();
 
     Ui::TabAktionen* ui;
     AktionenModel* sprachenModel;

@@ -37,6 +37,7 @@ TabBasis::TabBasis(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     , ui(new Ui::TabBasis)
 {
     ui->setupUi(this);
+    seiteRollbar(ui->widgetBasis);
     ui->comboBasistypus->addItems(regelwerk->basistypNamen());
 
     connect(ui->comboBasistypus, &QComboBox::currentIndexChanged, this,

@@ -9,6 +9,7 @@ TabDiverse::TabDiverse(Charakter* charakter, Regelwerk* regelwerk, QWidget* pare
     , ui(new Ui::TabDiverse)
 {
     ui->setupUi(this);
+    seiteRollbar(ui->widgetDiverse);
     connect(ui->buttonMinAE, &QPushButton::clicked, this, &TabDiverse::onMinAE);
     connect(ui->buttonMinDE, &QPushButton::clicked, this, &TabDiverse::onMinDE);
     connect(ui->buttonPlusAE, &QPushButton::clicked, this, &TabDiverse::onPlusAE);

@@ -3,6 +3,7 @@
 
 #include "basistypus.h"
 #include "charakter.h"
+#include "regelwerk.h"
 
 #include <QSignalMapper>
 
@@ -18,6 +19,7 @@ TabEigenschaften::TabEigenschaften(Charakter *charakter, Regelwerk *regelwerk, Q
     , mapperPlus(nullptr)
 {
     ui->setupUi(this);
+    seiteRollbar(ui->widgetEigenschaften);
 
     mapperMinus = new QSignalMapper(this);
     mapperPlus = new QSignalMapper(this);
@@ -127,6 +129,16 @@ void TabEigenschaften::aktualisieren()
 
     for (int i = 0; i < AnzahlEigenschaften; ++i)
         setzeEnabled(buttonsMinus.value(i), charakter->eigenschaftPunkte(i) != 0);
+
+    // What the next raise of each attribute costs.
+    for (int i = 0; i < AnzahlEigenschaften; ++i) {
+        QPushButton *plus = buttonsPlus.value(i);
+        if (!plus)
+            continue;
+        const int preis = regelwerk->steigerungsKosten(charakter->eigenschaftPunkte(i));
+        plus->setToolTip(preis < 0 ? QStringLiteral("Keine weitere Steigerung möglich")
+                                   : QStringLiteral("Nächste Steigerung: %1 EP").arg(preis));
+    }
 }
 
 void TabEigenschaften::neuAufbauen()

@@ -20,6 +20,7 @@ TabParanormik::TabParanormik(Charakter* charakter, Regelwerk* regelwerk, QWidget
     paraCharakterModel = new CharakterAktionenModel(2, charakter, nullptr, this);
 
     ui->setupUi(this);
+    seiteRollbar(ui->widgetParanormik);
     // the learned abilities' table needs more room than the catalogue list
     ui->splitterAktionen->setStretchFactor(0, 2);
     ui->splitterAktionen->setStretchFactor(1, 3);
@@ -36,6 +37,16 @@ TabParanormik::TabParanormik(Charakter* charakter, Regelwerk* regelwerk, QWidget
     ui->listAktionen->setModel(paraModel);
     connect(ui->listAktionen->selectionModel(), &QItemSelectionModel::currentRowChanged,
             this, &TabParanormik::alleParaAuswahlGeaendert);
+
+    // The catalogue list marks what the character has learned; a learned
+    // ability cannot be learned again. A double click learns an entry.
+    paraModel->setzeCharakter(charakter);
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, [this] {
+        paraModel->erlernteGeaendert();
+        zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
+    });
+    lerneBeiDoppelklick(ui->listAktionen, paraModel, [this] { onParaHinzufuegen(); });
+    zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
 }
 
 TabParanormik::~TabParanormik()
@@ -63,6 +74,7 @@ void TabParanormik::aktualisieren()
     setzeEnabled(ui->buttonMinPNE, gekauftePNE != 0);
     const Basistypus* art = charakter->basistyp();
     setzeEnabled(ui->buttonPlusMP, art && art->mpKaufbar);
+    zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
 }
 
 void TabParanormik::neuAufbauen()
@@ -145,6 +157,7 @@ void TabParanormik::alleParaAuswahlGeaendert(const QModelIndex& index, const QMo
 {
     Q_UNUSED(alt);
     paraModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
 }
 
 void TabParanormik::paraAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)

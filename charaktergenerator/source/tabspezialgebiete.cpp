@@ -15,6 +15,7 @@ TabSpezialgebiete::TabSpezialgebiete(Charakter* charakter, Regelwerk* regelwerk,
     , ui(new Ui::TabSpezialgebiete)
 {
     ui->setupUi(this);
+    seiteRollbar(ui->widgetSpezialisierung);
     spezialgebieteModel = new SpezialgebieteModel(regelwerk, this);
     charakterModel = new CharakterSpezialgebietModel(charakter, regelwerk, this);
     ui->listSpezis->setModel(spezialgebieteModel);

@@ -363,7 +363,7 @@ private slots:
                "Assalla-Ayg:1/0:7;Miqalin:1/0:4;Tokmardisch-Trinär:1/0:6;SOA:1/0:7;"
                "Dyrania:1/0:4;Portespan:1/0:4;Francais universel:1/0:5;Latein:1/0:7;"
                "Ordrular:1/0:7;Woique:1/0:5;Assalla-Dre:1/0:8;Xeracorisch:1/0:4;"
-               "Car\u0092tory-kena:1/0:5" << 123;
+               "Car\u2019tory-kena:1/0:5" << 123;
         QTest::newRow("Technik") << 1
             << "Mod. von Elektrokomponenten:2/1:5;Anpassung von Xenotechnologie:2/1:11;"
                "Waffenausstattungsmod und -bau:2/2:3;Bordwaffenmodifikation:2/2:13;"

@@ -1,19 +1,16 @@
 #include "datenordner.h"
 #include "mainwindow.h"
+#include "sprachumgebung.h"
 #include "startargument.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // The interface is German only: the standard dialogs and boxes too,
-    // whatever the system's language.
-    QTranslator qtDeutsch;
-    if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtDeutsch);
+    // The interface is German only: the standard dialogs and boxes, the
+    // numbers and the calendar too, whatever the system's language.
+    Sprachumgebung::einrichten();
     // The user's data folder is ~/.local/share/zorvel2/schiffsbau.
     QCoreApplication::setOrganizationName(QStringLiteral("zorvel2"));
     QCoreApplication::setApplicationName(QStringLiteral("schiffsbau"));

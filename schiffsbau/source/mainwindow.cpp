@@ -8,6 +8,7 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
+#include "letzterordner.h"
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsmodel.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
+    ui->actionBeenden->setShortcuts(QKeySequence::Quit);
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
@@ -121,6 +123,9 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionBasisliste triggered -> onBasisliste");
     ok = connect(ui->actionKurzanleitung, &QAction::triggered, this, &MainWindow::onKurzanleitung);
     Q_ASSERT_X(ok, "MainWindow", "connect actionKurzanleitung triggered -> onKurzanleitung");
+    // Closing asks about unsaved changes first.
+    ok = connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionBeenden triggered -> close");
     ok = connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
     Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
     ok = connect(ui->actionListenPruefen, &QAction::triggered, this, &MainWindow::onListenPruefen);
@@ -376,10 +381,11 @@ void MainWindow::onLaden()
     if (!aenderungenBehandelt())
         return;
     const QString datei = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Welche Datei soll geladen werden?"),
-                                                       QDir::homePath(),
+                                                       LetzterOrdner::ordner(),
                                                        QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
     if (datei.isEmpty())
         return;
+    LetzterOrdner::merke(datei);
     ladeDatei(datei);
 }
 

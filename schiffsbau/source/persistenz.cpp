@@ -4,6 +4,7 @@
 #include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
+#include "letzterordner.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
 
@@ -335,6 +336,7 @@ bool Persistenz::speichereDatei(const QString& datei, const QString& name,
 
 bool Persistenz::speichern(QString name, QString beschreibung)
 {
+    m_vorschlag = name;
     const QString datei = frageDatei(QStringLiteral("In welche Datei soll gespeichert werden?"),
                                      QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
     if (datei.isEmpty())
@@ -642,6 +644,7 @@ bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
 
 void Persistenz::exportieren(QString name, QString beschreibung)
 {
+    m_vorschlag = name;
     const QString datei = frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"),
                                      QStringLiteral("Textdatei (*.txt)"));
     if (datei.isEmpty())
@@ -653,18 +656,26 @@ void Persistenz::exportieren(QString name, QString beschreibung)
 
 QString Persistenz::frageDatei(const QString& titel, const QString& filter)
 {
-    QFileDialog dialog(nullptr, titel, QDir::homePath(), filter);
+    // In the folder last used, with a name made from the ship's.
+    QFileDialog dialog(nullptr, titel, LetzterOrdner::ordner(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // "schiff" becomes "schiff.zss" (or ".txt"), as the filter promises.
     const int von = filter.indexOf(QStringLiteral("(*."));
     const int bis = filter.indexOf(QLatin1Char(')'), von);
-    if (von >= 0 && bis > von + 3)
-        dialog.setDefaultSuffix(filter.mid(von + 3, bis - von - 3));
+    if (von >= 0 && bis > von + 3) {
+        const QString endung = filter.mid(von + 3, bis - von - 3);
+        dialog.setDefaultSuffix(endung);
+        const QString basis = LetzterOrdner::dateiname(m_vorschlag);
+        if (!basis.isEmpty())
+            dialog.selectFile(basis + QLatin1Char('.') + endung);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList dateien = dialog.selectedFiles();
-    return dateien.isEmpty() ? QString() : dateien.first();
+    const QString datei = dateien.isEmpty() ? QString() : dateien.first();
+    LetzterOrdner::merke(datei);
+    return datei;
 }
 
 void Persistenz::meldung(QMessageBox::Icon symbol, const QString& titel,

@@ -70,7 +70,8 @@ public:
 
 protected:
     // File dialog and message boxes, overridable so that they can be
-    // answered without a window (tests).
+    // answered without a window (tests). The dialog starts in the folder
+    // last used (LetzterOrdner) and suggests a file named after the ship.
     virtual QString frageDatei(const QString& titel, const QString& filter);
     virtual void meldung(QMessageBox::Icon symbol, const QString& titel,
                          const QString& text);
@@ -86,6 +87,8 @@ private:
     QString m_vorlage;
     QString m_letzteDatei;
     bool m_vollstaendig = true;
+    // The ship's name while its save or export dialog is open.
+    QString m_vorschlag;
 };
 
 #endif // PERSISTENZ_H
