@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QComboBox>
@@ -126,6 +127,10 @@ private slots:
         QCOMPARE(kind<QAction>("actionNeu")->shortcuts(), QKeySequence::keyBindings(QKeySequence::New));
         QCOMPARE(kind<QAction>("actionLaden")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Open));
         QCOMPARE(kind<QAction>("actionSpeichern")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
+        QAction *beenden = kind<QAction>("actionBeenden");
+        QCOMPARE(beenden->text(), QStringLiteral("Beenden"));
+        QCOMPARE(beenden->shortcuts(), QKeySequence::keyBindings(QKeySequence::Quit));
+        QCOMPARE(kind<QMenu>("menuCharakter")->actions().constLast(), beenden);
     }
 
     void fuenfMalWeiterUndFertig()

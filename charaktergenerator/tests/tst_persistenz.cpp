@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +51,7 @@ public:
     QString dateiTitel;
     QStringList dateiFilter;
     QString dateiVerzeichnis;
+    QString dateiVorschlag;
     QString dateiAntwort;
 
 private:
@@ -68,8 +70,10 @@ private:
             } else {
                 // selectFile() leaves the name field alone while it has the
                 // focus, so the name is written into the field itself.
-                if (auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                if (auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                    dateiVorschlag = feld->text();
                     feld->setText(dateiAntwort);
+                }
                 else
                     dialog->selectFile(dateiAntwort);
                 static_cast<QDialog*>(dialog)->accept();
@@ -203,12 +207,16 @@ private:
 
     Regelwerk m_regelwerk;
     QTemporaryDir* m_dir = nullptr;
+    QTemporaryDir m_einstellungen;
 };
 
 void TestPersistenz::init()
 {
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
+    // The folder last used is kept in the settings: those of the test only.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_einstellungen.path());
+    QSettings().clear();
 }
 
 void TestPersistenz::cleanup()
@@ -857,15 +865,21 @@ void TestPersistenz::speicherDialog()
     QVERIFY(p.speichern(&c));
     QCOMPARE(antworten.dateiTitel, QStringLiteral("In welche Datei soll gespeichert werden?"));
     QCOMPARE(antworten.dateiFilter, QStringList { QStringLiteral("ZORVEL-Charakter (*.zch)") });
+    // The first time in the home folder, suggesting the character's name.
     QCOMPARE(antworten.dateiVerzeichnis, QDir::home().absolutePath());
+    QCOMPARE(antworten.dateiVorschlag, QStringLiteral("Kay.zch"));
     // The file type's suffix is added to a name typed without it.
     QCOMPARE(leseDatei(m_dir->filePath(QStringLiteral("kay.zch"))), CharakterXml::schreiben(&c));
 
+    // Then in the folder last used; a name unfit for files is mended.
+    c.setzeText(0, QStringLiteral("Kay/Zor: ?"));
     antworten.dateiAntwort = m_dir->filePath(QStringLiteral("kay.txt"));
     QVERIFY(p.exportieren(&c));
+    QCOMPARE(antworten.dateiVerzeichnis, QDir(m_dir->path()).absolutePath());
+    QCOMPARE(antworten.dateiVorschlag, QStringLiteral("Kay_Zor_ _.txt"));
     QCOMPARE(antworten.dateiTitel, QStringLiteral("In welche Datei soll exportiert werden?"));
     QCOMPARE(antworten.dateiFilter, QStringList { QStringLiteral("Text (*.txt)") });
-    QVERIFY(leseDatei(m_dir->filePath(QStringLiteral("kay.txt"))).startsWith("Charakter: Kay\n"));
+    QVERIFY(leseDatei(m_dir->filePath(QStringLiteral("kay.txt"))).startsWith("Charakter: Kay/Zor: ?\n"));
     QVERIFY(antworten.meldungen.isEmpty());
 }
 

@@ -32,6 +32,8 @@ private slots:
     void technikBrauchtTP();
     void befaehigungImView();
     void modulZeigtSpezialisierungen();
+    void erlernteSpracheNurEinmal();
+    void lernPreisImTooltip();
 
 private:
     template<typename T> T* w(const char* name)
@@ -59,6 +61,14 @@ private:
     {
         waehle("listSprachen", name);
         w<QPushButton>("buttonPlusSprache")->click();
+    }
+    // What a user does: the first click selects, the second makes it a double click.
+    void doppelklick(QListView* liste, const QModelIndex& eintrag)
+    {
+        liste->scrollTo(eintrag);
+        const QPoint punkt = liste->visualRect(eintrag).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, punkt);
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, punkt);
     }
     void waehleEigene(const char* tabelle, int zeile)
     {
@@ -277,6 +287,54 @@ void TestTabAktionen::modulZeigtSpezialisierungen()
     charakter->setzeBenutztSpezis(false);
     tab->aktualisieren();
     QVERIFY(sprachen->data(sprachen->index(0, 0)).toString().startsWith("Akademik / "));
+}
+
+void TestTabAktionen::erlernteSpracheNurEinmal()
+{
+    QListView* liste = w<QListView>("listSprachen");
+    QPushButton* lernen = w<QPushButton>("buttonPlusSprache");
+    lerneSprache("Neosynd");
+    const QModelIndex neosynd = liste->currentIndex();
+    QVERIFY(!lernen->isEnabled());
+    QVERIFY(lernen->toolTip().contains("bereits erlernt"));
+    QVERIFY(neosynd.data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!neosynd.data(Qt::DecorationRole).value<QIcon>().isNull());
+
+    // A double click learns another language, but never the same one twice.
+    const QModelIndex dyrania = liste->model()->index(13, 0);
+    QVERIFY(dyrania.data().toString().contains(" Dyrania "));
+    QVERIFY(!dyrania.data(Qt::FontRole).value<QFont>().bold());
+    doppelklick(liste, dyrania);
+    QCOMPARE(charakter->anzahlAktionen(0), 2);
+    QCOMPARE(genutzteSP(), 8);
+    QVERIFY(dyrania.data(Qt::FontRole).value<QFont>().bold());
+    doppelklick(liste, neosynd);
+    QCOMPARE(charakter->anzahlAktionen(0), 2);
+    QCOMPARE(genutzteSP(), 8);
+
+    // The character refuses it too, whatever asks.
+    Aktion zweite(*regelwerk->aktion(0, 1));
+    QVERIFY(!charakter->aktionHinzufuegen(0, &zweite));
+    QCOMPARE(genutzteSP(), 8);
+
+    // Forgotten, it can be learned again.
+    waehleEigene("tabelleEigeneSprachen", 0);
+    w<QPushButton>("buttonSpracheEntfernen")->click();
+    QVERIFY(!neosynd.data(Qt::FontRole).value<QFont>().bold());
+    liste->selectionModel()->setCurrentIndex(neosynd, QItemSelectionModel::ClearAndSelect);
+    QVERIFY(lernen->isEnabled());
+}
+
+void TestTabAktionen::lernPreisImTooltip()
+{
+    waehle("listSprachen", "Newdeutsch");
+    QCOMPARE(w<QPushButton>("buttonPlusSprache")->toolTip(), QString("Kostet 6 SP (übrig: 20 SP)"));
+    // With Latein the price shown is the one paid.
+    lerneSprache("Latein");
+    waehle("listSprachen", "Newdeutsch");
+    QCOMPARE(w<QPushButton>("buttonPlusSprache")->toolTip(), QString("Kostet 5 SP (übrig: 13 SP)"));
+    waehle("listTechnik", "Sprengsatzbau");
+    QCOMPARE(w<QPushButton>("buttonPlusTechnik")->toolTip(), QString("Kostet 5 TP (übrig: 0 TP)"));
 }
 
 QTEST_MAIN(TestTabAktionen)

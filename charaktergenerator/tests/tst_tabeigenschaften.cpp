@@ -232,6 +232,19 @@ private slots:
         QCOMPARE(charakter->startEP(true), 200);
     }
 
+    void plusNenntDenPreisDerNaechstenSteigerung()
+    {
+        QCOMPARE(plus(3)->toolTip(),
+                 QStringLiteral("Nächste Steigerung: %1 EP").arg(regelwerk->steigerungsKosten(0)));
+        plus(3)->click();
+        QCOMPARE(plus(3)->toolTip(),
+                 QStringLiteral("Nächste Steigerung: %1 EP").arg(regelwerk->steigerungsKosten(1)));
+        QVERIFY(regelwerk->steigerungsKosten(1) != regelwerk->steigerungsKosten(0));
+        charakter->setzeEigenschaftPunkte(3, 10);
+        tab->aktualisieren();
+        QCOMPARE(plus(3)->toolTip(), QStringLiteral("Keine weitere Steigerung möglich"));
+    }
+
     void englischesZahlenformat()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

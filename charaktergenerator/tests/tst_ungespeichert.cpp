@@ -215,12 +215,12 @@ private slots:
         QVERIFY(fenster->isWindowModified());
     }
 
-    // Closing, "neu" and "laden ..." with unsaved changes: the answer decides.
+    // Closing, "Beenden", "neu" and "laden ..." with unsaved changes: the answer decides.
     void frageVorDemVerwerfen_data()
     {
         QTest::addColumn<QString>("aktion");
         QTest::addColumn<int>("antwort");
-        for (const char *aktion : { "schliessen", "actionNeu", "actionLaden" }) {
+        for (const char *aktion : { "schliessen", "actionBeenden", "actionNeu", "actionLaden" }) {
             QTest::addRow("%s abbrechen", aktion) << QString::fromLatin1(aktion) << int(QMessageBox::Cancel);
             QTest::addRow("%s verwerfen", aktion) << QString::fromLatin1(aktion) << int(QMessageBox::Discard);
             QTest::addRow("%s speichern", aktion) << QString::fromLatin1(aktion) << int(QMessageBox::Save);
@@ -252,8 +252,9 @@ private slots:
         QCOMPARE(antworten.fragen, 1);
 
         const bool weiter = antwort != QMessageBox::Cancel;
+        const bool schliesst = aktion == QLatin1String("schliessen") || aktion == QLatin1String("actionBeenden");
         QCOMPARE(lies(gesichert).contains("Ungespeichert"), antwort == QMessageBox::Save);
-        QCOMPARE(fenster->isVisible(), !(weiter && aktion == QLatin1String("schliessen")));
+        QCOMPARE(fenster->isVisible(), !(weiter && schliesst));
         if (!weiter) {
             QCOMPARE(kind<QLabel>("labelInfoName")->text(), QStringLiteral("Ungespeichert"));
             QVERIFY(fenster->isWindowModified());
@@ -264,7 +265,7 @@ private slots:
             QCOMPARE(kind<QLabel>("labelInfoName")->text(), QStringLiteral("Andere"));
             QVERIFY(fenster->windowTitle().startsWith(QStringLiteral("andere.zch[*]")));
         }
-        if (weiter && aktion != QLatin1String("schliessen"))
+        if (weiter && !schliesst)
             QVERIFY(!fenster->isWindowModified());
     }
 };

@@ -393,7 +393,8 @@ void TestMainWindow::menues()
                 texte << a->objectName() + QLatin1Char('=') + a->text();
     QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionZuletztGeoeffnet=Zuletzt geöffnet",
                                  "actionSpeichern=speichern ...",
-                                 "actionExportieren=exportieren ...", "actionLeeren=leeren",
+                                 "actionExportieren=exportieren ...", "actionBeenden=Beenden",
+                                 "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionListenPruefen=Listen prüfen ...",
                                  "actionKurzanleitung=Kurzanleitung", "actionUeber=Über ..."}));
 }
