@@ -6,6 +6,7 @@
 #include "charakteraktionenmodel.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
 #include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -38,14 +39,36 @@ void AbstractTab::setzeEnabled(QWidget *widget, bool enabled)
 void AbstractTab::seiteRollbar(QWidget *seite)
 {
     QLayout *rahmen = layout();
-    if (!seite || !rahmen || rahmen->indexOf(seite) < 0)
+    if (!seite || !rahmen || rahmen->indexOf(seite) < 0 || rollSeite)
         return;
     auto *rolle = new QScrollArea(this);
     rolle->setObjectName(QStringLiteral("rolle") + seite->objectName());
     rolle->setFrameShape(QFrame::NoFrame);
     rolle->setWidgetResizable(true);
+    // The page sits in a carrier without a layout: a scroll area would size
+    // a page with word-wrapping labels to its preferred height and scroll
+    // even where the page fits. The carrier asks for the page's minimum
+    // size only and hands its own size on to the page.
+    auto *traeger = new QWidget;
+    traeger->setObjectName(QStringLiteral("traeger") + seite->objectName());
     rahmen->replaceWidget(seite, rolle);
-    rolle->setWidget(seite);
+    seite->setParent(traeger);
+    seite->show();
+    rollTraeger = traeger;
+    rollSeite = seite;
+    traeger->setMinimumSize(seite->minimumSizeHint());
+    traeger->installEventFilter(this);
+    seite->installEventFilter(this);
+    rolle->setWidget(traeger);
+}
+
+bool AbstractTab::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (objekt == rollTraeger && ereignis->type() == QEvent::Resize)
+        rollSeite->setGeometry(rollTraeger->rect());
+    else if (objekt == rollSeite && ereignis->type() == QEvent::LayoutRequest)
+        rollTraeger->setMinimumSize(rollSeite->minimumSizeHint());
+    return QWidget::eventFilter(objekt, ereignis);
 }
 
 void AbstractTab::zeigeLernPreis(QPushButton *knopf, const AktionenModel *katalog,

@@ -39,6 +39,7 @@ protected:
     // that the whole page can be reached on a small screen; where there is
     // room it looks as before.
     void seiteRollbar(QWidget *seite);
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
     // The learn button of a catalogue list: disabled for an action the
     // character has learned already; its tooltip names the price in
     // `punkte` ("SP") and what remains of them.
@@ -51,6 +52,11 @@ protected:
 
     Charakter *charakter;
     Regelwerk *regelwerk;
+
+private:
+    // The page in its scroll area and the carrier between them (or null).
+    QWidget *rollSeite = nullptr;
+    QWidget *rollTraeger = nullptr;
 };
 
 #endif // ABSTRACTTAB_H

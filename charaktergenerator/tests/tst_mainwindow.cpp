@@ -133,6 +133,25 @@ private slots:
         QCOMPARE(kind<QMenu>("menuCharakter")->actions().constLast(), beenden);
     }
 
+    // On a 1280x720 screen with a panel every step still shows "weiter ->";
+    // the pages scroll instead.
+    void kleinerBildschirm()
+    {
+        const QSize klein(1240, 620);
+        QVERIFY(fenster->minimumSizeHint().width() <= klein.width());
+        QVERIFY(fenster->minimumSizeHint().height() <= klein.height());
+        fenster->resize(klein);
+        for (int schritt = 0; schritt < 6; ++schritt) {
+            if (schritt > 0)
+                QTest::mouseClick(weiter(), Qt::LeftButton);
+            QCOMPARE(tabs()->currentIndex(), schritt);
+            QCoreApplication::processEvents();
+            QCOMPARE(fenster->size(), klein);
+            const QRect knopf(weiter()->mapTo(fenster, QPoint(0, 0)), weiter()->size());
+            QVERIFY(fenster->rect().contains(knopf));
+        }
+    }
+
     void fuenfMalWeiterUndFertig()
     {
         for (int schritt = 1; schritt <= 5; ++schritt) {
