@@ -14,7 +14,12 @@ bool CsvTabelle::lese(const QString &pfad, QChar trenner)
         return false;
     const QByteArray inhalt = datei.readAll();
     datei.close();
+    leseDaten(inhalt, trenner);
+    return true;
+}
 
+void CsvTabelle::leseDaten(const QByteArray &inhalt, QChar trenner)
+{
     m_zeilen.clear();
     const char *const daten = inhalt.constData();
     const qsizetype laenge = inhalt.size();
@@ -60,7 +65,6 @@ bool CsvTabelle::lese(const QString &pfad, QChar trenner)
         m_zeilen.append(felder);
         anfang = naechste;
     }
-    return true;
 }
 
 int CsvTabelle::zeilen() const

@@ -1,6 +1,7 @@
 #ifndef CSVTABELLE_H
 #define CSVTABELLE_H
 
+#include <QByteArray>
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -16,6 +17,8 @@ public:
 
     // Reads the file; false (table unchanged) when it cannot be opened.
     bool lese(const QString &pfad, QChar trenner);
+    // The same for text already in memory.
+    void leseDaten(const QByteArray &inhalt, QChar trenner);
     int zeilen() const;
     // Row i; an empty list when i is out of range.
     QStringList zeile(int i) const;

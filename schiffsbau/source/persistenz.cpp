@@ -374,19 +374,34 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
 {
     if (datei.isEmpty())
         return false;
+    // A file that cannot be opened leaves the table empty.
+    CsvTabelle tabelle;
+    tabelle.lese(datei, trenner);
+    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
+                      && istUtf8Datei(datei);
+    ladeTabelle(name, beschreibung, tabelle, utf8);
+    return true;
+}
 
+void Persistenz::ladeText(QString& name, QString& beschreibung, const QByteArray& text)
+{
+    CsvTabelle tabelle;
+    tabelle.leseDaten(text, trenner);
+    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
+                      && istUtf8(text);
+    ladeTabelle(name, beschreibung, tabelle, utf8);
+}
+
+void Persistenz::ladeTabelle(QString& name, QString& beschreibung, const CsvTabelle& tabelle,
+                             bool utf8)
+{
     QStringList nichtGefunden;
     const auto vermisst = [&nichtGefunden](int anzahl, const QString& gespeichert) {
         nichtGefunden.append(QStringLiteral("%1x %2 \n")
                                      .arg(QString::number(anzahl), gespeichert));
     };
 
-    // A file that cannot be opened leaves the table empty.
-    CsvTabelle tabelle;
-    tabelle.lese(datei, trenner);
     m_vollstaendig = tabelle.zeilen() > 0;
-    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
-                      && istUtf8Datei(datei);
     const auto zeile = [&tabelle, utf8](int i) {
         QStringList felder = tabelle.zeile(i);
         if (utf8) {
@@ -473,7 +488,6 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
                 QStringLiteral("Folgende Komponenten wurden nicht gefunden:\n")
                         + nichtGefunden.join(QString()));
     }
-    return true;
 }
 
 // ---------------------------------------------------------------- export

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class CsvTabelle;
 class SchiffsModel;
 class KomponentenBibliothek;
 
@@ -30,6 +31,8 @@ public:
     // `beschreibung` from its header (also of a file without components).
     // False only for an empty file name.
     bool laden(QString& name, QString& beschreibung, QString datei);
+    // The same for the text of a ship file in memory (undo and redo).
+    void ladeText(QString& name, QString& beschreibung, const QByteArray& text);
     // False when the last load left something of the file out (components
     // not found, an unknown version, a file that could not be read).
     bool vollstaendigGeladen() const;
@@ -76,6 +79,7 @@ protected:
                          const QString& text);
 
 private:
+    void ladeTabelle(QString& name, QString& beschreibung, const CsvTabelle& tabelle, bool utf8);
     // Writes `daten` through QSaveFile; on any failure the previous file
     // stays untouched and `fehler` tells why.
     static bool schreibe(const QString& datei, const QByteArray& daten,
