@@ -119,8 +119,9 @@ KomponentenBibliothek::~KomponentenBibliothek()
 void KomponentenBibliothek::lade()
 {
     CsvTabelle tabelle;
+    QStringList texte;
     for (int kat : ladeReihenfolge)
-        ladeListen(kat, tabelle);
+        ladeListen(kat, tabelle, texte);
 
     for (int typNummer : Diverse::erzeugungsReihenfolge()) {
         Diverse *d = new Diverse;
@@ -134,7 +135,7 @@ void KomponentenBibliothek::lade()
     }
 }
 
-void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle)
+void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle, QStringList &texte)
 {
     const QDir ordner(QStringLiteral("listen"));
     if (!ordner.exists())
@@ -147,10 +148,12 @@ void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle)
         const int n = tabelle.zeilen();
         for (int z = 1; z < n; ++z) {
             Komponente *k = neu(kat);
-            if (k->leseZeile(tabelle.zeile(z)))
+            if (k->leseZeile(tabelle.zeile(z))) {
+                k->teileTexte(texte);
                 komponenten[kat].append(k);
-            else
+            } else {
                 delete k;
+            }
         }
     }
 }

@@ -97,7 +97,7 @@ void BenchBibliothek::cleanupTestCase()
 void BenchBibliothek::laden()
 {
     // Five loads one after the other: the first also pays for the fresh
-    // memory pages the process obtains from the system (about 130 MB for
+    // memory pages the process obtains from the system (about 50 MB for
     // 100,000 rows); the best of the others is the steady figure.
     // Processor time is what counts: on a busy machine the wall time also
     // holds the time other processes used.
