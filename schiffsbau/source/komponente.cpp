@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <type_traits>
 #include <limits>
 
 namespace {
@@ -235,7 +235,7 @@ bool Komponente::leseZeile(const QStringList &felder)
                 leseFeld(*s, s->auch, felder.at(i));
         }
     }
-    QVariant werte[std::size(m_art->werte)];
+    QVariant werte[std::extent_v<decltype(Art::werte)>];
     qsizetype anzahlWerte = 0;
     for (Wert w : m_art->werte) {
         if (w != Wert::Keiner)
@@ -311,7 +311,7 @@ const Komponente::Spalte *Komponente::spalte(int spalte) const
     if (!m_art)
         return nullptr;
     const int i = grund ? spalte - 6 : spalte;
-    if (i >= int(std::size(m_art->spalten)) || m_art->spalten[i].wert == Wert::Keiner)
+    if (i >= int(std::extent_v<decltype(Art::spalten)>) || m_art->spalten[i].wert == Wert::Keiner)
         return nullptr;
     return &m_art->spalten[i];
 }
