@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
+#include <QStackedWidget>
 
 namespace {
 
@@ -67,14 +68,21 @@ MainWindow::MainWindow(QWidget *parent)
     , regelwerk(new Regelwerk)
     , charakter(new Charakter(regelwerk))
     , persistenz(new Persistenz(this))
-    , tabBasis(new TabBasis(charakter, regelwerk))
-    , tabEigenschaften(new TabEigenschaften(charakter, regelwerk))
-    , tabSpezialgebiete(new TabSpezialgebiete(charakter, regelwerk))
-    , tabAktionen(new TabAktionen(charakter, regelwerk))
-    , tabParanormik(new TabParanormik(charakter, regelwerk))
-    , tabDiverse(new TabDiverse(charakter, regelwerk))
 {
     ui->setupUi(this);
+    // The pages are built right inside the tab widget's page stack, so that
+    // their widgets take on the window's style sheets once. A page built
+    // elsewhere and then inserted would have all its widgets styled again
+    // (the larger part of the start-up). Without such a stack the pages are
+    // built without parent and inserted as ever.
+    QWidget *seiten = ui->tabWidget->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    tabBasis = new TabBasis(charakter, regelwerk, seiten);
+    tabEigenschaften = new TabEigenschaften(charakter, regelwerk, seiten);
+    tabSpezialgebiete = new TabSpezialgebiete(charakter, regelwerk, seiten);
+    tabAktionen = new TabAktionen(charakter, regelwerk, seiten);
+    tabParanormik = new TabParanormik(charakter, regelwerk, seiten);
+    tabDiverse = new TabDiverse(charakter, regelwerk, seiten);
+
     zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
 
     // Undo and redo: one step per change, the menu texts name the step.

@@ -131,28 +131,6 @@ QString alsFeld(const QString& text, QStringList* ersetzt)
     return ergebnis;
 }
 
-// Text of one column value: numbers in plain decimal without grouping or
-// exponent; a decimal number with the fewest decimals that read back to
-// the same value.
-QString spaltenText(const QVariant& wert)
-{
-    switch (wert.typeId()) {
-    case QMetaType::Float: {
-        const float f = wert.toFloat();
-        for (int stellen = 0; stellen <= 60; ++stellen) {
-            const QString text = QString::number(double(f), 'f', stellen);
-            if (text.toFloat() == f)
-                return text;
-        }
-        return QString::number(double(f), 'g', 9);
-    }
-    case QMetaType::Double:
-        return QString::number(wert.toDouble(), 'f', QLocale::FloatingPointShortest);
-    default:
-        return wert.toString();
-    }
-}
-
 // Ship files are Latin-1. A file that is valid UTF-8 and holds bytes
 // beyond ASCII comes from a UTF-8 editor or an earlier version instead (a
 // Latin-1 umlaut followed by plain text is never valid UTF-8); its fields
@@ -264,7 +242,7 @@ QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreib
         } else {
             const int spalten = k->spaltenAnzahl();
             for (int s = 0; s < spalten; ++s)
-                text += alsFeld(spaltenText(k->spaltenWert(s)), ersetzt) + trenner;
+                text += alsFeld(Komponente::spaltenText(k->spaltenWert(s)), ersetzt) + trenner;
         }
         text += QLatin1Char('\n');
     }
