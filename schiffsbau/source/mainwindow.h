@@ -42,6 +42,8 @@ public slots:
     void onSpeichern();
     void onLaden();
     void onExport();
+    void onDrucken();
+    void onPdfExportieren();
     void onKurzanleitung();
     void onUeber();
 

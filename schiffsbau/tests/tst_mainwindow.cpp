@@ -391,7 +391,9 @@ void TestMainWindow::menues()
         for (QAction *a : menu->menu()->actions())
             texte << a->objectName() + QLatin1Char('=') + a->text();
     QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionSpeichern=speichern ...",
-                                 "actionExportieren=exportieren ...", "actionLeeren=leeren",
+                                 "actionExportieren=exportieren ...",
+                                 "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
+                                 "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionKurzanleitung=Kurzanleitung",
                                  "actionUeber=Über ..."}));
 }
