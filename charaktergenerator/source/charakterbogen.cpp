@@ -28,6 +28,7 @@ const char* const Programm = "ZORVEL2 - Charaktergenerator";
 const char* const Rahmenfarbe = "#79b5b5";
 const char* const Kopffarbe = "#dcebf7";
 const char* const Beschriftungsfarbe = "#f1f6f6";
+const char* const Titelfarbe = "#4f9494";
 
 // The sheet's numbers are German whatever the user's locale is.
 const QLocale& deutsch()
@@ -59,34 +60,17 @@ QString text(const QString& t)
     return ergebnis;
 }
 
-QString ueberschrift(const QString& titel)
+// Space between two tables.
+QString abstand()
 {
-    return QStringLiteral("<h2 style=\"font-size:11pt; color:#2d6c6c; margin-top:10px; "
-                          "margin-bottom:3px;\">%1</h2>")
-        .arg(titel.toHtmlEscaped());
+    return QStringLiteral("<p style=\"margin-top:0px; margin-bottom:0px; font-size:6pt;\">&nbsp;</p>");
 }
 
-QString unterueberschrift(const QString& titel)
+// Column captions; each column is given with its share of the width in
+// percent ("Wert|18"); a leading ">" right-aligns the column.
+QString kopfzeile(const QStringList& spalten)
 {
-    return QStringLiteral("<p style=\"font-weight:bold; margin-top:6px; margin-bottom:2px;\">"
-                          "%1</p>")
-        .arg(titel.toHtmlEscaped());
-}
-
-QString tabelleAnfang()
-{
-    return QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                          "style=\"border-collapse:collapse; border-style:solid; "
-                          "border-color:%1;\">")
-        .arg(QLatin1String(Rahmenfarbe));
-}
-
-// A table head that is repeated on the next page when the table is split.
-// Each column is given with its share of the width in percent; a leading
-// ">" right-aligns the column.
-QString kopf(const QStringList& spalten)
-{
-    QString html = QStringLiteral("<thead><tr>");
+    QString html = QStringLiteral("<tr>");
     for (const QString& spalte : spalten) {
         const int trenner = spalte.indexOf(QLatin1Char('|'));
         QString titel = spalte.left(trenner);
@@ -98,7 +82,25 @@ QString kopf(const QStringList& spalten)
                     .arg(breite, rechts ? QStringLiteral("right") : QStringLiteral("left"),
                          QLatin1String(Kopffarbe), titel.toHtmlEscaped());
     }
-    return html + QStringLiteral("</tr></thead>");
+    return html + QStringLiteral("</tr>");
+}
+
+// The start of a table with a title bar and, when given, column captions.
+// Both form the table's head, which stays with the first rows and is
+// repeated on the next page when the table is split.
+QString tabelle(const QString& titel, int spaltenzahl, const QStringList& spalten = QStringList())
+{
+    QString html = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                                  "style=\"border-collapse:collapse; border-style:solid; "
+                                  "border-color:%1;\"><thead>")
+                       .arg(QLatin1String(Rahmenfarbe));
+    html += QStringLiteral("<tr><th colspan=\"%1\" align=\"left\" bgcolor=\"%2\">"
+                           "<span style=\"color:#ffffff; font-size:10pt;\">%3</span></th></tr>")
+                .arg(spaltenzahl)
+                .arg(QLatin1String(Titelfarbe), titel.toHtmlEscaped());
+    if (!spalten.isEmpty())
+        html += kopfzeile(spalten);
+    return html + QStringLiteral("</thead>");
 }
 
 QString zelle(const QString& inhalt, bool rechts = false)
@@ -121,31 +123,39 @@ QString leereZeile(int spalten, const QString& hinweis)
         .arg(hinweis.toHtmlEscaped());
 }
 
-// Rows of caption/value pairs, two pairs a row.
-QString paarTabelle(const QList<QPair<QString, QString>>& paare)
+using Paare = QList<QPair<QString, QString>>;
+
+// Rows of caption/value pairs, two pairs a row (values are HTML), then rows
+// of one caption and one long plain text over the rest of the width.
+QString paarTabelle(const QString& titel, const Paare& paare, const Paare& texte = Paare(),
+                    int beschriftungsBreite = 26)
 {
-    QString html = tabelleAnfang();
+    const QString links = QString::number(beschriftungsBreite);
+    const QString wert = QStringLiteral("<td width=\"%1%\">%2</td>").arg(50 - beschriftungsBreite);
+    QString html = tabelle(titel, 4);
     for (int i = 0; i < paare.size(); i += 2) {
-        html += QStringLiteral("<tr>") + beschriftung(paare.at(i).first, QStringLiteral("24"))
-                + QStringLiteral("<td width=\"26%\">%1</td>").arg(paare.at(i).second);
+        html += QStringLiteral("<tr>") + beschriftung(paare.at(i).first, links)
+                + wert.arg(paare.at(i).second);
         if (i + 1 < paare.size())
-            html += beschriftung(paare.at(i + 1).first, QStringLiteral("24"))
-                    + QStringLiteral("<td width=\"26%\">%1</td>").arg(paare.at(i + 1).second);
+            html += beschriftung(paare.at(i + 1).first, links) + wert.arg(paare.at(i + 1).second);
         else
-            html += QStringLiteral("<td width=\"24%\"></td><td width=\"26%\"></td>");
+            html += beschriftung(QString(), links) + wert.arg(QString());
         html += QStringLiteral("</tr>");
     }
-    return html + QStringLiteral("</table>");
+    for (const auto& z : texte)
+        html += QStringLiteral("<tr>") + beschriftung(z.first)
+                + QStringLiteral("<td colspan=\"3\">%1</td></tr>").arg(text(z.second));
+    return html + QStringLiteral("</table>") + abstand();
 }
 
-// Rows of one caption and one (possibly long) text each.
-QString textTabelle(const QList<QPair<QString, QString>>& zeilen)
+// Rows of one caption and one (possibly long) plain text each.
+QString textTabelle(const QString& titel, const Paare& zeilen)
 {
-    QString html = tabelleAnfang();
+    QString html = tabelle(titel, 2);
     for (const auto& z : zeilen)
-        html += QStringLiteral("<tr>") + beschriftung(z.first, QStringLiteral("26"))
-                + QStringLiteral("<td width=\"74%\">%1</td></tr>").arg(text(z.second));
-    return html + QStringLiteral("</table>");
+        html += QStringLiteral("<tr>") + beschriftung(z.first, QStringLiteral("28"))
+                + QStringLiteral("<td width=\"72%\">%1</td></tr>").arg(text(z.second));
+    return html + QStringLiteral("</table>") + abstand();
 }
 
 QString titelBlock(const Charakter* c)
@@ -159,7 +169,7 @@ QString titelBlock(const Charakter* c)
                            "%1</h1>")
                 .arg(name.toHtmlEscaped());
 
-    html += paarTabelle({
+    html += paarTabelle(QStringLiteral("Basisdaten"), {
         { QStringLiteral("Name"), text(c->text(0)) },
         { QStringLiteral("Basistypus"), text(typ->name) },
         { QStringLiteral("Reich"), text(c->text(1)) },
@@ -183,10 +193,10 @@ QString titelBlock(const Charakter* c)
         paar.arg(zahl(c->msp(true)), zahl(c->msp(false))),
         paar.arg(zahl(c->ksp(true)), zahl(c->ksp(false))),
     };
-    html += QStringLiteral("<p style=\"margin-top:4px; margin-bottom:0px;\"></p>") + tabelleAnfang()
-            + kopf({ QStringLiteral("EP|16"), QStringLiteral("SP|14"), QStringLiteral("TP|14"),
-                     QStringLiteral("MP|14"), QStringLiteral("ASP|14"), QStringLiteral("MSP|14"),
-                     QStringLiteral("KSP|14") })
+    html += tabelle(QStringLiteral("Punkte"), 7,
+                    { QStringLiteral("EP|16"), QStringLiteral("SP|14"), QStringLiteral("TP|14"),
+                      QStringLiteral("MP|14"), QStringLiteral("ASP|14"), QStringLiteral("MSP|14"),
+                      QStringLiteral("KSP|14") })
             + QStringLiteral("<tr>");
     for (const QString& wert : werte)
         html += zelle(wert);
@@ -204,9 +214,9 @@ QString eigenschaftenUndKenntnisse(const Charakter* c)
     const Basistypus* typ = c->basistyp();
     const Regelwerk* regeln = c->regelwerk();
 
-    QString links = tabelleAnfang()
-        + kopf({ QStringLiteral("Eigenschaft|46"), QStringLiteral(">Startwert|18"),
-                 QStringLiteral(">Punkte|18"), QStringLiteral(">Wert|18") });
+    QString links = tabelle(QStringLiteral("Eigenschaften"), 4,
+                            { QStringLiteral("Eigenschaft|48"), QStringLiteral(">Startwert|20"),
+                              QStringLiteral(">Punkte|16"), QStringLiteral(">Wert|16") });
     for (int e = 0; e < Regelwerk::AnzahlEigenschaften; ++e)
         links += QStringLiteral("<tr>") + zelle(text(Regelwerk::eigenschaftBeschriftung(e)))
                  + zelle(zahl(typ->startwerte[e]), true) + zelle(zahl(c->eigenschaftPunkte(e)), true)
@@ -214,9 +224,9 @@ QString eigenschaftenUndKenntnisse(const Charakter* c)
                  + QStringLiteral("</tr>");
     links += QStringLiteral("</table>");
 
-    QString rechts = tabelleAnfang()
-        + kopf({ QStringLiteral("Kenntnis|56"), QStringLiteral("Bezug|26"),
-                 QStringLiteral(">Wert|18") });
+    QString rechts = tabelle(QStringLiteral("Kenntnisse"), 3,
+                             { QStringLiteral("Kenntnis|60"), QStringLiteral("Bezug|22"),
+                               QStringLiteral(">Wert|18") });
     for (int k = 0; k < Regelwerk::AnzahlKenntnisse; ++k)
         rechts += QStringLiteral("<tr>") + zelle(text(regeln->kenntnisName(k)))
                   + zelle(text(regeln->kenntnisBezug(k)))
@@ -224,46 +234,45 @@ QString eigenschaftenUndKenntnisse(const Charakter* c)
                   + QStringLiteral("</tr>");
     rechts += QStringLiteral("</table>");
 
-    return ueberschrift(QStringLiteral("Eigenschaften und Kenntnisse"))
-           + QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">"
-                            "<tr><td width=\"52%\" valign=\"top\">%1</td>"
-                            "<td width=\"3%\"></td>"
-                            "<td width=\"45%\" valign=\"top\">%2</td></tr></table>")
-                 .arg(links, rechts);
+    return QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">"
+                          "<tr><td width=\"56%\" valign=\"top\">%1</td>"
+                          "<td width=\"2%\"></td>"
+                          "<td width=\"42%\" valign=\"top\">%2</td></tr></table>")
+               .arg(links, rechts)
+           + abstand();
 }
 
 QString abgeleiteteWerte(const Charakter* c)
 {
     const Basistypus* typ = c->basistyp();
     const Regelwerk* regeln = c->regelwerk();
-    return ueberschrift(QStringLiteral("Energien und abgeleitete Werte"))
-           + paarTabelle({
-               { QStringLiteral("Lebensenergie (LE)"), zahl(c->energie(0, 3)) },
-               { QStringLiteral("Initiative"), zahl(c->initiative()) },
-               { QStringLiteral("Psychische Energie (PE)"), zahl(c->energie(1, 3)) },
-               { QStringLiteral("Standardbewegung"),
-                 dezimal(c->standardbewegung()) + QStringLiteral(" m") },
-               { QStringLiteral("Paranormalenergie (PNE)"), zahl(c->energie(2, 3)) },
-               { QStringLiteral("Physis-Faktor"), dezimal(double(typ->physisFaktor)) },
-               { QStringLiteral("Deltaenergie (DE)"), zahl(c->energie(3, 3)) },
-               { QStringLiteral("Psyche-Faktor"), dezimal(double(typ->psycheFaktor)) },
-               { QStringLiteral("Astroniumenergie (AE)"), zahl(c->energie(4, 3)) },
-               { QStringLiteral("Paranormikerstufe"),
-                 text(regeln->stufenName(regeln->stufe(c->punkte(2, 3)))) },
-           });
+    return paarTabelle(QStringLiteral("Energien und abgeleitete Werte"), {
+        { QStringLiteral("Lebensenergie (LE)"), zahl(c->energie(0, 3)) },
+        { QStringLiteral("Initiative"), zahl(c->initiative()) },
+        { QStringLiteral("Psychische Energie (PE)"), zahl(c->energie(1, 3)) },
+        { QStringLiteral("Standardbewegung"), dezimal(c->standardbewegung()) + QStringLiteral(" m") },
+        { QStringLiteral("Paranormalenergie (PNE)"), zahl(c->energie(2, 3)) },
+        { QStringLiteral("Physis-Faktor"), dezimal(double(typ->physisFaktor)) },
+        { QStringLiteral("Deltaenergie (DE)"), zahl(c->energie(3, 3)) },
+        { QStringLiteral("Psyche-Faktor"), dezimal(double(typ->psycheFaktor)) },
+        { QStringLiteral("Astroniumenergie (AE)"), zahl(c->energie(4, 3)) },
+        { QStringLiteral("Paranormikerstufe"),
+          text(regeln->stufenName(regeln->stufe(c->punkte(2, 3)))) },
+    }, Paare(), 29);
 }
 
 QString spezialgebiete(const Charakter* c)
 {
-    QString html = ueberschrift(QStringLiteral("Spezialgebiete"));
+    const QString titel = QStringLiteral("Spezialgebiete");
     if (!c->benutztSpezis())
-        return html + QStringLiteral("<p><i>ohne Spezialgebiete</i></p>");
+        return tabelle(titel, 1) + leereZeile(1, QStringLiteral("ohne Spezialgebiete"))
+               + QStringLiteral("</table>") + abstand();
 
     const Regelwerk* regeln = c->regelwerk();
-    html += tabelleAnfang()
-            + kopf({ QStringLiteral("Spezialgebiet|40"), QStringLiteral("Kenntnis|24"),
-                     QStringLiteral(">Bonus|11"), QStringLiteral(">Stufe|11"),
-                     QStringLiteral(">Wurf|14") });
+    QString html = tabelle(titel, 5,
+                           { QStringLiteral("Spezialgebiet|38"), QStringLiteral("Kenntnis|24"),
+                             QStringLiteral(">Bonus|12"), QStringLiteral(">Stufe|12"),
+                             QStringLiteral(">Wurf|14") });
     int zeilen = 0;
     for (int i = 0; i < c->anzahlSpezialgebiete(); ++i) {
         const Spezialgebiet* s = c->spezialgebiet(i);
@@ -277,16 +286,16 @@ QString spezialgebiete(const Charakter* c)
     }
     if (zeilen == 0)
         html += leereZeile(5, QStringLiteral("keine"));
-    return html + QStringLiteral("</table>");
+    return html + QStringLiteral("</table>") + abstand();
 }
 
 QString aktionen(const Charakter* c, int art, const QString& titel, const QString& spalte)
 {
     const Regelwerk* regeln = c->regelwerk();
-    QString html = unterueberschrift(titel) + tabelleAnfang()
-        + kopf({ spalte + QStringLiteral("|36"), QStringLiteral("Kenntnis|20"),
-                 QStringLiteral("Spezialisierung|20"), QStringLiteral(">Befähigung|12"),
-                 QStringLiteral(">Wurf|12") });
+    QString html = tabelle(titel, 5,
+                           { spalte + QStringLiteral("|34"), QStringLiteral("Kenntnis|18"),
+                             QStringLiteral("Spezialisierung|22"), QStringLiteral(">Befähigung|14"),
+                             QStringLiteral(">Wurf|12") });
     int zeilen = 0;
     for (int i = 0; i < c->anzahlAktionen(art); ++i) {
         const Aktion* a = c->aktion(art, i);
@@ -301,49 +310,42 @@ QString aktionen(const Charakter* c, int art, const QString& titel, const QStrin
     }
     if (zeilen == 0)
         html += leereZeile(5, QStringLiteral("keine"));
-    return html + QStringLiteral("</table>");
+    return html + QStringLiteral("</table>") + abstand();
 }
 
 QString startdinge(const Charakter* c)
 {
-    return ueberschrift(QStringLiteral("Startdinge"))
-           + paarTabelle({
-               { QStringLiteral("Kapital (St)"), zahl(c->kapital()) },
-               { QStringLiteral("Schulden (St)"), zahl(c->schulden()) },
-               { QStringLiteral("Cassias"), zahl(c->cassias()) },
-               { QStringLiteral("Ceptomyzin"), zahl(c->ceptomyzin()) },
-               { QStringLiteral("Prestige"), zahl(c->prestige()) },
-               { QStringLiteral("Bonuspunkte"), zahl(c->bonuspunkte()) },
-           });
+    return paarTabelle(QStringLiteral("Startdinge"), {
+        { QStringLiteral("Kapital (St)"), zahl(c->kapital()) },
+        { QStringLiteral("Schulden (St)"), zahl(c->schulden()) },
+        { QStringLiteral("Cassias"), zahl(c->cassias()) },
+        { QStringLiteral("Ceptomyzin"), zahl(c->ceptomyzin()) },
+        { QStringLiteral("Prestige"), zahl(c->prestige()) },
+        { QStringLiteral("Bonuspunkte"), zahl(c->bonuspunkte()) },
+    });
 }
 
 QString persoenliches(const Charakter* c)
 {
     const Basistypus* typ = c->basistyp();
-    QString html = ueberschrift(QStringLiteral("Aussehen"));
-    html += paarTabelle({
+    QString html = paarTabelle(QStringLiteral("Aussehen"), {
         { QStringLiteral("Größe"), zahl(c->groesse()) + QStringLiteral(" cm") },
         { QStringLiteral("Gewicht"), zahl(c->gewicht()) + QStringLiteral(" kg") },
         { QStringLiteral("Haarfarbe"), text(c->text(3)) },
         { QStringLiteral("Hautfarbe"), text(c->text(4)) },
         { QStringLiteral("Augenfarbe"), text(c->text(5)) },
         { QStringLiteral("Hautschutz"), zahl(typ->hautschutz) },
-    });
-    html += textTabelle({
+    }, {
         { QStringLiteral("Sonstiges"), c->text(6) },
         { QStringLiteral("Merkmale des Basistypus"), typ->merkmale },
     });
-
-    html += ueberschrift(QStringLiteral("Vorgeschichte"));
-    html += textTabelle({
+    html += textTabelle(QStringLiteral("Vorgeschichte"), {
         { QStringLiteral("Kindheit"), c->text(7) },
         { QStringLiteral("Erziehung"), c->text(8) },
         { QStringLiteral("Beruf"), c->text(9) },
         { QStringLiteral("Werdegang"), c->text(10) },
     });
-
-    html += ueberschrift(QStringLiteral("Charakter"));
-    html += textTabelle({
+    html += textTabelle(QStringLiteral("Charakter"), {
         { QStringLiteral("Grundcharakter"), c->text(11) },
         { QStringLiteral("Charakterzüge"), c->text(12) },
         { QStringLiteral("Umfeld"), c->text(13) },
@@ -372,7 +374,6 @@ QString CharakterBogen::html(const Charakter* c)
     html += eigenschaftenUndKenntnisse(c);
     html += abgeleiteteWerte(c);
     html += spezialgebiete(c);
-    html += ueberschrift(QStringLiteral("Sprachen und Aktionen"));
     html += aktionen(c, 0, QStringLiteral("Sprachen"), QStringLiteral("Sprache"));
     html += aktionen(c, 1, QStringLiteral("Technische Aktionen"), QStringLiteral("Aktion"));
     html += aktionen(c, 2, QStringLiteral("Paranormale Fähigkeiten"), QStringLiteral("Fähigkeit"));

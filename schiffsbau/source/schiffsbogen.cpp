@@ -25,6 +25,7 @@ const char *const Programm = "ZORVEL2 - Schiffsbau-Assistent";
 const char *const Rahmenfarbe = "#79b5b5";
 const char *const Kopffarbe = "#dcebf7";
 const char *const Beschriftungsfarbe = "#f1f6f6";
+const char *const Titelfarbe = "#4f9494";
 const char *const Warnfarbe = "#c00000";
 
 using Paare = QList<QPair<QString, QString>>;
@@ -68,29 +69,21 @@ QString text(const QString &t)
 // mark shows in black and white too.
 QString markiert(const QString &wert, const QString &grund)
 {
-    return QStringLiteral("<span style=\"color:%1; font-weight:bold;\">%2 &#9888; %3</span>")
+    return QStringLiteral("<span style=\"color:%1; font-weight:bold;\">%2 &#9888;&nbsp;%3</span>")
         .arg(QLatin1String(Warnfarbe), wert, grund.toHtmlEscaped());
-}
-
-QString ueberschrift(const QString &titel)
-{
-    return QStringLiteral("<h2 style=\"font-size:11pt; color:#2d6c6c; margin-top:10px; "
-                          "margin-bottom:3px;\">%1</h2>")
-        .arg(titel.toHtmlEscaped());
 }
 
 QString fussnote(const QString &inhalt)
 {
-    return QStringLiteral("<p style=\"font-size:7pt; color:#555555; margin-top:1px;\">%1</p>")
+    return QStringLiteral("<p style=\"font-size:7pt; color:#555555; margin-top:1px; "
+                          "margin-bottom:0px;\">%1</p>")
         .arg(inhalt);
 }
 
-QString tabelleAnfang()
+// Space between two tables.
+QString abstand()
 {
-    return QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                          "style=\"border-collapse:collapse; border-style:solid; "
-                          "border-color:%1;\">")
-        .arg(QLatin1String(Rahmenfarbe));
+    return QStringLiteral("<p style=\"margin-top:0px; margin-bottom:0px; font-size:6pt;\">&nbsp;</p>");
 }
 
 QString beschriftung(const QString &titel, int breite)
@@ -108,18 +101,36 @@ QString kopfzelle(const QString &titel, int breite, bool rechts)
              titel.toHtmlEscaped());
 }
 
-// Rows of caption/value pairs, two pairs a row; values are HTML.
-QString paarTabelle(const Paare &paare)
+// The start of a table with a title bar and, when given, a row of column
+// captions. Both form the table's head, which stays with the first rows
+// and is repeated on the next page when the table is split.
+QString tabelle(const QString &titel, int spaltenzahl, const QString &kopfzeile = QString())
 {
-    QString html = tabelleAnfang();
+    QString html = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                                  "style=\"border-collapse:collapse; border-style:solid; "
+                                  "border-color:%1;\"><thead>")
+                       .arg(QLatin1String(Rahmenfarbe));
+    html += QStringLiteral("<tr><th colspan=\"%1\" align=\"left\" bgcolor=\"%2\">"
+                           "<span style=\"color:#ffffff; font-size:10pt;\">%3</span></th></tr>")
+                .arg(spaltenzahl)
+                .arg(QLatin1String(Titelfarbe), titel.toHtmlEscaped());
+    if (!kopfzeile.isEmpty())
+        html += QStringLiteral("<tr>") + kopfzeile + QStringLiteral("</tr>");
+    return html + QStringLiteral("</thead>");
+}
+
+// Rows of caption/value pairs, two pairs a row; values are HTML.
+QString paarTabelle(const QString &titel, const Paare &paare)
+{
+    QString html = tabelle(titel, 4);
     for (int i = 0; i < paare.size(); i += 2) {
-        html += QStringLiteral("<tr>") + beschriftung(paare.at(i).first, 26)
-                + QStringLiteral("<td width=\"24%\">%1</td>").arg(paare.at(i).second);
+        html += QStringLiteral("<tr>") + beschriftung(paare.at(i).first, 29)
+                + QStringLiteral("<td width=\"21%\">%1</td>").arg(paare.at(i).second);
         if (i + 1 < paare.size())
-            html += beschriftung(paare.at(i + 1).first, 26)
-                    + QStringLiteral("<td width=\"24%\">%1</td>").arg(paare.at(i + 1).second);
+            html += beschriftung(paare.at(i + 1).first, 29)
+                    + QStringLiteral("<td width=\"21%\">%1</td>").arg(paare.at(i + 1).second);
         else
-            html += QStringLiteral("<td width=\"26%\"></td><td width=\"24%\"></td>");
+            html += beschriftung(QString(), 29) + QStringLiteral("<td width=\"21%\"></td>");
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
@@ -176,22 +187,21 @@ QString groesseUndEnergie(const SchiffsDaten &d)
     const QString gstp = QStringLiteral("%1/%2").arg(dezimal(double(d.gstp) - double(d.gstpvBelegt)),
                                                      zahl(d.gstp));
     const QString re = QStringLiteral("%1/%2").arg(zahl(d.re - d.rev), zahl(d.re));
-    QString html = ueberschrift(QStringLiteral("Größe, Gewicht und Energie"));
-    html += paarTabelle({
+    QString html = paarTabelle(QStringLiteral("Größe, Gewicht und Energie"), {
         { QStringLiteral("Preis[St]"), QStringLiteral("<b>%1</b>").arg(zahl(d.preis)) },
         { QStringLiteral("Objektgröße"), zahl(d.objektgroesse) },
         { QStringLiteral("GSTP* (frei/gesamt)"),
-          volumenUeberschritten(d) ? markiert(gstp, QStringLiteral("Volumen überschritten")) : gstp },
+          volumenUeberschritten(d) ? markiert(gstp, QStringLiteral("überschritten")) : gstp },
         { QStringLiteral("Gewicht[t]*"),
           QStringLiteral("%1 - %2").arg(dezimal(double(d.leergewicht)), dezimal(double(d.gewicht))) },
         { QStringLiteral("RE (frei/gesamt)"),
-          energieNegativ(d) ? markiert(re, QStringLiteral("Energiebilanz negativ")) : re },
+          energieNegativ(d) ? markiert(re, QStringLiteral("negativ")) : re },
         { QStringLiteral("BE (max BEV)"), QStringLiteral("%1 (%2)").arg(zahl(d.be), zahl(d.maxBev)) },
         { QStringLiteral("Sprung[t]"), zahl(d.sprungTonnen) },
         { QStringLiteral("Grav.GSTP"), zahl(d.gravGstp) },
         { QStringLiteral("Scan-Schutz"), zahl(d.scanschutz) },
     });
-    html += fussnote(QStringLiteral("* GSTP: freies Volumen in GSTPV / Schiffsgröße; davon belegt "
+    html += fussnote(QStringLiteral("* GSTP: freies Volumen (GSTPV) / Schiffsgröße; davon belegt "
                                     "Maschinenraum %1, Trägheitsdämpfung %2, Druckschotten %3, "
                                     "EMAP-Starkfeld %4, Landestelzen %5 GSTPV. "
                                     "Gewicht: Leergewicht - Gewicht inkl. Treibstoff &amp; "
@@ -199,48 +209,43 @@ QString groesseUndEnergie(const SchiffsDaten &d)
                          .arg(zahl(d.gstpvMaschinenraum), zahl(d.gstpvTraegheitsdaempfer),
                               zahl(d.gstpvDruckschotts), zahl(d.gstpvEmap),
                               zahl(d.gstpvLandestelzen)));
-    return html;
+    return html + abstand();
 }
 
 QString rumpfUndAntrieb(const SchiffsDaten &d)
 {
-    QString html = ueberschrift(QStringLiteral("Rumpf, Panzerung, Steuerung und Feldgeschwindigkeit"));
-    html += paarTabelle({
+    QString html = paarTabelle(QStringLiteral("Rumpf und Panzerung"), {
         { QStringLiteral("Rumpf"), dezimal(double(d.rumpf)) },
         { QStringLiteral("Panzerung"), zahl(d.panzerung) },
         { QStringLiteral("Schild"), zahl(d.schildenergie) },
         { QStringLiteral("Spiegelpanzerung"), janein(d.spiegelpanzerung) },
     });
-    html += QStringLiteral("<p style=\"margin-top:3px; margin-bottom:0px;\"></p>");
-    html += tabelleAnfang() + QStringLiteral("<thead><tr>")
-            + kopfzelle(QString(), 34, false) + kopfzelle(QStringLiteral("leer"), 22, true)
-            + kopfzelle(QStringLiteral("halb voll"), 22, true)
-            + kopfzelle(QStringLiteral("voll"), 22, true) + QStringLiteral("</tr></thead>");
-    html += QStringLiteral("<tr>") + beschriftung(QStringLiteral("Steuerung*"), 34)
-            + QStringLiteral("<td align=\"right\">%1</td><td align=\"right\">%2</td>"
-                             "<td align=\"right\">%3</td></tr>")
-                  .arg(festkomma(d.steuerungLeer, 2), festkomma(d.steuerungHalb, 2),
-                       festkomma(d.steuerungVoll, 2));
-    html += QStringLiteral("<tr>") + beschriftung(QStringLiteral("Feldgeschwindigkeit[km/s]*"), 34)
-            + QStringLiteral("<td align=\"right\">%1</td><td align=\"right\">%2</td>"
-                             "<td align=\"right\">%3</td></tr>")
-                  .arg(festkomma(d.feldgeschwLeer, 0), festkomma(d.feldgeschwHalb, 0),
-                       festkomma(d.feldgeschwVoll, 0));
+    html += abstand();
+    const QString zeile = QStringLiteral("<tr>%1<td align=\"right\">%2</td><td align=\"right\">%3</td>"
+                                         "<td align=\"right\">%4</td></tr>");
+    html += tabelle(QStringLiteral("Steuerung und Feldgeschwindigkeit"), 4,
+                    kopfzelle(QString(), 34, false) + kopfzelle(QStringLiteral("leer"), 22, true)
+                        + kopfzelle(QStringLiteral("halb voll"), 22, true)
+                        + kopfzelle(QStringLiteral("voll"), 22, true));
+    html += zeile.arg(beschriftung(QStringLiteral("Steuerung*"), 34), festkomma(d.steuerungLeer, 2),
+                      festkomma(d.steuerungHalb, 2), festkomma(d.steuerungVoll, 2));
+    html += zeile.arg(beschriftung(QStringLiteral("Feldgeschwindigkeit[km/s]*"), 34),
+                      festkomma(d.feldgeschwLeer, 0), festkomma(d.feldgeschwHalb, 0),
+                      festkomma(d.feldgeschwVoll, 0));
     html += QStringLiteral("</table>");
     html += fussnote(QStringLiteral("* leer: ohne Treibstofftank/Frachtraum; halb voll: "
                                     "Treibstoff/Frachtraum halb voll; voll: "
                                     "Treibstoff/Frachtraum voll."));
-    return html;
+    return html + abstand();
 }
 
 QString computerUndSensoren(const SchiffsDaten &d)
 {
     const QString belegung = QStringLiteral("%1/%2").arg(zahl(d.computerSlots - d.slotsBelegt),
-                                                      zahl(d.computerSlots));
-    return ueberschrift(QStringLiteral("Computer und Sensoren"))
-           + paarTabelle({
-               { QStringLiteral("Computer[Slots] (frei/gesamt)"),
-                 slotsUeberbelegt(d) ? markiert(belegung, QStringLiteral("Slots überbelegt")) : belegung },
+                                                         zahl(d.computerSlots));
+    return paarTabelle(QStringLiteral("Computer und Sensoren"), {
+               { QStringLiteral("Computer[Slots]"),
+                 slotsUeberbelegt(d) ? markiert(belegung, QStringLiteral("überbelegt")) : belegung },
                { QStringLiteral("Maschinenraum"), janein(d.maschinenraum) },
                { QStringLiteral("Beste Scanner[+, km]"),
                  QStringLiteral("%1, %2").arg(zahl(d.scannerErfassung), zahl(d.scannerReichweite)) },
@@ -248,13 +253,13 @@ QString computerUndSensoren(const SchiffsDaten &d)
                  QStringLiteral("%1, %2").arg(zahl(d.sensorBonus), dezimal(double(d.sensorReichweite))) },
                { QStringLiteral("Kommrelais[Mio. km]"), zahl(d.kommReichweite) },
                { QStringLiteral("TR-Transmitter[LJ]"), zahl(d.trReichweite) },
-           });
+           })
+           + abstand();
 }
 
 QString raeume(const SchiffsDaten &d)
 {
-    return ueberschrift(QStringLiteral("Räume"))
-           + paarTabelle({
+    return paarTabelle(QStringLiteral("Räume"), {
                { QStringLiteral("Brücke[Pers.]"), zahl(d.brueckePersonen) },
                { QStringLiteral("Kabinen[Pers.]"), zahl(d.kabinenPersonen) },
                { QStringLiteral("Diverse Räume [GSTPV]"), zahl(d.weitereRaeumeGstpv) },
@@ -266,13 +271,13 @@ QString raeume(const SchiffsDaten &d)
                { QStringLiteral("Frachtraum ext.[t]"), zahl(d.frachtExternTonnen) },
                { QStringLiteral("Hangar (Tor)[GSTP]"), zahl(d.hangarTor) },
                { QStringLiteral("Hangar (Kraftf.)[GSTP]"), zahl(d.hangarKraftfeld) },
-           });
+           })
+           + abstand();
 }
 
 QString lebenserhaltung(const SchiffsDaten &d)
 {
-    return ueberschrift(QStringLiteral("Lebenserhaltung und Sicherheit"))
-           + paarTabelle({
+    return paarTabelle(QStringLiteral("Lebenserhaltung und Sicherheit"), {
                { QStringLiteral("Lebenserhaltung[Pers.]"), zahl(d.lebenserhaltungPersonen) },
                { QStringLiteral("Rettungskapsel[Pers.]"), zahl(d.rettungskapselPersonen) },
                { QStringLiteral("Schleudersitz[Pers.]"), zahl(d.schleudersitzPersonen) },
@@ -283,18 +288,18 @@ QString lebenserhaltung(const SchiffsDaten &d)
                { QStringLiteral("Starkfeld"), janein(d.emapStarkfeld) },
                { QStringLiteral("Trägheitsdämpfung [g]"), zahl(d.traegheitsdaempfung) },
                { QStringLiteral("Landestelzen"), janein(d.landestelzen) },
-           });
+           })
+           + abstand();
 }
 
 QString komponenten(const SchiffsModel *model)
 {
-    QString html = ueberschrift(QStringLiteral("Eingebaute Komponenten"));
-    html += tabelleAnfang() + QStringLiteral("<thead><tr>")
-            + kopfzelle(QStringLiteral("Anzahl"), 9, true)
-            + kopfzelle(QStringLiteral("Einheit"), 9, false)
-            + kopfzelle(QStringLiteral("Art"), 11, false)
-            + kopfzelle(QStringLiteral("Name"), 25, false)
-            + kopfzelle(QStringLiteral("Beschreibung"), 46, false) + QStringLiteral("</tr></thead>");
+    QString html = tabelle(QStringLiteral("Eingebaute Komponenten"), 5,
+                           kopfzelle(QStringLiteral("Anzahl"), 9, true)
+                               + kopfzelle(QStringLiteral("Einheit"), 9, false)
+                               + kopfzelle(QStringLiteral("Art"), 10, false)
+                               + kopfzelle(QStringLiteral("Name"), 28, false)
+                               + kopfzelle(QStringLiteral("Beschreibung"), 44, false));
     int zeilen = 0;
     const int anzahl = model ? model->rowCount() : 0;
     for (int i = 0; i < anzahl; ++i) {

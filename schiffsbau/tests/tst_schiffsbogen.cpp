@@ -161,8 +161,8 @@ void TestSchiffsBogen::inhaltMitMarken()
     const QString bogen = text(QStringLiteral("Sternenfalke"), QStringLiteral("Ein kleiner Frachter"));
     for (const QString &erwartet :
          { QStringLiteral("Sternenfalke"), QStringLiteral("Ein kleiner Frachter"),
-           QLocale(QLocale::German).toString(d.preis), QStringLiteral("Energiebilanz negativ"),
-           QStringLiteral("Slots überbelegt"), QStringLiteral("Umweltkontrollsystem"),
+           QLocale(QLocale::German).toString(d.preis), QStringLiteral("Die Energiebilanz ist negativ"),
+           QStringLiteral("Die Computer-Slots sind überbelegt"), QStringLiteral("Umweltkontrollsystem"),
            QStringLiteral("Blitzreaktor"), QStringLiteral("Feldgeschwindigkeit[km/s]*"),
            QStringLiteral("Lebenserhaltung[Pers.]") })
         QVERIFY2(bogen.contains(erwartet), qPrintable(erwartet));
@@ -172,7 +172,7 @@ void TestSchiffsBogen::inhaltMitMarken()
     m_pModel->leeren();
     baueSchiff(2);
     QVERIFY(m_pModel->berechne().re >= m_pModel->berechne().rev);
-    QVERIFY(!text(QString(), QString()).contains(QStringLiteral("Energiebilanz negativ")));
+    QVERIFY(!text(QString(), QString()).contains(QStringLiteral("Die Energiebilanz ist negativ")));
 }
 
 void TestSchiffsBogen::pdfUeberDasMenue()
