@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -65,7 +66,12 @@ private:
             if (dateiAntwort.isEmpty()) {
                 dialog->reject();
             } else {
-                dialog->selectFile(dateiAntwort);
+                // selectFile() is ignored while the name field has the
+                // focus, so the name is typed into the field itself.
+                if (auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    feld->setText(dateiAntwort);
+                else
+                    dialog->selectFile(dateiAntwort);
                 static_cast<QDialog*>(dialog)->accept();
             }
         }
