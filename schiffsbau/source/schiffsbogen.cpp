@@ -179,6 +179,8 @@ QString titelBlock(const SchiffsDaten &d, const QString &name, const QString &be
         html += QStringLiteral("<p style=\"color:%1; font-weight:bold; margin-top:2px; "
                                "margin-bottom:2px;\">&#9888; %2</p>")
                     .arg(QLatin1String(Warnfarbe), w.toHtmlEscaped());
+    if (!warnungen.isEmpty())
+        html += abstand();
     return html;
 }
 
