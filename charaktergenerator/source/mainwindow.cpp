@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "charakter.h"
+#include "charakterbogen.h"
 #include "charakterschritt.h"
 #include "charakterxml.h"
 #include "persistenz.h"
@@ -131,6 +132,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
     connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
     connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+    connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::onDrucken);
+    connect(ui->actionPdf, &QAction::triggered, this, &MainWindow::onPdfExportieren);
     // The window is reset only once the chosen file could be opened, so a
     // file that cannot be read leaves the character on screen untouched.
     connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::setzeZurueck);
@@ -144,6 +147,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    ui->actionDrucken->setShortcuts(QKeySequence::Print);
 
     ui->labelInfoEP->setToolTip(tooltipGenerierung());
 
@@ -381,6 +385,18 @@ void MainWindow::onExportiereCharakter()
 {
     uebernimmLaufendeEingabe();
     persistenz->exportieren(charakter);
+}
+
+void MainWindow::onDrucken()
+{
+    uebernimmLaufendeEingabe();
+    CharakterBogen::drucken(charakter);
+}
+
+void MainWindow::onPdfExportieren()
+{
+    uebernimmLaufendeEingabe();
+    persistenz->pdfExportieren(charakter);
 }
 
 void MainWindow::onTabGewechselt(int neuerTab)

@@ -10,6 +10,7 @@
 #include "komponentenbibliothek.h"
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
+#include "schiffsbogen.h"
 #include "schiffsmodel.h"
 #include "zuletztgeoeffnet.h"
 
@@ -91,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
+    ui->actionDrucken->setShortcuts(QKeySequence::Print);
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
@@ -136,6 +138,10 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionLaden triggered -> onLaden");
     ok = connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExport);
     Q_ASSERT_X(ok, "MainWindow", "connect actionExportieren triggered -> onExport");
+    ok = connect(ui->actionPdf, &QAction::triggered, this, &MainWindow::onPdfExportieren);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionPdf triggered -> onPdfExportieren");
+    ok = connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::onDrucken);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionDrucken triggered -> onDrucken");
     ok = connect(ui->actionLeeren, &QAction::triggered, this, &MainWindow::onListeLeeren);
     Q_ASSERT_X(ok, "MainWindow", "connect actionLeeren triggered -> onListeLeeren");
     ok = connect(ui->actionBasisliste, &QAction::triggered, this, &MainWindow::onBasisliste);
@@ -536,6 +542,17 @@ bool MainWindow::aenderungenBehandelt()
 void MainWindow::onExport()
 {
     m_pPersistenz->exportieren(ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::onDrucken()
+{
+    const SchiffsDaten d = m_pModel->berechne();
+    SchiffsBogen::drucken(m_pModel, d, ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::onPdfExportieren()
+{
+    m_pPersistenz->pdfExportieren(ui->editName->text(), ui->editBeschreibung->text());
 }
 
 void MainWindow::onKurzanleitung()

@@ -51,6 +51,8 @@ public slots:
     void onSpeichern();
     void onLaden();
     void onExport();
+    void onDrucken();
+    void onPdfExportieren();
     void onKurzanleitung();
     void onUeber();
     void onListenPruefen();

@@ -4,6 +4,7 @@
 #include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
+#include "schiffsbogen.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
 
@@ -639,6 +640,32 @@ void Persistenz::exportieren(QString name, QString beschreibung)
     if (datei.isEmpty())
         return;
     exportiereDatei(datei, name, beschreibung);
+}
+
+bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
+                                    const QString& beschreibung)
+{
+    const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
+    const QByteArray daten = SchiffsBogen::pdf(m_pModel, d, name, beschreibung);
+    QString fehler;
+    if (daten.isEmpty())
+        fehler = QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.");
+    if (daten.isEmpty() || !schreibe(datei, daten, false, &fehler)) {
+        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
+                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
+                        .arg(QDir::toNativeSeparators(datei), fehler));
+        return false;
+    }
+    return true;
+}
+
+void Persistenz::pdfExportieren(QString name, QString beschreibung)
+{
+    const QString datei = frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"),
+                                     QStringLiteral("PDF (*.pdf)"));
+    if (datei.isEmpty())
+        return;
+    pdfExportiereDatei(datei, name, beschreibung);
 }
 
 // ------------------------------------------------------- dialogs, boxes

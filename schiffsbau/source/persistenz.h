@@ -43,6 +43,8 @@ public:
     static bool lesbar(const QString& datei, QString* grund);
     // Asks for a file and writes the data sheet of the ship into it.
     void exportieren(QString name, QString beschreibung);
+    // Asks for a "*.pdf" file and writes the laid-out data sheet into it.
+    void pdfExportieren(QString name, QString beschreibung);
 
     // Saves the ship into `datei` without asking. Reports every failure with
     // a critical box; true when the file was written completely.
@@ -51,6 +53,11 @@ public:
     // Writes the data sheet into `datei` without asking; true on success.
     bool exportiereDatei(const QString& datei, const QString& name,
                          const QString& beschreibung);
+    // Recomputes the ship and writes its data sheet as PDF into `datei`
+    // without asking: built whole in memory, then written through
+    // QSaveFile. Reports a failure with a critical box; true on success.
+    bool pdfExportiereDatei(const QString& datei, const QString& name,
+                            const QString& beschreibung);
 
     // The text of a ship file for the current ship (Latin-1 bytes).
     // `ersetzt` receives a readable list of the characters that Latin-1

@@ -395,6 +395,7 @@ void TestMainWindow::menues()
     QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionZuletztGeoeffnet=Zuletzt geöffnet",
                                  "actionSpeichern=speichern ...",
                                  "actionExportieren=exportieren ...",
+                                 "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
                                  "actionRueckgaengig=Rückgängig", "actionWiederholen=Wiederholen",
                                  "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionListenPruefen=Listen prüfen ...",
