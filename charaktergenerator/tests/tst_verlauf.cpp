@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "persistenz.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +139,24 @@ private slots:
         rueckgaengig()->trigger();
         QCOMPARE(text->toPlainText(), QString());
         QVERIFY(!rueckgaengig()->isEnabled());
+
+        // Removing a language with a raised proficiency is one step.
+        for (int i = 0; i < 3; ++i)
+            kind<QPushButton>("buttonWeiter")->click();
+        auto *katalog = kind<QAbstractItemView>("listSprachen");
+        katalog->setCurrentIndex(katalog->model()->index(0, 0));
+        kind<QPushButton>("buttonPlusSprache")->click();
+        auto *eigene = kind<QAbstractItemView>("tabelleEigeneSprachen");
+        const QModelIndex befaehigung = eigene->model()->index(0, 1);
+        QVERIFY(eigene->model()->setData(befaehigung, eigene->model()->data(befaehigung, Qt::EditRole).toInt() + 1));
+        const QString vorher = eigene->model()->data(befaehigung).toString();
+        eigene->setCurrentIndex(befaehigung);
+        kind<QPushButton>("buttonSpracheEntfernen")->click();
+        QCOMPARE(eigene->model()->rowCount(), 0);
+        QVERIFY(rueckgaengig()->text().endsWith(QStringLiteral(" entfernen")));
+        rueckgaengig()->trigger();
+        QCOMPARE(eigene->model()->rowCount(), 1);
+        QCOMPARE(eigene->model()->data(eigene->model()->index(0, 1)).toString(), vorher);
     }
 };
 
