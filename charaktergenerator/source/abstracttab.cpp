@@ -71,11 +71,12 @@ bool AbstractTab::eventFilter(QObject *objekt, QEvent *ereignis)
     return QWidget::eventFilter(objekt, ereignis);
 }
 
-void AbstractTab::zeigeLernPreis(QPushButton *knopf, const AktionenModel *katalog,
+void AbstractTab::zeigeLernPreis(QPushButton *knopf, AktionenModel *katalog,
                                  const CharakterAktionenModel *eigene, const QString &punkte)
 {
     if (!knopf || !katalog || !eigene)
         return;
+    katalog->erlernteGeaendert();
     const Aktion *a = katalog->auswahl();
     if (!a) {
         setzeEnabled(knopf, true);

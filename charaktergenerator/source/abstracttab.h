@@ -40,10 +40,11 @@ protected:
     // room it looks as before.
     void seiteRollbar(QWidget *seite);
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
-    // The learn button of a catalogue list: disabled for an action the
-    // character has learned already; its tooltip names the price in
-    // `punkte` ("SP") and what remains of them.
-    void zeigeLernPreis(QPushButton *knopf, const AktionenModel *katalog,
+    // Redraws the marks of the learned actions in the catalogue list, and
+    // its learn button: disabled for an action the character has learned
+    // already; its tooltip names the price in `punkte` ("SP") and what
+    // remains of them.
+    void zeigeLernPreis(QPushButton *knopf, AktionenModel *katalog,
                         const CharakterAktionenModel *eigene, const QString &punkte);
     // A double click on an entry of the catalogue list selects and learns it
     // (`lernen` is the tab's learn slot).

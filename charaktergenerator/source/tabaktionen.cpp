@@ -47,11 +47,7 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
     // entry cannot be learned again. A double click learns an entry.
     sprachenModel->setzeCharakter(charakter);
     technikModel->setzeCharakter(charakter);
-    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, [this] {
-        sprachenModel->erlernteGeaendert();
-        technikModel->erlernteGeaendert();
-        zeigeLernPreise();
-    });
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &TabAktionen::zeigeLernPreise);
     lerneBeiDoppelklick(ui->listSprachen, sprachenModel, [this] { onSpracheHinzufuegen(); });
     lerneBeiDoppelklick(ui->listTechnik, technikModel, [this] { onTechnikHinzufuegen(); });
     zeigeLernPreise();
@@ -107,6 +103,13 @@ void TabAktionen::tabelleAnschliessen(QTableView* tabelle, CharakterAktionenMode
     zeilen->setMinimumSectionSize(20);
     zeilen->setSectionResizeMode(QHeaderView::Fixed);
     zeilen->setDefaultSectionSize(20);
+}
+
+void TabAktionen::zeigeNeuGeladen()
+{
+    sprachenCharakterModel->neuLaden();
+    technikCharakterModel->neuLaden();
+    aktualisieren();
 }
 
 void TabAktionen::neuAufbauen()

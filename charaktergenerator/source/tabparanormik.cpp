@@ -42,7 +42,6 @@ TabParanormik::TabParanormik(Charakter* charakter, Regelwerk* regelwerk, QWidget
     // ability cannot be learned again. A double click learns an entry.
     paraModel->setzeCharakter(charakter);
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, [this] {
-        paraModel->erlernteGeaendert();
         zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
     });
     lerneBeiDoppelklick(ui->listAktionen, paraModel, [this] { onParaHinzufuegen(); });
@@ -75,6 +74,12 @@ void TabParanormik::aktualisieren()
     const Basistypus* art = charakter->basistyp();
     setzeEnabled(ui->buttonPlusMP, art && art->mpKaufbar);
     zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
+}
+
+void TabParanormik::zeigeNeuGeladen()
+{
+    paraCharakterModel->neuLaden();
+    aktualisieren();
 }
 
 void TabParanormik::neuAufbauen()

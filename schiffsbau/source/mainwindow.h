@@ -5,12 +5,16 @@
 #include <QModelIndex>
 
 #include "schiffsdaten.h"
+#include "schiffsschritt.h"
+
+#include <functional>
 
 class KategorieModel;
 class KomponentenAuswahl;
 class KomponentenBibliothek;
 class Persistenz;
 class QSortFilterProxyModel;
+class QUndoStack;
 class SchiffsModel;
 class ZuletztGeoeffnet;
 
@@ -47,6 +51,8 @@ public slots:
     void onSpeichern();
     void onLaden();
     void onExport();
+    void onDrucken();
+    void onPdfExportieren();
     void onKurzanleitung();
     void onUeber();
     void onListenPruefen();
@@ -65,7 +71,13 @@ private:
     QByteArray dokument() const;
     // The ship on screen now counts as the document of `datei` (empty:
     // none); `gesichert` false when it is not what the file holds.
-    void setzeDokument(const QString &datei, bool gesichert);
+    // A new or loaded ship also starts a new history of steps.
+    void setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte = true);
+    // The ship as the history keeps it, and bringing such a state back.
+    SchiffsSchritt::Stand stand() const;
+    void stelleHer(const SchiffsSchritt::Stand &stand);
+    // Runs an action of several changes as one step of the given name.
+    void schritt(const QString &name, const std::function<void()> &aenderung);
     void ladeDatei(const QString &datei);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
@@ -87,6 +99,12 @@ private:
     SchiffsModel *m_pModel;
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
+    QUndoStack *m_pVerlauf = nullptr;
+    // The state after the last step; a change since then is a new step.
+    SchiffsSchritt::Stand m_letzterStand;
+    QString m_naechsterSchritt;
+    int m_sammelt = 0;
+    bool m_stelltHer = false;
     QString m_datei;
     QByteArray m_gesichert;
     bool m_auswahlGezeigt = false;
