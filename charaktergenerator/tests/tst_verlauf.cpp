@@ -97,6 +97,27 @@ private slots:
         QCOMPARE(kind<QLabel>("labelPunkteWissen")->text(), QStringLiteral("0"));
     }
 
+    // The catalogue marks what is learned, also after undo and redo.
+    void erlerntFolgtDemVerlauf()
+    {
+        for (int i = 0; i < 3; ++i)
+            kind<QPushButton>("buttonWeiter")->click();
+        auto *liste = kind<QAbstractItemView>("listSprachen");
+        const QModelIndex neosynd = liste->model()->index(1, 0);
+        QVERIFY(neosynd.data().toString().contains(QStringLiteral("Neosynd")));
+        liste->setCurrentIndex(neosynd);
+        QPushButton *lernen = kind<QPushButton>("buttonPlusSprache");
+        lernen->click();
+        QVERIFY(neosynd.data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!lernen->isEnabled());
+        rueckgaengig()->trigger();
+        QVERIFY(!neosynd.data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(lernen->isEnabled());
+        wiederholen()->trigger();
+        QVERIFY(neosynd.data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!lernen->isEnabled());
+    }
+
     void speichernUndNeu()
     {
         QTemporaryDir dir;
