@@ -10,6 +10,7 @@ class KategorieModel;
 class KomponentenAuswahl;
 class KomponentenBibliothek;
 class Persistenz;
+class QAction;
 class QSortFilterProxyModel;
 class SchiffsModel;
 class ZuletztGeoeffnet;
@@ -59,6 +60,8 @@ private slots:
     // Marks the window as modified while the ship differs from the state
     // last started, loaded or saved.
     void pruefeAenderung();
+    // Removes the selected rows of the ship table ("Entfernen", Delete).
+    void onEntfernen();
 
 private:
     // The ship as its file would hold it now.
@@ -79,6 +82,10 @@ private:
     void ladeStil();
     void platziereFenster();
     void richteDatenspaltenAus();
+    void teileFensterAuf();
+    void richteTabelleEin();
+    // Selects row `zeile` of the ship model in the table and scrolls to it.
+    void zeigeZeile(int zeile);
 
     Ui::MainWindow *ui;
     KomponentenBibliothek *m_pBibliothek;
@@ -87,6 +94,7 @@ private:
     SchiffsModel *m_pModel;
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
+    QAction *m_pEntfernen = nullptr;
     QString m_datei;
     QByteArray m_gesichert;
     bool m_auswahlGezeigt = false;
