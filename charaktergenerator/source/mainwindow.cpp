@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "charakter.h"
+#include "charakterbogen.h"
 #include "charakterschritt.h"
 #include "charakterxml.h"
 #include "persistenz.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
+#include <QStackedWidget>
 
 namespace {
 
@@ -67,14 +69,21 @@ MainWindow::MainWindow(QWidget *parent)
     , regelwerk(new Regelwerk)
     , charakter(new Charakter(regelwerk))
     , persistenz(new Persistenz(this))
-    , tabBasis(new TabBasis(charakter, regelwerk))
-    , tabEigenschaften(new TabEigenschaften(charakter, regelwerk))
-    , tabSpezialgebiete(new TabSpezialgebiete(charakter, regelwerk))
-    , tabAktionen(new TabAktionen(charakter, regelwerk))
-    , tabParanormik(new TabParanormik(charakter, regelwerk))
-    , tabDiverse(new TabDiverse(charakter, regelwerk))
 {
     ui->setupUi(this);
+    // The pages are built right inside the tab widget's page stack, so that
+    // their widgets take on the window's style sheets once. A page built
+    // elsewhere and then inserted would have all its widgets styled again
+    // (the larger part of the start-up). Without such a stack the pages are
+    // built without parent and inserted as ever.
+    QWidget *seiten = ui->tabWidget->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    tabBasis = new TabBasis(charakter, regelwerk, seiten);
+    tabEigenschaften = new TabEigenschaften(charakter, regelwerk, seiten);
+    tabSpezialgebiete = new TabSpezialgebiete(charakter, regelwerk, seiten);
+    tabAktionen = new TabAktionen(charakter, regelwerk, seiten);
+    tabParanormik = new TabParanormik(charakter, regelwerk, seiten);
+    tabDiverse = new TabDiverse(charakter, regelwerk, seiten);
+
     zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
 
     // Undo and redo: one step per change, the menu texts name the step.
@@ -123,6 +132,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
     connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
     connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+    connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::onDrucken);
+    connect(ui->actionPdf, &QAction::triggered, this, &MainWindow::onPdfExportieren);
     // The window is reset only once the chosen file could be opened, so a
     // file that cannot be read leaves the character on screen untouched.
     connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::setzeZurueck);
@@ -136,6 +147,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    ui->actionDrucken->setShortcuts(QKeySequence::Print);
 
     ui->labelInfoEP->setToolTip(tooltipGenerierung());
 
@@ -373,6 +385,18 @@ void MainWindow::onExportiereCharakter()
 {
     uebernimmLaufendeEingabe();
     persistenz->exportieren(charakter);
+}
+
+void MainWindow::onDrucken()
+{
+    uebernimmLaufendeEingabe();
+    CharakterBogen::drucken(charakter);
+}
+
+void MainWindow::onPdfExportieren()
+{
+    uebernimmLaufendeEingabe();
+    persistenz->pdfExportieren(charakter);
 }
 
 void MainWindow::onTabGewechselt(int neuerTab)

@@ -44,6 +44,8 @@ public slots:
     void onSpeichernCharakter();
     void onLadeCharakter();
     void onExportiereCharakter();
+    void onDrucken();
+    void onPdfExportieren();
     void onTabGewechselt(int neuerTab);
     void onWeiter();
     void onUeber();

@@ -1,6 +1,7 @@
 #include "persistenz.h"
 
 #include "charakter.h"
+#include "charakterbogen.h"
 #include "charaktertext.h"
 #include "charakterxml.h"
 
@@ -189,6 +190,31 @@ bool Persistenz::exportieren(Charakter* c)
 
     QString grund;
     if (!schreibeSicher(datei, daten, &grund)) {
+        zeigeSchreibfehler(tr("Exportieren fehlgeschlagen"),
+                           tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"),
+                           datei, grund);
+        return false;
+    }
+    return true;
+}
+
+bool Persistenz::pdfExportieren(Charakter* c)
+{
+    if (!c)
+        return false;
+    const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
+                                         tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (datei.isEmpty())
+        return false;
+
+    const QByteArray daten = CharakterBogen::pdf(c);
+    QString grund;
+    bool geschrieben = false;
+    if (daten.isEmpty())
+        grund = tr("Das PDF-Dokument konnte nicht erzeugt werden.");
+    else
+        geschrieben = schreibeSicher(datei, daten, &grund);
+    if (!geschrieben) {
         zeigeSchreibfehler(tr("Exportieren fehlgeschlagen"),
                            tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"),
                            datei, grund);

@@ -47,6 +47,11 @@ public:
     // False when cancelled or not written (critical box as for saving).
     bool exportieren(Charakter* c);
 
+    // Asks for a "*.pdf" file and writes the laid-out character sheet there,
+    // built whole in memory first. False when cancelled or not written
+    // (critical box as for saving).
+    bool pdfExportieren(Charakter* c);
+
     // Writes `daten` to `datei` through a temporary file that replaces the
     // target only once every byte has been written.  On failure the target
     // is left as it was and `fehler` receives the reason.

@@ -1,62 +1,20 @@
 #include "antrieb.h"
 
-Antrieb::Antrieb()
-{
-    m_slotBedarf = 1;
-    m_gstpv = 1;
-}
+namespace {
 
-int Antrieb::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString Antrieb::kurzname() const
-{
-    return QStringLiteral("Antrieb");
-}
+constexpr Wert SprungTonnage = Wert::Eigen1;
 
-bool Antrieb::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_sprungTonnage = leseGanzzahl(felder.at(6));
-        m_bev = leseGanzzahl(felder.at(7));
-        setzeEinheit(felder.at(8));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, pro GSTPV: %L5St, %L6t, %L7Sprung-t, %L8BEV"),
-        {m_sprungTonnage, m_bev});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{SprungTonnage, "Sprung-t /n"}, {Wert::Bev, "BEV /n"}, {Wert::Einheit}},
+    u"%3, TL %4, pro GSTPV: %L5St, %L6t, %L7Sprung-t, %L8BEV",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, SprungTonnage, Wert::Bev},
+    1, 1};
 
-int Antrieb::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant Antrieb::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_sprungTonnage;
-    case 7: return m_bev;
-    case 8: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString Antrieb::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("Sprung-t /n");
-    case 7: return QStringLiteral("BEV /n");
-    case 8: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int Antrieb::sprungTonnage() const
-{
-    return m_sprungTonnage;
-}
+Antrieb::Antrieb() : Komponente(art) {}
+int Antrieb::typ() const { return Kategorie; }
+QString Antrieb::kurzname() const { return QStringLiteral("Antrieb"); }
+int Antrieb::sprungTonnage() const { return ganzzahl(SprungTonnage); }

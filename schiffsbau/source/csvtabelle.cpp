@@ -14,13 +14,19 @@ bool CsvTabelle::lese(const QString &pfad, QChar trenner)
         return false;
     const QByteArray inhalt = datei.readAll();
     datei.close();
+    leseDaten(inhalt, trenner);
+    return true;
+}
 
+void CsvTabelle::leseDaten(const QByteArray &inhalt, QChar trenner)
+{
+    m_inhalt = inhalt;
     m_zeilen.clear();
-    const char *const daten = inhalt.constData();
-    const qsizetype laenge = inhalt.size();
+    const char *const daten = m_inhalt.constData();
+    const qsizetype laenge = m_inhalt.size();
     // A separator beyond Latin-1 can never occur in Latin-1 text.
-    const bool trennbar = trenner.unicode() <= 0xff;
-    const char trennByte = char(trenner.unicode());
+    m_trennbar = trenner.unicode() <= 0xff;
+    m_trennByte = char(trenner.unicode());
 
     qsizetype anfang = 0;
     while (anfang < laenge) {
@@ -38,29 +44,9 @@ bool CsvTabelle::lese(const QString &pfad, QChar trenner)
             ende = null - daten;
             crlf = false;
         }
-
-        const qsizetype textEnde = crlf ? ende - 2 : ende;
-
-        QStringList felder;
-        if (trennbar)
-            felder.reserve(std::count(daten + anfang, daten + textEnde, trennByte) + 1);
-        qsizetype feld = anfang;
-        if (trennbar) {
-            for (qsizetype i = anfang; i < textEnde; ++i) {
-                if (daten[i] == trennByte) {
-                    felder.append(QString::fromLatin1(daten + feld, i - feld));
-                    feld = i + 1;
-                }
-            }
-        }
-        QString letztes = QString::fromLatin1(daten + feld, textEnde - feld);
-        if (crlf)
-            letztes.append(QLatin1Char('\n'));
-        felder.append(letztes);
-        m_zeilen.append(felder);
+        m_zeilen.append({anfang, crlf ? ende - 2 : ende, crlf});
         anfang = naechste;
     }
-    return true;
 }
 
 int CsvTabelle::zeilen() const
@@ -72,5 +58,23 @@ QStringList CsvTabelle::zeile(int i) const
 {
     if (i < 0 || i >= m_zeilen.size())
         return QStringList();
-    return m_zeilen.at(i);
+    const Zeile &z = m_zeilen.at(i);
+    const char *const daten = m_inhalt.constData();
+    QStringList felder;
+    if (m_trennbar)
+        felder.reserve(std::count(daten + z.anfang, daten + z.ende, m_trennByte) + 1);
+    qsizetype feld = z.anfang;
+    if (m_trennbar) {
+        for (qsizetype j = z.anfang; j < z.ende; ++j) {
+            if (daten[j] == m_trennByte) {
+                felder.append(QString::fromLatin1(daten + feld, j - feld));
+                feld = j + 1;
+            }
+        }
+    }
+    QString letztes = QString::fromLatin1(daten + feld, z.ende - feld);
+    if (z.zeilenende)
+        letztes.append(QLatin1Char('\n'));
+    felder.append(letztes);
+    return felder;
 }

@@ -1,6 +1,7 @@
 #ifndef CSVTABELLE_H
 #define CSVTABELLE_H
 
+#include <QByteArray>
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -16,12 +17,28 @@ public:
 
     // Reads the file; false (table unchanged) when it cannot be opened.
     bool lese(const QString &pfad, QChar trenner);
+    // The same for text already in memory.
+    void leseDaten(const QByteArray &inhalt, QChar trenner);
     int zeilen() const;
-    // Row i; an empty list when i is out of range.
+    // Row i; an empty list when i is out of range. The fields are made
+    // when asked for, so that a large file never holds all of them at once.
     QStringList zeile(int i) const;
 
 private:
-    QList<QStringList> m_zeilen;
+    // One line: its text from `anfang` to `ende` (without "\r\n" or what
+    // follows a zero byte); `zeilenende` when the line ends in "\r\n",
+    // which its last field keeps as "\n".
+    struct Zeile
+    {
+        qsizetype anfang;
+        qsizetype ende;
+        bool zeilenende;
+    };
+
+    QByteArray m_inhalt;
+    QList<Zeile> m_zeilen;
+    bool m_trennbar = false;
+    char m_trennByte = 0;
 };
 
 #endif // CSVTABELLE_H

@@ -41,6 +41,13 @@ const Eintrag eintraege[Diverse::AnzahlTypen] = {
     {2, "Smashbag", "Pro Stück: 1GSTPV, 3.000St", 1, 3000, 0, 0, 0.0f, "Stück"},
 };
 
+using Wert = Komponente::Wert;
+
+// Columns of a built-in entry; its values come from the table above.
+const Komponente::Art art = {
+    {{Wert::Name, "Bezeichnung"}, {Wert::Beschreibung, "Beschreibung"}, {Wert::Gstpv, "GSTPV"}, {Wert::Einheit}},
+    nullptr, {}, 0, 0, 0.0f, false, false};
+
 const Eintrag *eintrag(int typNummer)
 {
     if (typNummer < 1 || typNummer > Diverse::AnzahlTypen)
@@ -50,7 +57,10 @@ const Eintrag *eintrag(int typNummer)
 
 } // namespace
 
-Diverse::Diverse() = default;
+Diverse::Diverse()
+    : Komponente(art)
+{
+}
 
 int Diverse::typ() const
 {
@@ -102,33 +112,6 @@ bool Diverse::leseZeile(const QStringList &felder)
     if (m_typNummer <= 19)
         m_slotBedarf = 1;
     return true;
-}
-
-int Diverse::spaltenAnzahl() const
-{
-    return 4;
-}
-
-QVariant Diverse::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 0: return m_name;
-    case 1: return m_beschreibung;
-    case 2: return m_gstpv;
-    case 3: return einheit(false);
-    default: return QString();
-    }
-}
-
-QString Diverse::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 0: return QStringLiteral("Bezeichnung");
-    case 1: return QStringLiteral("Beschreibung");
-    case 2: return QStringLiteral("GSTPV");
-    case 3: return einheitTitel();
-    default: return QString();
-    }
 }
 
 void Diverse::setzeTyp(int typNummer)

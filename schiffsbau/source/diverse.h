@@ -12,8 +12,6 @@ public:
     static constexpr int AnzahlTypen = 22;
 
     Diverse();
-    Diverse(const Diverse &andere) = default;
-    Diverse &operator=(const Diverse &andere) = default;
 
     // Category of the type (0, 2 or 3); 99 for type 0 or an unknown type.
     int typ() const override;
@@ -23,9 +21,6 @@ public:
     // Fills the fields from the built-in table of the type set with
     // setzeTyp(); false (description and unit emptied) for an unknown type.
     bool leseZeile(const QStringList &felder) override;
-    int spaltenAnzahl() const override;
-    QVariant spaltenWert(int spalte) const override;
-    QString spaltenTitel(int spalte) const override;
 
     void setzeTyp(int typNummer);
     int typNummer() const;

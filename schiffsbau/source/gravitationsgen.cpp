@@ -1,64 +1,20 @@
 #include "gravitationsgen.h"
 
-GravitationsGen::GravitationsGen()
-{
-    m_slotBedarf = 2;
-}
+namespace {
 
-int GravitationsGen::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString GravitationsGen::kurzname() const
-{
-    return QStringLiteral("GravGen.");
-}
+constexpr Wert GravGstp = Wert::Eigen1;
 
-bool GravitationsGen::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_gravGstp = leseGanzzahl(felder.at(6));
-        m_rev = leseGanzzahl(felder.at(7));
-        m_gstpv = leseGanzzahl(felder.at(8));
-        setzeEinheit(felder.at(9));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, %L5St, %L6t, %L7Grav.GSTP, %L8REV, %L9GSTPV"),
-        {m_gravGstp, m_rev, m_gstpv});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{GravGstp, "Grav.GSTP"}, {Wert::Rev, "REV"}, {Wert::Gstpv, "GSTPV"}, {Wert::Einheit}},
+    u"%3, TL %4, %L5St, %L6t, %L7Grav.GSTP, %L8REV, %L9GSTPV",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, GravGstp, Wert::Rev, Wert::Gstpv},
+    2, 0};
 
-int GravitationsGen::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant GravitationsGen::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_gravGstp;
-    case 7: return m_rev;
-    case 8: return m_gstpv;
-    case 9: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString GravitationsGen::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("Grav.GSTP");
-    case 7: return QStringLiteral("REV");
-    case 8: return QStringLiteral("GSTPV");
-    case 9: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int GravitationsGen::gravGstp() const
-{
-    return m_gravGstp;
-}
+GravitationsGen::GravitationsGen() : Komponente(art) {}
+int GravitationsGen::typ() const { return Kategorie; }
+QString GravitationsGen::kurzname() const { return QStringLiteral("GravGen."); }
+int GravitationsGen::gravGstp() const { return ganzzahl(GravGstp); }

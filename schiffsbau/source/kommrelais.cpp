@@ -1,70 +1,22 @@
 #include "kommrelais.h"
 
-KommRelais::KommRelais()
-{
-    m_slotBedarf = 1;
-    m_gstpv = 1;
-}
+namespace {
 
-int KommRelais::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString KommRelais::kurzname() const
-{
-    return QStringLiteral("Komm.Rel.");
-}
+constexpr Wert Reichweite = Wert::Eigen1;
+constexpr Wert Res = Wert::Eigen2;
 
-bool KommRelais::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_reichweite = leseGanzzahl(felder.at(6));
-        m_rev = leseGanzzahl(felder.at(7));
-        m_res = leseGanzzahl(felder.at(8));
-        setzeEinheit(felder.at(9));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, pro GSTPV: %L5St, %L6t, %L7Mio km, %L8REV, %L10Res"),
-        {m_reichweite, m_rev, m_res});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{Reichweite, "Mio. km /n"}, {Wert::Rev, "REV /n"}, {Res, "Res. /n"}, {Wert::Einheit}},
+    u"%3, TL %4, pro GSTPV: %L5St, %L6t, %L7Mio km, %L8REV, %L10Res",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, Reichweite, Wert::Rev, Res},
+    1, 1};
 
-int KommRelais::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant KommRelais::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_reichweite;
-    case 7: return m_rev;
-    case 8: return m_res;
-    case 9: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString KommRelais::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("Mio. km /n");
-    case 7: return QStringLiteral("REV /n");
-    case 8: return QStringLiteral("Res. /n");
-    case 9: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int KommRelais::reichweite() const
-{
-    return m_reichweite;
-}
-
-int KommRelais::res() const
-{
-    return m_res;
-}
+KommRelais::KommRelais() : Komponente(art) {}
+int KommRelais::typ() const { return Kategorie; }
+QString KommRelais::kurzname() const { return QStringLiteral("Komm.Rel."); }
+int KommRelais::reichweite() const { return ganzzahl(Reichweite); }
+int KommRelais::res() const { return ganzzahl(Res); }

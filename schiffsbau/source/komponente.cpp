@@ -1,13 +1,125 @@
 #include "komponente.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
+#include <type_traits>
+#include <limits>
 
 namespace {
 
 const QString maxEinmal = QStringLiteral("max 1x");
+
+using Wert = Komponente::Wert;
+using Regel = Komponente::Regel;
+
+// Columns 0-5, shared by every list kind.
+const Komponente::Spalte grundspalten[6] = {
+    {Wert::Name, "Bezeichnung"},
+    {Wert::Hersteller, "Hersteller"},
+    {Wert::Legalitaet, "Leg."},
+    {Wert::Tl, "TL"},
+    {Wert::Preis, "St", Wert::Keiner, Regel::ProEinheit},
+    {Wert::Gewicht, "t", Wert::Keiner, Regel::ProEinheit},
+};
+
+// Whole part of a decimal value (cut towards zero), 0 outside the int range.
+int ganzerTeil(float wert)
+{
+    const double ganz = std::trunc(double(wert));
+    if (ganz < double(std::numeric_limits<int>::min()) || ganz > double(std::numeric_limits<int>::max()))
+        return 0;
+    return int(ganz);
+}
+
+// A plain decimal number "[-]d+[.d+]" of at most 15 digits: its digits as
+// an integer and its number of decimals. False for any other text (a sign
+// "+", an exponent, a negative zero, blanks ...), which the toolkit reads.
+bool einfacheZahl(QStringView text, qint64 *ziffernWert, int *stellen)
+{
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    const bool negativ = n > 0 && text.at(0) == QLatin1Char('-');
+    if (negativ)
+        ++i;
+    qint64 wert = 0;
+    int ziffern = 0;
+    int nachkomma = -1;
+    for (; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == u'.' && nachkomma < 0 && ziffern > 0) {
+            nachkomma = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++ziffern > 15)
+            return false;
+        wert = wert * 10 + (c - u'0');
+        if (nachkomma >= 0)
+            ++nachkomma;
+    }
+    if (ziffern == 0 || nachkomma == 0 || (negativ && wert == 0))
+        return false;
+    *ziffernWert = negativ ? -wert : wert;
+    *stellen = nachkomma < 0 ? 0 : nachkomma;
+    return true;
+}
+
+// The value of a plain decimal number as a float, rounded as the toolkit
+// rounds it (to the nearest double, then to float): digits and power of ten
+// are exact doubles, so their quotient is the correctly rounded value.
+float alsDezimal(qint64 ziffernWert, int stellen)
+{
+    static const double zehnHoch[16] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    return float(double(ziffernWert) / zehnHoch[stellen]);
+}
+
+// True when `feld` is exactly the decimal text of `wert` (no sign but a
+// minus, no leading zeros or blanks).
+bool istZahlText(QStringView feld, int wert)
+{
+    qint64 zahl = 0;
+    int stellen = 0;
+    if (!einfacheZahl(feld, &zahl, &stellen) || stellen > 0)
+        return false;
+    const qsizetype erste = feld.front() == QLatin1Char('-') ? 1 : 0;
+    if (feld.size() - erste > 1 && feld.at(erste) == QLatin1Char('0'))
+        return false;
+    return zahl == wert;
+}
+
+// True when `feld` is exactly the text that spaltenText() gives for `wert`:
+// the fewest decimals that read back to the same value.
+bool istDezimalText(QStringView feld, float wert)
+{
+    qint64 zahl = 0;
+    int stellen = 0;
+    if (!einfacheZahl(feld, &zahl, &stellen))
+        return false;
+    const qsizetype erste = feld.front() == QLatin1Char('-') ? 1 : 0;
+    if (feld.size() - erste > 1 && feld.at(erste) == QLatin1Char('0') && feld.at(erste + 1) != QLatin1Char('.'))
+        return false;
+    if (stellen > 0 && feld.back() == QLatin1Char('0'))
+        return false;
+    // With fewer decimals the text lies at least 10^-stellen away from the
+    // field and so (less the field's own rounding) from the value; when that
+    // is more than twice the float's spacing there, it cannot read back to
+    // the value. Otherwise try them.
+    static const double zehnHochMinus[16] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7,
+                                             1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15};
+    const double abstand = double(std::nextafter(std::fabs(wert), std::numeric_limits<float>::infinity()))
+                           - double(std::fabs(wert));
+    if (stellen > 0 && zehnHochMinus[stellen] <= 2.0 * abstand) {
+        for (int weniger = 0; weniger < stellen; ++weniger) {
+            if (Komponente::leseDezimal(QString::number(double(wert), 'f', weniger)) == wert)
+                return false; // fewer decimals give the value back
+        }
+    }
+    return QString::number(double(wert), 'f', stellen) == feld;
+}
 
 struct Marke
 {
@@ -17,24 +129,66 @@ struct Marke
     bool lokal;
 };
 
-// A value as QString::arg() writes it; with a locale as for a %L marker.
-QString formatiereWert(const QVariant &wert, const QLocale *locale)
+// True when `locale` writes the whole numbers 0 to 999 with the digits 0 to 9
+// (no locale groups the digits of a number below 1000). The answer for the
+// locale asked last is kept (the descriptions of a library all ask the same).
+bool schreibtZiffern(const QLocale &locale)
 {
+    static QLocale gemerkt = QLocale::c();
+    static bool ergebnis = true;
+    if (!(locale == gemerkt)) {
+        gemerkt = locale;
+        ergebnis = locale.zeroDigit() == QLatin1String("0");
+    }
+    return ergebnis;
+}
+
+// Appends a value as QString::arg() writes it; with a locale as for a %L
+// marker.
+void haengeWertAn(QVarLengthArray<QChar, 256> &text, const QVariant &wert, const QLocale *locale)
+{
+    QString geschrieben;
     switch (wert.typeId()) {
-    case QMetaType::Int:
-        return locale ? locale->toString(wert.toInt()) : QString::number(wert.toInt());
+    case QMetaType::Int: {
+        const int zahl = wert.toInt();
+        if (!locale || (zahl >= 0 && zahl < 1000 && schreibtZiffern(*locale))) {
+            char16_t ziffern[12];
+            int anfang = 12;
+            qint64 rest = zahl < 0 ? -qint64(zahl) : qint64(zahl);
+            do {
+                ziffern[--anfang] = char16_t(u'0' + rest % 10);
+                rest /= 10;
+            } while (rest > 0);
+            if (zahl < 0)
+                ziffern[--anfang] = u'-';
+            text.append(reinterpret_cast<const QChar *>(ziffern + anfang), 12 - anfang);
+            return;
+        }
+        geschrieben = locale->toString(zahl);
+        break;
+    }
     case QMetaType::Float:
     case QMetaType::Double:
-        return locale ? locale->toString(wert.toDouble(), 'g', 6)
-                      : QString::number(wert.toDouble(), 'g', 6);
+        geschrieben = locale ? locale->toString(wert.toDouble(), 'g', 6) : QString::number(wert.toDouble(), 'g', 6);
+        break;
     default:
-        return wert.toString();
+        geschrieben = wert.toString();
+        break;
     }
+    text.append(geschrieben.constData(), geschrieben.size());
 }
 
 } // namespace
 
 Komponente::Komponente() = default;
+
+Komponente::Komponente(const Art &art)
+    : m_art(&art)
+    , m_slotBedarf(art.slotBedarf)
+    , m_gstpv(art.gstpv)
+    , m_dezimal(art.dezimal)
+{
+}
 
 Komponente::~Komponente() = default;
 
@@ -64,11 +218,170 @@ int Komponente::slotBedarf() const { return m_slotBedarf; }
 
 bool Komponente::leseZeile(const QStringList &felder)
 {
-    m_rohdaten = felder;
-    return true;
+    if (!m_art || !m_art->ausListe) {
+        m_rohdaten = felder;
+        return true;
+    }
+    const int anzahl = spaltenAnzahl();
+    const bool vollstaendig = felder.size() >= anzahl;
+    if (vollstaendig) {
+        const int erste = m_art->grundspalten ? 6 : 0;
+        if (m_art->grundspalten)
+            leseGrunddaten(felder);
+        for (int i = erste; i < anzahl; ++i) {
+            const Spalte *s = spalte(i);
+            leseFeld(*s, s->wert, felder.at(i));
+            if (s->auch != Wert::Keiner)
+                leseFeld(*s, s->auch, felder.at(i));
+        }
+    }
+    QVariant werte[std::extent_v<decltype(Art::werte)>];
+    qsizetype anzahlWerte = 0;
+    for (Wert w : m_art->werte) {
+        if (w != Wert::Keiner)
+            werte[anzahlWerte++] = wertVon(w);
+    }
+    m_beschreibung = fuelleFormat(QStringView(m_art->format), werte, anzahlWerte);
+    merkeRohdaten(felder);
+    return vollstaendig;
 }
 
-QStringList Komponente::rohdaten() const { return m_rohdaten; }
+QStringList Komponente::rohdaten() const
+{
+    if (!m_rohAusSpalten)
+        return m_rohdaten;
+    QStringList felder;
+    const int anzahl = spaltenAnzahl();
+    felder.reserve(anzahl);
+    for (int i = 0; i < anzahl; ++i)
+        felder << spaltenText(spaltenWert(i));
+    if (m_rohZeilenende)
+        felder.last() += QLatin1Char('\n');
+    return felder;
+}
+
+// The fields are kept only when the column values do not give them back as
+// they were read (blanks, a decimal written otherwise, a row of other length).
+void Komponente::merkeRohdaten(const QStringList &felder)
+{
+    const int anzahl = spaltenAnzahl();
+    bool passt = anzahl > 0 && felder.size() == anzahl;
+    bool zeilenende = false;
+    for (int i = 0; passt && i < anzahl; ++i) {
+        QStringView feld(felder.at(i));
+        if (i == anzahl - 1 && feld.endsWith(QLatin1Char('\n'))) {
+            feld.chop(1);
+            zeilenende = true;
+        }
+        passt = feldPasst(i, feld);
+    }
+    m_rohAusSpalten = passt;
+    m_rohZeilenende = passt && zeilenende;
+    if (passt)
+        m_rohdaten.clear();
+    else
+        m_rohdaten = felder;
+}
+
+bool Komponente::feldPasst(int spalte, QStringView feld) const
+{
+    const Spalte *s = this->spalte(spalte);
+    if (!s)
+        return false;
+    switch (s->wert) {
+    case Wert::Name: return feld == m_name;
+    case Wert::Hersteller: return feld == m_hersteller;
+    case Wert::Legalitaet: return feld == m_legalitaet;
+    case Wert::Einheit: return feld == einheit(false);
+    case Wert::Beschreibung: return feld == m_beschreibung;
+    case Wert::Text: return feld == m_text;
+    case Wert::Gewicht: return istDezimalText(feld, m_gewicht);
+    case Wert::Dezimal: return istDezimalText(feld, m_dezimal);
+    default: return istZahlText(feld, ganzzahl(s->wert));
+    }
+}
+
+const Komponente::Spalte *Komponente::spalte(int spalte) const
+{
+    if (spalte < 0)
+        return nullptr;
+    const bool grund = !m_art || m_art->grundspalten;
+    if (grund && spalte < 6)
+        return &grundspalten[spalte];
+    if (!m_art)
+        return nullptr;
+    const int i = grund ? spalte - 6 : spalte;
+    if (i >= int(std::extent_v<decltype(Art::spalten)>) || m_art->spalten[i].wert == Wert::Keiner)
+        return nullptr;
+    return &m_art->spalten[i];
+}
+
+void Komponente::leseFeld(const Spalte &spalte, Wert wert, const QString &feld)
+{
+    switch (wert) {
+    case Wert::Name: m_name = feld.trimmed(); break;
+    case Wert::Hersteller: m_hersteller = feld.trimmed(); break;
+    case Wert::Legalitaet: m_legalitaet = feld.trimmed(); break;
+    case Wert::Einheit:
+        setzeEinheit(feld);
+        if (spalte.regel == Regel::SlotsNachEinheit)
+            m_slotBedarf = m_einheit.compare(QLatin1String("gstpv"), Qt::CaseInsensitive) == 0 ? 1 : 2;
+        break;
+    case Wert::Beschreibung: m_beschreibung = feld.trimmed(); break;
+    case Wert::Text: m_text = feld; break;
+    case Wert::Gewicht: m_gewicht = leseDezimal(feld); break;
+    case Wert::Dezimal: m_dezimal = leseDezimal(feld); break;
+    case Wert::Keiner: break;
+    default: {
+        const int zahl = spalte.regel == Regel::GanzerTeil ? ganzerTeil(leseDezimal(feld)) : leseGanzzahl(feld);
+        switch (wert) {
+        case Wert::Tl: m_tl = zahl; break;
+        case Wert::Preis: m_preis = zahl; break;
+        case Wert::Gstpv: m_gstpv = zahl; break;
+        case Wert::Rev: m_rev = zahl; break;
+        case Wert::Bev: m_bev = zahl; break;
+        case Wert::Eigen1: m_eigen[0] = zahl; break;
+        case Wert::Eigen2: m_eigen[1] = zahl; break;
+        case Wert::Eigen3: m_eigen[2] = zahl; break;
+        default: break;
+        }
+    }
+    }
+}
+
+QVariant Komponente::wertVon(Wert wert) const
+{
+    switch (wert) {
+    case Wert::Name: return m_name;
+    case Wert::Hersteller: return m_hersteller;
+    case Wert::Legalitaet: return m_legalitaet;
+    case Wert::Einheit: return einheit(false);
+    case Wert::Beschreibung: return m_beschreibung;
+    case Wert::Text: return m_text;
+    case Wert::Gewicht: return QVariant::fromValue(m_gewicht);
+    case Wert::Dezimal: return QVariant::fromValue(m_dezimal);
+    case Wert::Keiner: return QString();
+    default: return ganzzahl(wert);
+    }
+}
+
+int Komponente::ganzzahl(Wert wert) const
+{
+    switch (wert) {
+    case Wert::Tl: return m_tl;
+    case Wert::Preis: return m_preis;
+    case Wert::Gstpv: return m_gstpv;
+    case Wert::Rev: return m_rev;
+    case Wert::Bev: return m_bev;
+    case Wert::Eigen1: return m_eigen[0];
+    case Wert::Eigen2: return m_eigen[1];
+    case Wert::Eigen3: return m_eigen[2];
+    default: return 0;
+    }
+}
+
+float Komponente::dezimal() const { return m_dezimal; }
+QString Komponente::text() const { return m_text; }
 
 void Komponente::setzeEinheit(const QString &einheit)
 {
@@ -79,59 +392,84 @@ bool Komponente::leseGrunddaten(const QStringList &felder)
 {
     if (felder.size() <= 5)
         return false;
-    m_name = felder.at(0).trimmed();
-    m_hersteller = felder.at(1).trimmed();
-    m_legalitaet = felder.at(2).trimmed();
-    m_tl = leseGanzzahl(felder.at(3));
-    m_preis = leseGanzzahl(felder.at(4));
-    m_gewicht = leseDezimal(felder.at(5));
+    for (int i = 0; i < 6; ++i)
+        leseFeld(grundspalten[i], grundspalten[i].wert, felder.at(i));
     return true;
 }
 
-int Komponente::spaltenAnzahl() const { return 6; }
+int Komponente::spaltenAnzahl() const
+{
+    int anzahl = 0;
+    while (spalte(anzahl))
+        ++anzahl;
+    return anzahl;
+}
 
 QVariant Komponente::spaltenWert(int spalte) const
 {
-    switch (spalte) {
-    case 0: return m_name;
-    case 1: return m_hersteller;
-    case 2: return m_legalitaet;
-    case 3: return m_tl;
-    case 4: return m_preis;
-    case 5: return QVariant::fromValue(m_gewicht);
-    default: return QString();
-    }
+    const Spalte *s = this->spalte(spalte);
+    return s ? wertVon(s->wert) : QVariant(QString());
 }
 
 QString Komponente::spaltenTitel(int spalte) const
 {
-    const bool stueck = einheit(false).startsWith(QLatin1String("St"));
-    switch (spalte) {
-    case 0: return QStringLiteral("Bezeichnung");
-    case 1: return QStringLiteral("Hersteller");
-    case 2: return QStringLiteral("Leg.");
-    case 3: return QStringLiteral("TL");
-    case 4: return stueck ? QStringLiteral("St") : QStringLiteral("St /n");
-    case 5: return stueck ? QStringLiteral("t") : QStringLiteral("t /n");
-    default: return QString();
+    const Spalte *s = this->spalte(spalte);
+    if (!s)
+        return QString();
+    if (s->wert == Wert::Einheit)
+        return einheitTitel();
+    QString titel = QString::fromUtf8(s->titel);
+    if (s->regel == Regel::ProEinheit && !einheit(false).startsWith(QLatin1String("St")))
+        titel += QLatin1String(" /n");
+    return titel;
+}
+
+void Komponente::teileTexte(QStringList &texte)
+{
+    constexpr qsizetype hoechstens = 32;
+    for (QString *text : {&m_hersteller, &m_legalitaet, &m_einheit}) {
+        const auto gleich = std::find(texte.cbegin(), texte.cend(), *text);
+        if (gleich != texte.cend()) {
+            *text = *gleich;
+            continue;
+        }
+        if (texte.size() >= hoechstens)
+            texte.removeFirst();
+        texte.append(*text);
     }
 }
 
 int Komponente::leseGanzzahl(const QString &text)
 {
+    const QStringView zahl = QStringView(text).trimmed();
+    qint64 ziffern = 0;
+    int stellen = 0;
+    const qsizetype vorzeichen = zahl.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (zahl.size() - vorzeichen <= 9 && einfacheZahl(zahl, &ziffern, &stellen) && stellen == 0)
+        return int(ziffern);
     bool ok = false;
-    const int wert = text.trimmed().toInt(&ok, 10);
+    const int wert = zahl.toInt(&ok, 10);
     return ok ? wert : 0;
 }
 
 float Komponente::leseDezimal(const QString &text)
 {
+    const QStringView zahl = QStringView(text).trimmed();
+    qint64 ziffern = 0;
+    int stellen = 0;
+    if (einfacheZahl(zahl, &ziffern, &stellen))
+        return alsDezimal(ziffern, stellen);
     bool ok = false;
-    const float wert = text.trimmed().toFloat(&ok);
+    const float wert = zahl.toFloat(&ok);
     return (ok && std::isfinite(wert)) ? wert : 0.0f;
 }
 
 QString Komponente::fuelleFormat(const QString &format, const QVariantList &werte)
+{
+    return fuelleFormat(format, werte.constData(), werte.size());
+}
+
+QString Komponente::fuelleFormat(QStringView format, const QVariant *werte, qsizetype anzahlWerte)
 {
     // Markers of a description format are few; more than this many are
     // left as written.
@@ -164,8 +502,9 @@ QString Komponente::fuelleFormat(const QString &format, const QVariantList &wert
     }
 
     const QLocale locale;
-    QString ergebnis;
-    ergebnis.reserve(n + 8 * werte.size());
+    // built on the stack, then copied once into a string of its exact size
+    // (the library keeps one description per row)
+    QVarLengthArray<QChar, 256> ergebnis;
     qsizetype kopiertBis = 0;
     for (int m = 0; m < anzahl; ++m) {
         // rank of the marker number among the distinct marker numbers
@@ -179,22 +518,31 @@ QString Komponente::fuelleFormat(const QString &format, const QVariantList &wert
             if (!frueher)
                 ++rang;
         }
-        if (rang >= werte.size())
+        if (rang >= anzahlWerte)
             continue; // no value for this marker: it stays as written
-        ergebnis.append(QStringView(format).mid(kopiertBis, marken[m].position - kopiertBis));
-        ergebnis.append(formatiereWert(werte.at(rang), marken[m].lokal ? &locale : nullptr));
+        ergebnis.append(zeichen + kopiertBis, marken[m].position - kopiertBis);
+        haengeWertAn(ergebnis, werte[rang], marken[m].lokal ? &locale : nullptr);
         kopiertBis = marken[m].position + marken[m].laenge;
     }
-    ergebnis.append(QStringView(format).mid(kopiertBis));
-    ergebnis.squeeze(); // the library keeps one description per row
-    return ergebnis;
+    ergebnis.append(zeichen + kopiertBis, n - kopiertBis);
+    return QString(ergebnis.constData(), ergebnis.size());
 }
 
-QString Komponente::baueBeschreibung(const QString &format, const QVariantList &eigeneWerte) const
+QString Komponente::spaltenText(const QVariant &wert)
 {
-    QVariantList werte;
-    werte.reserve(4 + eigeneWerte.size());
-    werte << m_legalitaet << m_tl << m_preis << QVariant::fromValue(m_gewicht);
-    werte << eigeneWerte;
-    return fuelleFormat(format, werte);
+    switch (wert.typeId()) {
+    case QMetaType::Float: {
+        const float f = wert.toFloat();
+        for (int stellen = 0; stellen <= 60; ++stellen) {
+            const QString text = QString::number(double(f), 'f', stellen);
+            if (text.toFloat() == f)
+                return text;
+        }
+        return QString::number(double(f), 'g', 9);
+    }
+    case QMetaType::Double:
+        return QString::number(wert.toDouble(), 'f', QLocale::FloatingPointShortest);
+    default:
+        return wert.toString();
+    }
 }

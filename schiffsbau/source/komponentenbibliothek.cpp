@@ -120,8 +120,9 @@ KomponentenBibliothek::~KomponentenBibliothek()
 void KomponentenBibliothek::lade()
 {
     CsvTabelle tabelle;
+    QStringList texte;
     for (int kat : ladeReihenfolge)
-        ladeListen(kat, tabelle);
+        ladeListen(kat, tabelle, texte);
 
     for (int typNummer : Diverse::erzeugungsReihenfolge()) {
         Diverse *d = new Diverse;
@@ -135,7 +136,7 @@ void KomponentenBibliothek::lade()
     }
 }
 
-void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle)
+void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle, QStringList &texte)
 {
     const QDir ordner(DatenOrdner::pfad(QStringLiteral("listen")));
     if (!ordner.exists())
@@ -148,10 +149,12 @@ void KomponentenBibliothek::ladeListen(int kat, CsvTabelle &tabelle)
         const int n = tabelle.zeilen();
         for (int z = 1; z < n; ++z) {
             Komponente *k = neu(kat);
-            if (k->leseZeile(tabelle.zeile(z)))
+            if (k->leseZeile(tabelle.zeile(z))) {
+                k->teileTexte(texte);
                 komponenten[kat].append(k);
-            else
+            } else {
                 delete k;
+            }
         }
     }
 }

@@ -53,7 +53,8 @@ public:
     static QString dateiMuster(int kat);
 
 private:
-    void ladeListen(int kat, CsvTabelle &tabelle);
+    // `texte`: the makers, legalities and units read so far (shared).
+    void ladeListen(int kat, CsvTabelle &tabelle, QStringList &texte);
 
     QStringList kategorien;
     QList<QList<Komponente *>> komponenten;

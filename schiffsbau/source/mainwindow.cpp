@@ -11,6 +11,7 @@
 #include "komponentenbibliothek.h"
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
+#include "schiffsbogen.h"
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
 #include "zahlformat.h"
@@ -32,6 +33,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -74,6 +76,26 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     m_pZuletzt = new ZuletztGeoeffnet(ui->menuSchiff, ui->actionSpeichern, this);
+
+    // Undo and redo: one step per change, the menu texts name the step.
+    m_pVerlauf = new QUndoStack(this);
+    m_pVerlauf->setUndoLimit(200);
+    ui->actionRueckgaengig->setShortcuts(QKeySequence::Undo);
+    ui->actionWiederholen->setShortcuts(QKeySequence::Redo);
+    ui->actionRueckgaengig->setEnabled(false);
+    ui->actionWiederholen->setEnabled(false);
+    connect(m_pVerlauf, &QUndoStack::canUndoChanged, ui->actionRueckgaengig, &QAction::setEnabled);
+    connect(m_pVerlauf, &QUndoStack::canRedoChanged, ui->actionWiederholen, &QAction::setEnabled);
+    connect(m_pVerlauf, &QUndoStack::undoTextChanged, this, [this](const QString &text) {
+        ui->actionRueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
+                                                       : QStringLiteral("Rückgängig: %1").arg(text));
+    });
+    connect(m_pVerlauf, &QUndoStack::redoTextChanged, this, [this](const QString &text) {
+        ui->actionWiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
+                                                      : QStringLiteral("Wiederholen: %1").arg(text));
+    });
+    connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
+    connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     resize(900, 550);
     m_pAuswahl->hide();
@@ -83,6 +105,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
+    ui->actionDrucken->setShortcuts(QKeySequence::Print);
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
@@ -112,6 +135,10 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionLaden triggered -> onLaden");
     ok = connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExport);
     Q_ASSERT_X(ok, "MainWindow", "connect actionExportieren triggered -> onExport");
+    ok = connect(ui->actionPdf, &QAction::triggered, this, &MainWindow::onPdfExportieren);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionPdf triggered -> onPdfExportieren");
+    ok = connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::onDrucken);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionDrucken triggered -> onDrucken");
     ok = connect(ui->actionLeeren, &QAction::triggered, this, &MainWindow::onListeLeeren);
     Q_ASSERT_X(ok, "MainWindow", "connect actionLeeren triggered -> onListeLeeren");
     ok = connect(ui->actionBasisliste, &QAction::triggered, this, &MainWindow::onBasisliste);
@@ -144,6 +171,9 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The history first: clearing it updates the menu of the form.
+    delete m_pVerlauf;
+    m_pVerlauf = nullptr;
     delete ui;
     // The chooser is a top-level window without parent: nobody else deletes it.
     delete m_pAuswahl;
@@ -434,7 +464,17 @@ void MainWindow::onListeLeeren()
 {
     if (!aenderungenBehandelt())
         return;
-    leereSchiff();
+    schritt(QStringLiteral("Liste leeren"), [this] { leereSchiff(); });
+}
+
+void MainWindow::schritt(const QString &name, const std::function<void()> &aenderung)
+{
+    ++m_sammelt;
+    aenderung();
+    --m_sammelt;
+    m_naechsterSchritt = name;
+    pruefeAenderung();
+    m_naechsterSchritt.clear();
 }
 
 void MainWindow::leereSchiff()
@@ -449,8 +489,10 @@ void MainWindow::onBasisliste()
 {
     if (!aenderungenBehandelt())
         return;
-    leereSchiff();
-    ladeBasisliste();
+    schritt(QStringLiteral("Basisliste laden"), [this] {
+        leereSchiff();
+        ladeBasisliste();
+    });
 }
 
 void MainWindow::onSpeichern()
@@ -462,7 +504,7 @@ bool MainWindow::speichereSchiff()
 {
     if (!m_pPersistenz->speichern(ui->editName->text(), ui->editBeschreibung->text()))
         return false;
-    setzeDokument(m_pPersistenz->letzteDatei(), true);
+    setzeDokument(m_pPersistenz->letzteDatei(), true, false);
     return true;
 }
 
@@ -495,12 +537,14 @@ void MainWindow::ladeDatei(const QString &datei)
                              QMessageBox::Ok);
         return;
     }
+    ++m_sammelt;
     leereSchiff();
     QString name;
     QString beschreibung;
     m_pPersistenz->laden(name, beschreibung, datei);
     ui->editName->setText(name);
     ui->editBeschreibung->setText(beschreibung);
+    --m_sammelt;
     // A ship that lacks part of its file is never taken for the saved one.
     setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
 }
@@ -510,8 +554,35 @@ QByteArray MainWindow::dokument() const
     return m_pPersistenz->schiffsText(ui->editName->text(), ui->editBeschreibung->text());
 }
 
-void MainWindow::setzeDokument(const QString &datei, bool gesichert)
+SchiffsSchritt::Stand MainWindow::stand() const
 {
+    return { ui->editName->text(), ui->editBeschreibung->text(),
+             m_pPersistenz->schiffsText(QString(), QString()) };
+}
+
+void MainWindow::stelleHer(const SchiffsSchritt::Stand &stand)
+{
+    m_stelltHer = true;
+    m_pModel->leeren();
+    QString name;
+    QString beschreibung;
+    m_pPersistenz->ladeText(name, beschreibung, stand.zeilen);
+    ui->editName->setText(stand.name);
+    ui->editBeschreibung->setText(stand.beschreibung);
+    m_pModel->berechne();
+    m_stelltHer = false;
+    m_letzterStand = stand;
+    const bool geaendert = dokument() != m_gesichert;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
+{
+    if (neueGeschichte) {
+        m_pVerlauf->clear();
+        m_letzterStand = stand();
+    }
     m_datei = datei;
     m_pZuletzt->merke(datei); // opened or saved; nothing for a new ship
     m_gesichert = gesichert ? dokument() : QByteArray();
@@ -525,6 +596,17 @@ void MainWindow::setzeDokument(const QString &datei, bool gesichert)
 
 void MainWindow::pruefeAenderung()
 {
+    // Within one action of several changes, and while a step is brought
+    // back, the state is looked at once at the end.
+    if (m_sammelt > 0 || m_stelltHer)
+        return;
+    const SchiffsSchritt::Stand jetzt = stand();
+    if (jetzt != m_letzterStand) {
+        // Pushing runs no redo of it: the change is already made.
+        m_pVerlauf->push(new SchiffsSchritt(m_letzterStand, jetzt, m_naechsterSchritt,
+                                            [this](const SchiffsSchritt::Stand &s) { stelleHer(s); }));
+        m_letzterStand = jetzt;
+    }
     const bool geaendert = dokument() != m_gesichert;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
@@ -555,6 +637,17 @@ bool MainWindow::aenderungenBehandelt()
 void MainWindow::onExport()
 {
     m_pPersistenz->exportieren(ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::onDrucken()
+{
+    const SchiffsDaten d = m_pModel->berechne();
+    SchiffsBogen::drucken(m_pModel, d, ui->editName->text(), ui->editBeschreibung->text());
+}
+
+void MainWindow::onPdfExportieren()
+{
+    m_pPersistenz->pdfExportieren(ui->editName->text(), ui->editBeschreibung->text());
 }
 
 void MainWindow::onKurzanleitung()

@@ -5,6 +5,9 @@
 #include <QModelIndex>
 
 #include "schiffsdaten.h"
+#include "schiffsschritt.h"
+
+#include <functional>
 
 class KategorieModel;
 class KomponentenAuswahl;
@@ -12,6 +15,7 @@ class KomponentenBibliothek;
 class Persistenz;
 class QAction;
 class QSortFilterProxyModel;
+class QUndoStack;
 class SchiffsModel;
 class ZuletztGeoeffnet;
 
@@ -48,6 +52,8 @@ public slots:
     void onSpeichern();
     void onLaden();
     void onExport();
+    void onDrucken();
+    void onPdfExportieren();
     void onKurzanleitung();
     void onUeber();
     void onListenPruefen();
@@ -68,7 +74,13 @@ private:
     QByteArray dokument() const;
     // The ship on screen now counts as the document of `datei` (empty:
     // none); `gesichert` false when it is not what the file holds.
-    void setzeDokument(const QString &datei, bool gesichert);
+    // A new or loaded ship also starts a new history of steps.
+    void setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte = true);
+    // The ship as the history keeps it, and bringing such a state back.
+    SchiffsSchritt::Stand stand() const;
+    void stelleHer(const SchiffsSchritt::Stand &stand);
+    // Runs an action of several changes as one step of the given name.
+    void schritt(const QString &name, const std::function<void()> &aenderung);
     void ladeDatei(const QString &datei);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
@@ -95,6 +107,12 @@ private:
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
     QAction *m_pEntfernen = nullptr;
+    QUndoStack *m_pVerlauf = nullptr;
+    // The state after the last step; a change since then is a new step.
+    SchiffsSchritt::Stand m_letzterStand;
+    QString m_naechsterSchritt;
+    int m_sammelt = 0;
+    bool m_stelltHer = false;
     QString m_datei;
     QByteArray m_gesichert;
     bool m_auswahlGezeigt = false;

@@ -1,72 +1,22 @@
 #include "manoevertw.h"
 
-ManoeverTW::ManoeverTW()
-{
-    m_slotBedarf = 2;
-}
+namespace {
 
-int ManoeverTW::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString ManoeverTW::kurzname() const
-{
-    return QStringLiteral("Manoever.");
-}
+constexpr Wert Teilsteuerung = Wert::Eigen1;
+constexpr Wert Res = Wert::Eigen2;
 
-bool ManoeverTW::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_teilsteuerung = leseGanzzahl(felder.at(6));
-        m_rev = leseGanzzahl(felder.at(7));
-        m_gstpv = leseGanzzahl(felder.at(8));
-        m_res = leseGanzzahl(felder.at(9));
-        setzeEinheit(felder.at(10));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, %L5St, %L6t, %L7Teilstrg, %L8REV, %L9GSTPV, %L10Res"),
-        {m_teilsteuerung, m_rev, m_gstpv, m_res});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{Teilsteuerung, "Strg."}, {Wert::Rev, "REV"}, {Wert::Gstpv, "GSTPV"}, {Res, "Res."}, {Wert::Einheit}},
+    u"%3, TL %4, %L5St, %L6t, %L7Teilstrg, %L8REV, %L9GSTPV, %L10Res",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, Teilsteuerung, Wert::Rev, Wert::Gstpv, Res},
+    2, 0};
 
-int ManoeverTW::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant ManoeverTW::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_teilsteuerung;
-    case 7: return m_rev;
-    case 8: return m_gstpv;
-    case 9: return m_res;
-    case 10: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString ManoeverTW::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("Strg.");
-    case 7: return QStringLiteral("REV");
-    case 8: return QStringLiteral("GSTPV");
-    case 9: return QStringLiteral("Res.");
-    case 10: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int ManoeverTW::teilsteuerung() const
-{
-    return m_teilsteuerung;
-}
-
-int ManoeverTW::res() const
-{
-    return m_res;
-}
+ManoeverTW::ManoeverTW() : Komponente(art) {}
+int ManoeverTW::typ() const { return Kategorie; }
+QString ManoeverTW::kurzname() const { return QStringLiteral("Manoever."); }
+int ManoeverTW::teilsteuerung() const { return ganzzahl(Teilsteuerung); }
+int ManoeverTW::res() const { return ganzzahl(Res); }

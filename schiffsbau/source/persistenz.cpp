@@ -4,6 +4,7 @@
 #include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
+#include "schiffsbogen.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
 
@@ -131,28 +132,6 @@ QString alsFeld(const QString& text, QStringList* ersetzt)
     return ergebnis;
 }
 
-// Text of one column value: numbers in plain decimal without grouping or
-// exponent; a decimal number with the fewest decimals that read back to
-// the same value.
-QString spaltenText(const QVariant& wert)
-{
-    switch (wert.typeId()) {
-    case QMetaType::Float: {
-        const float f = wert.toFloat();
-        for (int stellen = 0; stellen <= 60; ++stellen) {
-            const QString text = QString::number(double(f), 'f', stellen);
-            if (text.toFloat() == f)
-                return text;
-        }
-        return QString::number(double(f), 'g', 9);
-    }
-    case QMetaType::Double:
-        return QString::number(wert.toDouble(), 'f', QLocale::FloatingPointShortest);
-    default:
-        return wert.toString();
-    }
-}
-
 // Ship files are Latin-1. A file that is valid UTF-8 and holds bytes
 // beyond ASCII comes from a UTF-8 editor or an earlier version instead (a
 // Latin-1 umlaut followed by plain text is never valid UTF-8); its fields
@@ -264,7 +243,7 @@ QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreib
         } else {
             const int spalten = k->spaltenAnzahl();
             for (int s = 0; s < spalten; ++s)
-                text += alsFeld(spaltenText(k->spaltenWert(s)), ersetzt) + trenner;
+                text += alsFeld(Komponente::spaltenText(k->spaltenWert(s)), ersetzt) + trenner;
         }
         text += QLatin1Char('\n');
     }
@@ -374,19 +353,34 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
 {
     if (datei.isEmpty())
         return false;
+    // A file that cannot be opened leaves the table empty.
+    CsvTabelle tabelle;
+    tabelle.lese(datei, trenner);
+    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
+                      && istUtf8Datei(datei);
+    ladeTabelle(name, beschreibung, tabelle, utf8);
+    return true;
+}
 
+void Persistenz::ladeText(QString& name, QString& beschreibung, const QByteArray& text)
+{
+    CsvTabelle tabelle;
+    tabelle.leseDaten(text, trenner);
+    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
+                      && istUtf8(text);
+    ladeTabelle(name, beschreibung, tabelle, utf8);
+}
+
+void Persistenz::ladeTabelle(QString& name, QString& beschreibung, const CsvTabelle& tabelle,
+                             bool utf8)
+{
     QStringList nichtGefunden;
     const auto vermisst = [&nichtGefunden](int anzahl, const QString& gespeichert) {
         nichtGefunden.append(QStringLiteral("%1x %2 \n")
                                      .arg(QString::number(anzahl), gespeichert));
     };
 
-    // A file that cannot be opened leaves the table empty.
-    CsvTabelle tabelle;
-    tabelle.lese(datei, trenner);
     m_vollstaendig = tabelle.zeilen() > 0;
-    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
-                      && istUtf8Datei(datei);
     const auto zeile = [&tabelle, utf8](int i) {
         QStringList felder = tabelle.zeile(i);
         if (utf8) {
@@ -473,7 +467,6 @@ bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
                 QStringLiteral("Folgende Komponenten wurden nicht gefunden:\n")
                         + nichtGefunden.join(QString()));
     }
-    return true;
 }
 
 // ---------------------------------------------------------------- export
@@ -647,6 +640,32 @@ void Persistenz::exportieren(QString name, QString beschreibung)
     if (datei.isEmpty())
         return;
     exportiereDatei(datei, name, beschreibung);
+}
+
+bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
+                                    const QString& beschreibung)
+{
+    const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
+    const QByteArray daten = SchiffsBogen::pdf(m_pModel, d, name, beschreibung);
+    QString fehler;
+    if (daten.isEmpty())
+        fehler = QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.");
+    if (daten.isEmpty() || !schreibe(datei, daten, false, &fehler)) {
+        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
+                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
+                        .arg(QDir::toNativeSeparators(datei), fehler));
+        return false;
+    }
+    return true;
+}
+
+void Persistenz::pdfExportieren(QString name, QString beschreibung)
+{
+    const QString datei = frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"),
+                                     QStringLiteral("PDF (*.pdf)"));
+    if (datei.isEmpty())
+        return;
+    pdfExportiereDatei(datei, name, beschreibung);
 }
 
 // ------------------------------------------------------- dialogs, boxes

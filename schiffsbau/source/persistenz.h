@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class CsvTabelle;
 class SchiffsModel;
 class KomponentenBibliothek;
 
@@ -30,6 +31,8 @@ public:
     // `beschreibung` from its header (also of a file without components).
     // False only for an empty file name.
     bool laden(QString& name, QString& beschreibung, QString datei);
+    // The same for the text of a ship file in memory (undo and redo).
+    void ladeText(QString& name, QString& beschreibung, const QByteArray& text);
     // False when the last load left something of the file out (components
     // not found, an unknown version, a file that could not be read).
     bool vollstaendigGeladen() const;
@@ -40,6 +43,8 @@ public:
     static bool lesbar(const QString& datei, QString* grund);
     // Asks for a file and writes the data sheet of the ship into it.
     void exportieren(QString name, QString beschreibung);
+    // Asks for a "*.pdf" file and writes the laid-out data sheet into it.
+    void pdfExportieren(QString name, QString beschreibung);
 
     // Saves the ship into `datei` without asking. Reports every failure with
     // a critical box; true when the file was written completely.
@@ -48,6 +53,11 @@ public:
     // Writes the data sheet into `datei` without asking; true on success.
     bool exportiereDatei(const QString& datei, const QString& name,
                          const QString& beschreibung);
+    // Recomputes the ship and writes its data sheet as PDF into `datei`
+    // without asking: built whole in memory, then written through
+    // QSaveFile. Reports a failure with a critical box; true on success.
+    bool pdfExportiereDatei(const QString& datei, const QString& name,
+                            const QString& beschreibung);
 
     // The text of a ship file for the current ship (Latin-1 bytes).
     // `ersetzt` receives a readable list of the characters that Latin-1
@@ -76,6 +86,7 @@ protected:
                          const QString& text);
 
 private:
+    void ladeTabelle(QString& name, QString& beschreibung, const CsvTabelle& tabelle, bool utf8);
     // Writes `daten` through QSaveFile; on any failure the previous file
     // stays untouched and `fehler` tells why.
     static bool schreibe(const QString& datei, const QByteArray& daten,

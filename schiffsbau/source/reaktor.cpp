@@ -1,67 +1,22 @@
 #include "reaktor.h"
 
-Reaktor::Reaktor()
-{
-    m_slotBedarf = 1;
-    m_gstpv = 1;
-}
+namespace {
 
-int Reaktor::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString Reaktor::kurzname() const
-{
-    return QStringLiteral("Reaktor");
-}
+constexpr Wert Re = Wert::Eigen1;
+constexpr Wert Res = Wert::Eigen2;
 
-bool Reaktor::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_re = leseGanzzahl(felder.at(6));
-        m_res = leseGanzzahl(felder.at(7));
-        setzeEinheit(felder.at(8));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, pro GSTPV: %L5St, %L6t, %L7Res, %L8RE"),
-        {m_res, m_re});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{Re, "RE /n"}, {Res, "Res. /n"}, {Wert::Einheit}},
+    u"%3, TL %4, pro GSTPV: %L5St, %L6t, %L7Res, %L8RE",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, Res, Re},
+    1, 1};
 
-int Reaktor::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant Reaktor::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_re;
-    case 7: return m_res;
-    case 8: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString Reaktor::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("RE /n");
-    case 7: return QStringLiteral("Res. /n");
-    case 8: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int Reaktor::re() const
-{
-    return m_re;
-}
-
-int Reaktor::res() const
-{
-    return m_res;
-}
+Reaktor::Reaktor() : Komponente(art) {}
+int Reaktor::typ() const { return Kategorie; }
+QString Reaktor::kurzname() const { return QStringLiteral("Reaktor"); }
+int Reaktor::re() const { return ganzzahl(Re); }
+int Reaktor::res() const { return ganzzahl(Res); }

@@ -1,80 +1,24 @@
 #include "schleppstrahlproj.h"
 
-SchleppstrahlProj::SchleppstrahlProj()
-{
-    m_slotBedarf = 2;
-}
+namespace {
 
-int SchleppstrahlProj::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString SchleppstrahlProj::kurzname() const
-{
-    return QStringLiteral("Schleppstr.");
-}
+constexpr Wert Handhabung = Wert::Eigen1;
+constexpr Wert Last = Wert::Eigen2;
+constexpr Wert Res = Wert::Eigen3;
 
-bool SchleppstrahlProj::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_handhabung = leseGanzzahl(felder.at(6));
-        m_last = leseGanzzahl(felder.at(7));
-        m_rev = leseGanzzahl(felder.at(8));
-        m_gstpv = leseGanzzahl(felder.at(9));
-        m_res = leseGanzzahl(felder.at(10));
-        setzeEinheit(felder.at(11));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, %L5St, %L6t, %L7Handh, %L8t Last, %L9REV, %L10GSTPV, %L11Res"),
-        {m_handhabung, m_last, m_rev, m_gstpv, m_res});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{Handhabung, "Handh."}, {Last, "t Last"}, {Wert::Rev, "REV"}, {Wert::Gstpv, "GSTPV"}, {Res, "Res."}, {Wert::Einheit}},
+    u"%3, TL %4, %L5St, %L6t, %L7Handh, %L8t Last, %L9REV, %L10GSTPV, %L11Res",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, Handhabung, Last, Wert::Rev, Wert::Gstpv, Res},
+    2, 0};
 
-int SchleppstrahlProj::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant SchleppstrahlProj::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_handhabung;
-    case 7: return m_last;
-    case 8: return m_rev;
-    case 9: return m_gstpv;
-    case 10: return m_res;
-    case 11: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString SchleppstrahlProj::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("Handh.");
-    case 7: return QStringLiteral("t Last");
-    case 8: return QStringLiteral("REV");
-    case 9: return QStringLiteral("GSTPV");
-    case 10: return QStringLiteral("Res.");
-    case 11: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int SchleppstrahlProj::handhabung() const
-{
-    return m_handhabung;
-}
-
-int SchleppstrahlProj::last() const
-{
-    return m_last;
-}
-
-int SchleppstrahlProj::res() const
-{
-    return m_res;
-}
+SchleppstrahlProj::SchleppstrahlProj() : Komponente(art) {}
+int SchleppstrahlProj::typ() const { return Kategorie; }
+QString SchleppstrahlProj::kurzname() const { return QStringLiteral("Schleppstr."); }
+int SchleppstrahlProj::handhabung() const { return ganzzahl(Handhabung); }
+int SchleppstrahlProj::last() const { return ganzzahl(Last); }
+int SchleppstrahlProj::res() const { return ganzzahl(Res); }

@@ -1,78 +1,24 @@
 #include "sensoren.h"
 
-Sensoren::Sensoren()
-{
-    m_slotBedarf = 1;
-    m_gstpv = 1;
-}
+namespace {
 
-int Sensoren::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString Sensoren::kurzname() const
-{
-    return QStringLiteral("Sensoren");
-}
+constexpr Wert Erfassung = Wert::Eigen1;
+constexpr Wert Reichweite = Wert::Dezimal;
+constexpr Wert Res = Wert::Eigen2;
 
-bool Sensoren::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_erfassung = leseGanzzahl(felder.at(6));
-        m_reichweite = leseDezimal(felder.at(7));
-        m_rev = leseGanzzahl(felder.at(8));
-        m_res = leseGanzzahl(felder.at(9));
-        setzeEinheit(felder.at(10));
-    }
-    m_beschreibung = baueBeschreibung(QStringLiteral("%3, TL %4, %L11Erf, pro GSTPV: %L5St, %L6t, %L7Mio km, %L8REV, %L10Res"),
-        {QVariant::fromValue(m_reichweite), m_rev, m_res, m_erfassung});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{Erfassung, "Erf."}, {Reichweite, "Mio. km /n"}, {Wert::Rev, "REV /n"}, {Res, "Res. /n"}, {Wert::Einheit}},
+    u"%3, TL %4, %L11Erf, pro GSTPV: %L5St, %L6t, %L7Mio km, %L8REV, %L10Res",
+    {Wert::Legalitaet, Wert::Tl, Wert::Preis, Wert::Gewicht, Reichweite, Wert::Rev, Res, Erfassung},
+    1, 1};
 
-int Sensoren::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant Sensoren::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_erfassung;
-    case 7: return QVariant::fromValue(m_reichweite);
-    case 8: return m_rev;
-    case 9: return m_res;
-    case 10: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString Sensoren::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("Erf.");
-    case 7: return QStringLiteral("Mio. km /n");
-    case 8: return QStringLiteral("REV /n");
-    case 9: return QStringLiteral("Res. /n");
-    case 10: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-int Sensoren::erfassung() const
-{
-    return m_erfassung;
-}
-
-float Sensoren::reichweite() const
-{
-    return m_reichweite;
-}
-
-int Sensoren::res() const
-{
-    return m_res;
-}
+Sensoren::Sensoren() : Komponente(art) {}
+int Sensoren::typ() const { return Kategorie; }
+QString Sensoren::kurzname() const { return QStringLiteral("Sensoren"); }
+int Sensoren::erfassung() const { return ganzzahl(Erfassung); }
+float Sensoren::reichweite() const { return dezimal(); }
+int Sensoren::res() const { return ganzzahl(Res); }

@@ -1,68 +1,21 @@
 #include "weitereraeume.h"
 
-WeitereRaeume::WeitereRaeume()
-{
-    m_slotBedarf = 0;
-}
+namespace {
 
-int WeitereRaeume::typ() const
-{
-    return Kategorie;
-}
+using Wert = Komponente::Wert;
 
-QString WeitereRaeume::kurzname() const
-{
-    return QStringLiteral("Räume");
-}
+constexpr Wert Wirkung = Wert::Text;
 
-bool WeitereRaeume::leseZeile(const QStringList &felder)
-{
-    Komponente::leseZeile(felder);
-    const bool vollstaendig = felder.size() >= Spalten;
-    if (vollstaendig) {
-        leseGrunddaten(felder);
-        m_bev = leseGanzzahl(felder.at(6));
-        m_rev = leseGanzzahl(felder.at(7));
-        m_gstpv = leseGanzzahl(felder.at(8));
-        m_wirkung = felder.at(9);
-        setzeEinheit(felder.at(10));
-        m_slotBedarf = m_einheit.toLower() == QLatin1String("gstpv") ? 1 : 2;
-    }
-    m_beschreibung = fuelleFormat(QStringLiteral("%3, %L5St, %L6t, %L7BEV, %L8REV, %L9GSTPV, %10"),
-        {m_legalitaet, m_preis, QVariant::fromValue(m_gewicht), m_bev, m_rev, m_gstpv, m_wirkung});
-    return vollstaendig;
-}
+const Komponente::Art art = {
+    {{Wert::Bev, "BEV"}, {Wert::Rev, "REV"}, {Wert::Gstpv, "GSTPV"}, {Wirkung, "Wirkung"},
+     {Wert::Einheit, nullptr, Wert::Keiner, Komponente::Regel::SlotsNachEinheit}},
+    u"%3, %L5St, %L6t, %L7BEV, %L8REV, %L9GSTPV, %10",
+    {Wert::Legalitaet, Wert::Preis, Wert::Gewicht, Wert::Bev, Wert::Rev, Wert::Gstpv, Wirkung},
+    0, 0};
 
-int WeitereRaeume::spaltenAnzahl() const
-{
-    return Spalten;
-}
+} // namespace
 
-QVariant WeitereRaeume::spaltenWert(int spalte) const
-{
-    switch (spalte) {
-    case 6: return m_bev;
-    case 7: return m_rev;
-    case 8: return m_gstpv;
-    case 9: return m_wirkung;
-    case 10: return einheit(false);
-    default: return Komponente::spaltenWert(spalte);
-    }
-}
-
-QString WeitereRaeume::spaltenTitel(int spalte) const
-{
-    switch (spalte) {
-    case 6: return QStringLiteral("BEV");
-    case 7: return QStringLiteral("REV");
-    case 8: return QStringLiteral("GSTPV");
-    case 9: return QStringLiteral("Wirkung");
-    case 10: return einheitTitel();
-    default: return Komponente::spaltenTitel(spalte);
-    }
-}
-
-QString WeitereRaeume::wirkung() const
-{
-    return m_wirkung;
-}
+WeitereRaeume::WeitereRaeume() : Komponente(art) {}
+int WeitereRaeume::typ() const { return Kategorie; }
+QString WeitereRaeume::kurzname() const { return QStringLiteral("Räume"); }
+QString WeitereRaeume::wirkung() const { return text(); }

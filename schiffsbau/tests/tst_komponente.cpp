@@ -156,6 +156,7 @@ private slots:
     void slotBedarfNachEinheit_data();
     void slotBedarfNachEinheit();
     void kopieIstUnabhaengig();
+    void gleicheTexteGeteilt();
     void panzerungGanzerTeil_data();
     void panzerungGanzerTeil();
 
@@ -576,6 +577,24 @@ void TstKomponente::slotBedarfNachEinheit()
         bibliothek.ausFeldern(kat, {"W", "H", "A", "1", "2", "3", "4", "5", "6", "Wirkung", einheit}));
     QVERIFY(k);
     QCOMPARE(k->slotBedarf(), slotBedarf);
+}
+
+void TstKomponente::gleicheTexteGeteilt()
+{
+    TrTransmitter a;
+    TrTransmitter b;
+    QVERIFY(a.leseZeile(zeile({"30", "2", "1", "GSTPV"})));
+    QVERIFY(b.leseZeile(zeile({"40", "3", "1", "GSTPV"})));
+    QVERIFY(a.einheit(false).constData() != b.einheit(false).constData());
+    QStringList texte;
+    a.teileTexte(texte);
+    b.teileTexte(texte);
+    // maker, legality and unit are held once, the values stay as read
+    QCOMPARE(b.einheit(false).constData(), a.einheit(false).constData());
+    QCOMPARE(b.hersteller().constData(), a.hersteller().constData());
+    QCOMPARE(b.legalitaet().constData(), a.legalitaet().constData());
+    QCOMPARE(spaltenTexte(&b), QStringList(basisWerte) << "40" << "3" << "1" << "GSTPV");
+    QCOMPARE(b.rohdaten(), zeile({"40", "3", "1", "GSTPV"}));
 }
 
 void TstKomponente::kopieIstUnabhaengig()

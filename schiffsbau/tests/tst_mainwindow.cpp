@@ -389,10 +389,11 @@ void TestMainWindow::menues()
 {
     starte();
     const QList<QAction *> menues = m_pFenster->menuBar()->actions();
-    QCOMPARE(menues.size(), 3);
+    QCOMPARE(menues.size(), 4);
     QCOMPARE(menues.at(0)->text(), QStringLiteral("Schiff"));
-    QCOMPARE(menues.at(1)->text(), QStringLiteral("Liste"));
-    QCOMPARE(menues.at(2)->text(), QStringLiteral("Hilfe"));
+    QCOMPARE(menues.at(1)->text(), QStringLiteral("Bearbeiten"));
+    QCOMPARE(menues.at(2)->text(), QStringLiteral("Liste"));
+    QCOMPARE(menues.at(3)->text(), QStringLiteral("Hilfe"));
     QStringList texte;
     for (QAction *menu : menues)
         for (QAction *a : menu->menu()->actions())
@@ -400,7 +401,10 @@ void TestMainWindow::menues()
                 texte << a->objectName() + QLatin1Char('=') + a->text();
     QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionZuletztGeoeffnet=Zuletzt geöffnet",
                                  "actionSpeichern=speichern ...",
-                                 "actionExportieren=exportieren ...", "actionLeeren=leeren",
+                                 "actionExportieren=exportieren ...",
+                                 "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
+                                 "actionRueckgaengig=Rückgängig", "actionWiederholen=Wiederholen",
+                                 "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionListenPruefen=Listen prüfen ...",
                                  "actionKurzanleitung=Kurzanleitung", "actionUeber=Über ..."}));
 }

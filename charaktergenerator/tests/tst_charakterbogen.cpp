@@ -1,0 +1,281 @@
+// The laid-out character sheet: what it holds for a known character, the PDF
+// written whole or not at all, and the two menu actions of the window.
+
+#include "aktion.h"
+#include "charakter.h"
+#include "charakterbogen.h"
+#include "mainwindow.h"
+#include "persistenz.h"
+#include "regelwerk.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Answers the modal dialogs that open while it lives (at most `grenze`
+// looks, 10 ms apart, then it stops answering): a file dialog gets the name
+// typed into its name field, a print dialog is rejected, a message box is
+// accepted. Titles, filters and texts are recorded.
+class Beantworter : public QObject
+{
+public:
+    explicit Beantworter(const QString& datei = QString(), int grenze = 500)
+        : m_datei(datei)
+        , m_rest(grenze)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &Beantworter::schauNach);
+        m_timer.start(10);
+    }
+
+    QStringList titel;
+    QStringList filter;
+    QStringList meldungen;
+    bool druckdialog = false;
+
+private:
+    void schauNach()
+    {
+        if (--m_rest < 0) {
+            m_timer.stop();
+            return;
+        }
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            titel << box->windowTitle();
+            meldungen << box->text();
+            box->accept();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+            titel << dialog->windowTitle();
+            filter << dialog->nameFilters();
+            if (auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                feld->setText(m_datei);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else if (auto* druck = qobject_cast<QPrintDialog*>(w)) {
+            druckdialog = true;
+            titel << druck->windowTitle();
+            druck->reject();
+        } else if (auto* anderer = qobject_cast<QDialog*>(w)) {
+            anderer->reject();
+        }
+    }
+
+    QString m_datei;
+    int m_rest;
+    QTimer m_timer;
+};
+
+QByteArray leseDatei(const QString& pfad)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<nicht lesbar>");
+    return f.readAll();
+}
+
+int seitenzahl(const QByteArray& pdf)
+{
+    return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+} // namespace
+
+class TestCharakterBogen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void inhaltEinesBekanntenCharakters();
+    void pdfUeberDasMenue();
+    void pdfInFehlendenOrdnerMeldetFehler();
+    void vollerDatentraegerLaesstAltesPdfStehen();
+    void druckenOeffnetDenDruckdialog();
+
+private:
+    void baueKaraVoss(Charakter& c);
+
+    Regelwerk m_regelwerk;
+    QTemporaryDir m_dir;
+};
+
+void TestCharakterBogen::init()
+{
+    // The sheet formats German numbers itself, whatever the user's locale.
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(m_dir.isValid());
+}
+
+void TestCharakterBogen::cleanup()
+{
+    for (const QString& datei : QDir(m_dir.path()).entryList(QDir::Files))
+        QFile::remove(m_dir.filePath(datei));
+}
+
+void TestCharakterBogen::baueKaraVoss(Charakter& c)
+{
+    const int tokmarde = m_regelwerk.basistypNamen().indexOf(QStringLiteral("Tokmarde"));
+    QVERIFY(tokmarde >= 0);
+    c.setzeBasistypus(tokmarde);
+    c.setzeText(0, QStringLiteral("Kara Voss"));
+    c.setzeText(1, QStringLiteral("Freie Welten"));
+    c.setzeText(2, QStringLiteral("Tokmar IV"));
+    c.setzeText(16, QStringLiteral("Schwester: Mira\nMentor: Dr. Holm"));
+    QVERIFY(c.eigenschaftSteigern(Regelwerk::Mut));
+    QVERIFY(c.kapitalKaufen(3));
+    QVERIFY(c.schuldenKaufen(12));
+    QVERIFY(c.ceptomyzinKaufen(1));
+
+    Aktion* a = new Aktion(*m_regelwerk.aktion(1, 0));
+    while (c.punkte(1, 5) < a->Kosten)
+        QVERIFY(c.punktKaufen(1));
+    QVERIFY(c.aktionHinzufuegen(1, a));
+}
+
+void TestCharakterBogen::inhaltEinesBekanntenCharakters()
+{
+    Charakter c(&m_regelwerk);
+    baueKaraVoss(c);
+    if (QTest::currentTestFailed())
+        return;
+
+    QTextDocument dokument;
+    CharakterBogen::fuelle(&dokument, &c);
+    const QString text = dokument.toPlainText();
+    const Aktion* a = c.aktion(1, 0);
+    for (const QString& erwartet :
+         { QStringLiteral("Kara Voss"), QStringLiteral("Tokmarde"), QStringLiteral("Tokmar IV"),
+           QStringLiteral("45.000"), QStringLiteral("1.200.000"), QStringLiteral("Mut (Mu)"),
+           QStringLiteral("%1/%2").arg(c.verfuegbareEP(true)).arg(c.verfuegbareEP(false)),
+           a->Bezeichnung, c.wurf(a), QStringLiteral("Mentor: Dr. Holm"),
+           QStringLiteral("ohne Spezialgebiete") })
+        QVERIFY2(text.contains(erwartet), qPrintable(erwartet));
+    QVERIFY(!text.contains(QStringLiteral("1200000")));
+}
+
+void TestCharakterBogen::pdfUeberDasMenue()
+{
+    MainWindow fenster;
+    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("editName"));
+    QVERIFY(name);
+    name->setText(QStringLiteral("Kara Voss"));
+    name->editingFinished();
+
+    // Typed without suffix: the dialog adds ".pdf".
+    Beantworter antworten(m_dir.filePath(QStringLiteral("kara")));
+    fenster.findChild<QAction*>(QStringLiteral("actionPdf"))->trigger();
+    QCOMPARE(antworten.titel, QStringList{ QStringLiteral("In welche Datei soll exportiert werden?") });
+    QCOMPARE(antworten.filter, QStringList{ QStringLiteral("PDF (*.pdf)") });
+    QVERIFY(antworten.meldungen.isEmpty());
+    const QByteArray pdf = leseDatei(m_dir.filePath(QStringLiteral("kara.pdf")));
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY2(seitenzahl(pdf) >= 1 && seitenzahl(pdf) <= 2, QByteArray::number(seitenzahl(pdf)));
+}
+
+void TestCharakterBogen::pdfInFehlendenOrdnerMeldetFehler()
+{
+    Charakter c(&m_regelwerk);
+    const QString pfad = m_dir.filePath(QStringLiteral("fehlt/kara.pdf"));
+    Persistenz p;
+    Beantworter antworten;
+    Persistenz::setzeNaechsteDatei(pfad);
+    QVERIFY(!p.pdfExportieren(&c));
+    QCOMPARE(antworten.meldungen.size(), 1);
+    QVERIFY2(antworten.meldungen.at(0).contains(QDir::toNativeSeparators(pfad)),
+             qPrintable(antworten.meldungen.at(0)));
+    QVERIFY(antworten.meldungen.at(0).contains(QStringLiteral("existiert nicht")));
+    QVERIFY(!QFile::exists(pfad));
+}
+
+void TestCharakterBogen::vollerDatentraegerLaesstAltesPdfStehen()
+{
+    const QString pfad = m_dir.filePath(QStringLiteral("kara.pdf"));
+    const QByteArray alt("%PDF-1.4 der alte Bogen");
+    {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(alt), qint64(alt.size()));
+    }
+    Charakter c(&m_regelwerk);
+    baueKaraVoss(c);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(CharakterBogen::pdf(&c).size() > 8 * 1024);
+
+    // In a child process whose files may not grow beyond 8 KiB, as on a
+    // full disk; it reports the text of its one box through a pipe.
+    int rohr[2];
+    QCOMPARE(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    QVERIFY(kind >= 0);
+    if (kind == 0) {
+        ::close(rohr[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit grenze {};
+        ::getrlimit(RLIMIT_FSIZE, &grenze);
+        grenze.rlim_cur = 8 * 1024;
+        ::setrlimit(RLIMIT_FSIZE, &grenze);
+        int ergebnis = 2;
+        {
+            Persistenz p;
+            Beantworter antworten;
+            Persistenz::setzeNaechsteDatei(pfad);
+            if (!p.pdfExportieren(&c) && antworten.meldungen.size() == 1) {
+                ergebnis = 1;
+                const QByteArray text = antworten.meldungen.at(0).toUtf8();
+                [[maybe_unused]] const ssize_t n = ::write(rohr[1], text.constData(), size_t(text.size()));
+            }
+        }
+        ::close(rohr[1]);
+        ::_exit(ergebnis);
+    }
+    ::close(rohr[1]);
+    QByteArray text;
+    char puffer[512];
+    ssize_t n = 0;
+    while ((n = ::read(rohr[0], puffer, sizeof puffer)) > 0)
+        text.append(puffer, n);
+    ::close(rohr[0]);
+    int status = 0;
+    QCOMPARE(::waitpid(kind, &status, 0), kind);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 1);
+    QVERIFY2(QString::fromUtf8(text).contains(QDir::toNativeSeparators(pfad)), text.constData());
+    QVERIFY2(QString::fromUtf8(text).contains(QStringLiteral("Datenträger")), text.constData());
+    QCOMPARE(leseDatei(pfad), alt);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{ QStringLiteral("kara.pdf") });
+}
+
+void TestCharakterBogen::druckenOeffnetDenDruckdialog()
+{
+    MainWindow fenster;
+    auto* drucken = fenster.findChild<QAction*>(QStringLiteral("actionDrucken"));
+    QVERIFY(drucken);
+    QCOMPARE(drucken->text(), QStringLiteral("drucken ..."));
+    QCOMPARE(drucken->shortcuts(), QKeySequence::keyBindings(QKeySequence::Print));
+
+    Beantworter antworten;
+    drucken->trigger();
+    QVERIFY(antworten.druckdialog);
+    QCOMPARE(antworten.titel, QStringList{ CharakterBogen::druckTitel() });
+}
+
+QTEST_MAIN(TestCharakterBogen)
+#include "tst_charakterbogen.moc"

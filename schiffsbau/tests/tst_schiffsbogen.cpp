@@ -1,0 +1,246 @@
+// The laid-out data sheet of a ship: what it holds for a known ship with its
+// marks, the PDF written whole or not at all, and the two menu actions.
+#include "komponentenbibliothek.h"
+#include "mainwindow.h"
+#include "schiffsbogen.h"
+#include "schiffsdaten.h"
+#include "schiffsmodel.h"
+#include "tst_fenster_hilfen.h"
+#include "tst_persistenz_hilfen.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Answers the modal dialogs that open while it lives (at most `grenze`
+// looks, 10 ms apart): a file dialog gets the name typed into its name
+// field, a print dialog is rejected, a message box is accepted. Titles,
+// filters and texts are recorded.
+class Beantworter : public QObject
+{
+public:
+    explicit Beantworter(const QString &datei = QString(), int grenze = 500)
+        : m_datei(datei), m_rest(grenze)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &Beantworter::schauNach);
+        m_timer.start(10);
+    }
+
+    QStringList titel;
+    QStringList filter;
+    QStringList meldungen;
+    bool druckdialog = false;
+
+private:
+    void schauNach()
+    {
+        if (--m_rest < 0) {
+            m_timer.stop();
+            return;
+        }
+        QWidget *w = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            meldungen << box->text();
+            box->accept();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
+            titel << dialog->windowTitle();
+            filter << dialog->nameFilters();
+            if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                feld->setText(m_datei);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else if (auto *druck = qobject_cast<QPrintDialog *>(w)) {
+            druckdialog = true;
+            titel << druck->windowTitle();
+            druck->reject();
+        } else if (auto *anderer = qobject_cast<QDialog *>(w)) {
+            anderer->reject();
+        }
+    }
+
+    QString m_datei;
+    int m_rest;
+    QTimer m_timer;
+};
+
+int seitenzahl(const QByteArray &pdf)
+{
+    return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+} // namespace
+
+class TestSchiffsBogen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void inhaltMitMarken();
+    void pdfUeberDasMenue();
+    void pdfInFehlendenOrdnerMeldetFehler();
+    void vollerDatentraegerLaesstAltesPdfStehen();
+    void druckenOeffnetDenDruckdialog();
+
+private:
+    void baueSchiff(int fusionsreaktoren);
+    QString text(const QString &name, const QString &beschreibung);
+
+    QString m_altesVerzeichnis;
+    std::unique_ptr<QTemporaryDir> m_pDir;
+    std::unique_ptr<KomponentenBibliothek> m_pBib;
+    std::unique_ptr<SchiffsModel> m_pModel;
+};
+
+void TestSchiffsBogen::initTestCase()
+{
+    // The sheet formats German numbers itself, whatever the user's locale.
+    QLocale::setDefault(QLocale::c());
+    m_altesVerzeichnis = QDir::currentPath();
+}
+
+void TestSchiffsBogen::init()
+{
+    m_pDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_pDir->isValid());
+    QVERIFY(schreibeReaktorliste(m_pDir->path()));
+    QVERIFY(QDir::setCurrent(m_pDir->path()));
+    m_pBib = std::make_unique<KomponentenBibliothek>();
+    m_pBib->lade();
+    m_pModel = std::make_unique<SchiffsModel>();
+}
+
+void TestSchiffsBogen::cleanup()
+{
+    m_pModel.reset();
+    m_pBib.reset();
+    qApp->setStyleSheet(QString());
+    QDir::setCurrent(m_altesVerzeichnis);
+    m_pDir.reset();
+}
+
+// Life support for three that draws 30 REV, a small reactor of 20 RE that
+// needs a computer slot the ship does not have, and 13 fuel tanks.
+void TestSchiffsBogen::baueSchiff(int fusionsreaktoren)
+{
+    m_pModel->addKomponente(m_pBib->kopie(2, QStringLiteral("Umweltkontrollsystem")), 3);
+    m_pModel->addKomponente(m_pBib->kopie(KatReaktoren, QStringLiteral("Blitzreaktor")), 1);
+    m_pModel->addKomponente(m_pBib->kopie(3, QStringLiteral("Treibstofftank")), 13);
+    if (fusionsreaktoren > 0)
+        m_pModel->addKomponente(m_pBib->kopie(KatReaktoren, QStringLiteral("Fusionsreaktor A")),
+                                fusionsreaktoren);
+}
+
+QString TestSchiffsBogen::text(const QString &name, const QString &beschreibung)
+{
+    QTextDocument dokument;
+    SchiffsBogen::fuelle(&dokument, m_pModel.get(), m_pModel->berechne(), name, beschreibung);
+    return dokument.toPlainText();
+}
+
+void TestSchiffsBogen::inhaltMitMarken()
+{
+    baueSchiff(0);
+    QCOMPARE(m_pModel->rowCount(), 3);
+    const SchiffsDaten d = m_pModel->berechne();
+    QVERIFY(d.re - d.rev < 0);
+    QVERIFY(d.slotsBelegt > d.computerSlots);
+    QVERIFY(d.preis >= 1000);
+
+    const QString bogen = text(QStringLiteral("Sternenfalke"), QStringLiteral("Ein kleiner Frachter"));
+    for (const QString &erwartet :
+         { QStringLiteral("Sternenfalke"), QStringLiteral("Ein kleiner Frachter"),
+           QLocale(QLocale::German).toString(d.preis), QStringLiteral("Die Energiebilanz ist negativ"),
+           QStringLiteral("Die Computer-Slots sind überbelegt"), QStringLiteral("Umweltkontrollsystem"),
+           QStringLiteral("Blitzreaktor"), QStringLiteral("Feldgeschwindigkeit[km/s]*"),
+           QStringLiteral("Lebenserhaltung[Pers.]") })
+        QVERIFY2(bogen.contains(erwartet), qPrintable(erwartet));
+    QVERIFY(!bogen.contains(QString::number(d.preis)));
+
+    // Enough reactor output: no energy mark any more.
+    m_pModel->leeren();
+    baueSchiff(2);
+    QVERIFY(m_pModel->berechne().re >= m_pModel->berechne().rev);
+    QVERIFY(!text(QString(), QString()).contains(QStringLiteral("Die Energiebilanz ist negativ")));
+}
+
+void TestSchiffsBogen::pdfUeberDasMenue()
+{
+    MainWindow fenster;
+    fenster.findChild<QLineEdit *>(QStringLiteral("editName"))->setText(QStringLiteral("Sternenfalke"));
+
+    // Typed without suffix: the dialog adds ".pdf".
+    Beantworter antworten(m_pDir->filePath(QStringLiteral("falke")));
+    fenster.findChild<QAction *>(QStringLiteral("actionPdf"))->trigger();
+    QCOMPARE(antworten.titel, QStringList{QStringLiteral("In welche Datei soll exportiert werden?")});
+    QCOMPARE(antworten.filter, QStringList{QStringLiteral("PDF (*.pdf)")});
+    QVERIFY(antworten.meldungen.isEmpty());
+    const QByteArray pdf = leseBytes(m_pDir->filePath(QStringLiteral("falke.pdf")));
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY2(seitenzahl(pdf) >= 1 && seitenzahl(pdf) <= 2, QByteArray::number(seitenzahl(pdf)));
+}
+
+void TestSchiffsBogen::pdfInFehlendenOrdnerMeldetFehler()
+{
+    baueSchiff(0);
+    const QString pfad = m_pDir->filePath(QStringLiteral("fehlt/falke.pdf"));
+    TestPersistenz p(m_pModel.get(), m_pBib.get());
+    p.naechsteDatei = pfad;
+    p.pdfExportieren(QStringLiteral("Sternenfalke"), QString());
+    QCOMPARE(p.fragen, QStringList({QStringLiteral("In welche Datei soll exportiert werden?"),
+                                    QStringLiteral("PDF (*.pdf)")}));
+    QCOMPARE(p.meldungen.size(), 1);
+    QCOMPARE(p.meldungen.at(0).symbol, QMessageBox::Critical);
+    QVERIFY2(p.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
+             qPrintable(p.meldungen.at(0).text));
+    QVERIFY(!QFileInfo::exists(pfad));
+}
+
+void TestSchiffsBogen::vollerDatentraegerLaesstAltesPdfStehen()
+{
+    baueSchiff(2);
+    const QString pfad = m_pDir->filePath(QStringLiteral("falke.pdf"));
+    const QByteArray alt("%PDF-1.4 das alte Datenblatt");
+    QVERIFY(schreibeBytes(pfad, alt));
+    QVERIFY(SchiffsBogen::pdf(m_pModel.get(), m_pModel->berechne(), QString(), QString()).size() > 8 * 1024);
+
+    // As on a full disk: files may not grow beyond 8 KiB.
+    const QByteArray antwort = imKindMitDateigrenze(8 * 1024, [&] {
+        TestPersistenz p(m_pModel.get(), m_pBib.get());
+        if (p.pdfExportiereDatei(pfad, QStringLiteral("Sternenfalke"), QString()))
+            return QByteArray("<geschrieben>");
+        return p.meldungen.size() == 1 ? p.meldungen.at(0).text.toUtf8() : QByteArray("<keine Meldung>");
+    });
+    QVERIFY2(antwort.contains(QDir::toNativeSeparators(pfad).toUtf8()), antwort.constData());
+    QVERIFY2(antwort.contains("Datenträger"), antwort.constData());
+    QCOMPARE(leseBytes(pfad), alt);
+    QCOMPARE(QDir(m_pDir->path()).entryList(QDir::Files), QStringList{QStringLiteral("falke.pdf")});
+}
+
+void TestSchiffsBogen::druckenOeffnetDenDruckdialog()
+{
+    MainWindow fenster;
+    auto *drucken = fenster.findChild<QAction *>(QStringLiteral("actionDrucken"));
+    QVERIFY(drucken);
+    QCOMPARE(drucken->text(), QStringLiteral("drucken ..."));
+    QCOMPARE(drucken->shortcuts(), QKeySequence::keyBindings(QKeySequence::Print));
+
+    Beantworter antworten;
+    drucken->trigger();
+    QVERIFY(antworten.druckdialog);
+    QCOMPARE(antworten.titel, QStringList{SchiffsBogen::druckTitel()});
+}
+
+QTEST_MAIN(TestSchiffsBogen)
+#include "tst_schiffsbogen.moc"
