@@ -1,5 +1,7 @@
 #include "charakter.h"
 
+#include <QSignalBlocker>
+
 #include <climits>
 #include <cstdlib>
 #include <ctime>
@@ -152,8 +154,12 @@ bool Charakter::aktionEntfernen(int art, int i)
     Aktion* a = aktion(art, i);
     if (!a)
         return false;
-    // After generation the proficiency points stay spent.
-    befaehigungSetzen(art, i, -10);
+    // After generation the proficiency points stay spent. One change, one
+    // announcement: the proficiency is not announced on its own.
+    {
+        const QSignalBlocker sperre(this);
+        befaehigungSetzen(art, i, -10);
+    }
     addierePunkte(art, Genutzt, begrenzt(-qint64(a->Kosten)));
     aktionenListe(art).removeAt(i);
     delete a;

@@ -324,11 +324,12 @@ void MainWindow::stelleHer(const QByteArray &dokument)
     CharakterXml::lesen(&puffer, charakter, nullptr);
     // Every step shows the character as it is now; which steps are open
     // stays as it is.
-    tabAktionen->neuAufbauen();
-    tabParanormik->neuAufbauen();
-    tabSpezialgebiete->neuAufbauen();
-    for (AbstractTab *tab : std::as_const(tabs))
-        tab->aktualisieren();
+    tabAktionen->zeigeNeuGeladen();
+    tabParanormik->zeigeNeuGeladen();
+    tabSpezialgebiete->zeigeNeuGeladen();
+    tabBasis->aktualisieren();
+    tabEigenschaften->aktualisieren();
+    tabDiverse->aktualisieren();
     updateHeaderDaten();
     updateWeiterButton();
     stelltHer = false;

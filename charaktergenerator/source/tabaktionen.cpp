@@ -88,6 +88,13 @@ void TabAktionen::tabelleAnschliessen(QTableView* tabelle, CharakterAktionenMode
     zeilen->setDefaultSectionSize(20);
 }
 
+void TabAktionen::zeigeNeuGeladen()
+{
+    sprachenCharakterModel->neuLaden();
+    technikCharakterModel->neuLaden();
+    aktualisieren();
+}
+
 void TabAktionen::neuAufbauen()
 {
     aktualisieren();

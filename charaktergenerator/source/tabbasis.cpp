@@ -110,7 +110,7 @@ void TabBasis::aktualisieren()
     ui->editAugenfarbe->setText(charakter->text(Augenfarbe));
     ui->editHaarfarbe->setText(charakter->text(Haarfarbe));
     ui->editHautfarbe->setText(charakter->text(Hautfarbe));
-    ui->textAussehen->setPlainText(charakter->text(AussehenSonstiges));
+    zeigeText(ui->textAussehen, charakter->text(AussehenSonstiges));
     ui->editHeimatplanet->setText(charakter->text(Heimatplanet));
     ui->editReich->setText(charakter->text(Reich));
     ui->editName->setText(charakter->text(Name));
@@ -119,16 +119,23 @@ void TabBasis::aktualisieren()
     ui->boxGroesse->setValue(charakter->groesse());
     ui->dateGeburtsdatum->setDate(charakter->geburtsdatum());
 
-    ui->textKindheit->setPlainText(charakter->text(Kindheit));
-    ui->textErziehung->setPlainText(charakter->text(Erziehung));
-    ui->textBeruf->setPlainText(charakter->text(Beruf));
-    ui->textWerdegang->setPlainText(charakter->text(Werdegang));
+    zeigeText(ui->textKindheit, charakter->text(Kindheit));
+    zeigeText(ui->textErziehung, charakter->text(Erziehung));
+    zeigeText(ui->textBeruf, charakter->text(Beruf));
+    zeigeText(ui->textWerdegang, charakter->text(Werdegang));
     ui->lineGrundcharakter->setText(charakter->text(Grundcharakter));
     ui->lineCharakterzuege->setText(charakter->text(Charakterzuege));
-    ui->textUmfeld->setPlainText(charakter->text(Umfeld));
-    ui->textHobbies->setPlainText(charakter->text(Hobbies));
+    zeigeText(ui->textUmfeld, charakter->text(Umfeld));
+    zeigeText(ui->textHobbies, charakter->text(Hobbies));
     ui->lineTitel->setText(charakter->text(Titel));
-    ui->textBeziehungen->setPlainText(charakter->text(Beziehungen));
+    zeigeText(ui->textBeziehungen, charakter->text(Beziehungen));
+}
+
+void TabBasis::zeigeText(QTextEdit *feld, const QString &text)
+{
+    // Laying out a long text again costs; an unchanged one is left alone.
+    if (feld->toPlainText() != text)
+        feld->setPlainText(text);
 }
 
 QList<QObject *> TabBasis::datenfelder() const

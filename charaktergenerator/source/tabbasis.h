@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+class QTextEdit;
+
 namespace Ui {
 class TabBasis;
 }
@@ -55,6 +57,7 @@ public slots:
 private:
     // The widgets whose change signals store their value in the character.
     QList<QObject *> datenfelder() const;
+    static void zeigeText(QTextEdit *feld, const QString &text);
 
     Ui::TabBasis *ui;
 };

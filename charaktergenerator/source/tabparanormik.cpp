@@ -65,6 +65,12 @@ void TabParanormik::aktualisieren()
     setzeEnabled(ui->buttonPlusMP, art && art->mpKaufbar);
 }
 
+void TabParanormik::zeigeNeuGeladen()
+{
+    paraCharakterModel->neuLaden();
+    aktualisieren();
+}
+
 void TabParanormik::neuAufbauen()
 {
     aktualisieren();

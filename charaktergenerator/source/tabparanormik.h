@@ -24,6 +24,9 @@ public:
 
     void aktualisieren() override;
     void neuAufbauen() override;
+    // Shows a character that was loaded back in place (undo, redo): the
+    // tables forget their rows and selection, the views stay attached.
+    void zeigeNeuGeladen();
 
 public slots:
     void onPlusMP();

@@ -59,6 +59,12 @@ void TabSpezialgebiete::aktualisieren()
         updateButtons();
 }
 
+void TabSpezialgebiete::zeigeNeuGeladen()
+{
+    charakterModel->neuLaden();
+    aktualisieren();
+}
+
 void TabSpezialgebiete::neuAufbauen()
 {
     aktualisieren();

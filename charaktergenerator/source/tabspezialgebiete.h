@@ -26,6 +26,9 @@ public:
 
     void aktualisieren() override;
     void neuAufbauen() override;
+    // Shows a character that was loaded back in place (undo, redo): the
+    // tables forget their rows and selection, the views stay attached.
+    void zeigeNeuGeladen();
 
     // At most this many special areas besides the species' own.
     static constexpr int MaxGewaehlte = 25;

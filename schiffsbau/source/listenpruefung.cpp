@@ -1,5 +1,7 @@
 #include "listenpruefung.h"
 
+#include "persistenz.h"
+
 #include "csvtabelle.h"
 #include "diverse.h"
 #include "komponente.h"
@@ -124,41 +126,6 @@ QString platzhalter(int nummer)
     return QLatin1Char('%') + QString::number(nummer);
 }
 
-// Ship files of version 1.0 numbered the categories differently.
-int alteKategorie(int alt)
-{
-    if (alt >= 1 && alt <= 20)
-        return alt + 1;
-    if (alt == 21)
-        return 23;
-    return 0;
-}
-
-// An integer field of a ship file; text that does not convert counts as 0.
-int zahl(const QString &feld)
-{
-    bool ok = false;
-    const int wert = feld.trimmed().toInt(&ok);
-    return ok ? wert : 0;
-}
-
-QString ohneZeilenende(QString feld)
-{
-    while (feld.endsWith(QLatin1Char('\n')) || feld.endsWith(QLatin1Char('\r')))
-        feld.chop(1);
-    return feld;
-}
-
-bool istEingebaut(int kat)
-{
-    return kat == 0 || kat == 2 || kat == 3;
-}
-
-bool istKategorie(int kat)
-{
-    return kat >= 0 && kat < KomponentenBibliothek::AnzahlKategorien;
-}
-
 } // namespace
 
 ListenPruefung::ListenPruefung(const QString &ordner)
@@ -170,7 +137,7 @@ ListenPruefung::ListenPruefung(const QString &ordner)
         Diverse d;
         d.setzeTyp(typNummer);
         d.leseZeile(QStringList());
-        if (istKategorie(d.typ()))
+        if (Persistenz::istKategorie(d.typ()))
             m_namen[d.typ()].insert(d.name(), Fundort());
     }
 }
@@ -566,7 +533,7 @@ QString ListenPruefung::hinweis(int kat, const QString &name) const
 {
     const QString gesucht = name.trimmed();
     for (int andere : {kat, 0, 2, 3}) {
-        if (!istKategorie(andere))
+        if (!Persistenz::istKategorie(andere))
             continue;
         for (auto it = m_namen.at(andere).constBegin(); it != m_namen.at(andere).constEnd(); ++it) {
             if (it.key().compare(gesucht, Qt::CaseInsensitive) != 0)
@@ -641,17 +608,17 @@ void ListenPruefung::pruefeBasisliste()
             continue;
         }
         if (v20) {
-            const int kat = zahl(felder.at(0));
+            const int kat = Persistenz::feldZahl(felder.at(0));
             const QStringList spalten = felder.mid(2);
-            const QString name = ohneZeilenende(spalten.at(0));
-            if (istEingebaut(kat)) {
+            const QString name = Persistenz::ohneZeilenende(spalten.at(0));
+            if (Persistenz::istEingebaut(kat)) {
                 if (!m_namen.at(kat).contains(name)) {
                     befund(pfad, z + 1,
                            QStringLiteral("Kategorie %1 hat keine Komponente %2")
                                    .arg(QString::number(kat), zitat(name))
                                + nichtGefunden + hinweis(kat, name));
                 }
-            } else if (!istKategorie(kat)) {
+            } else if (!Persistenz::istKategorie(kat)) {
                 befund(pfad, z + 1,
                        QStringLiteral("Die Kategorie %1 gibt es nicht (0 bis 23); die Komponente %2 wird beim "
                                       "Laden als nicht gefunden gemeldet")
@@ -674,14 +641,14 @@ void ListenPruefung::pruefeBasisliste()
             continue;
         }
         // Versions 1.1 and 1.0 find every component by its name.
-        int kat = zahl(felder.at(0));
-        QString name = ohneZeilenende(felder.at(1));
+        int kat = Persistenz::feldZahl(felder.at(0));
+        QString name = Persistenz::ohneZeilenende(felder.at(1));
         if (v10) {
-            kat = alteKategorie(kat);
+            kat = Persistenz::alteKategorie(kat);
             if (name == QStringLiteral("Kabinen/Gänge/Räume"))
                 name = QStringLiteral("Kabinen & Gänge");
         }
-        bool gefunden = istKategorie(kat) && m_namen.at(kat).contains(name);
+        bool gefunden = Persistenz::istKategorie(kat) && m_namen.at(kat).contains(name);
         for (int eingebaut : {0, 2, 3})
             gefunden = gefunden || m_namen.at(eingebaut).contains(name);
         if (!gefunden) {

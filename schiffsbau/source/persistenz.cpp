@@ -23,47 +23,6 @@ namespace {
 
 const QChar trenner(QLatin1Char(';'));
 
-// Categories whose components are stored by name (the built-in rooms and
-// fittings); all others are stored with their list columns.
-bool istEingebaut(int kat)
-{
-    return kat == 0 || kat == 2 || kat == 3;
-}
-
-bool istKategorie(int kat)
-{
-    return kat >= 0 && kat <= 23;
-}
-
-// An integer field of a ship file; text that does not convert counts as 0.
-int zahl(const QString& feld)
-{
-    bool ok = false;
-    const int wert = feld.trimmed().toInt(&ok);
-    return ok ? wert : 0;
-}
-
-// A text field without the line end that the last field of a line keeps
-// (names never contain one, the saver replaces line breaks).
-QString ohneZeilenende(QString feld)
-{
-    while (feld.endsWith(QLatin1Char('\n')) || feld.endsWith(QLatin1Char('\r')))
-        feld.chop(1);
-    return feld;
-}
-
-// Old category numbers of files of version "1.0".
-int alteKategorie(int alt)
-{
-    if (alt == 0)
-        return 0;
-    if (alt >= 1 && alt <= 20)
-        return alt + 1;
-    if (alt == 21)
-        return 23;
-    return 0;
-}
-
 // A readable stand-in for a character that Latin-1 cannot hold.
 QString ersatzFuer(char32_t c)
 {
@@ -206,6 +165,39 @@ Persistenz::~Persistenz() = default;
 QString Persistenz::version()
 {
     return QStringLiteral("2.0");
+}
+
+bool Persistenz::istEingebaut(int kat)
+{
+    return kat == 0 || kat == 2 || kat == 3;
+}
+
+bool Persistenz::istKategorie(int kat)
+{
+    return kat >= 0 && kat <= 23;
+}
+
+int Persistenz::feldZahl(const QString& feld)
+{
+    bool ok = false;
+    const int wert = feld.trimmed().toInt(&ok);
+    return ok ? wert : 0;
+}
+
+QString Persistenz::ohneZeilenende(QString feld)
+{
+    while (feld.endsWith(QLatin1Char('\n')) || feld.endsWith(QLatin1Char('\r')))
+        feld.chop(1);
+    return feld;
+}
+
+int Persistenz::alteKategorie(int alt)
+{
+    if (alt >= 1 && alt <= 20)
+        return alt + 1;
+    if (alt == 21)
+        return 23;
+    return 0;
 }
 
 QString Persistenz::vorlage() const
@@ -423,8 +415,8 @@ void Persistenz::ladeTabelle(QString& name, QString& beschreibung, const CsvTabe
                 int anzahl = 0;
                 QString gespeichert;
                 if (format == Format::V20) {
-                    const int kat = zahl(felder.at(0));
-                    anzahl = zahl(felder.at(1));
+                    const int kat = feldZahl(felder.at(0));
+                    anzahl = feldZahl(felder.at(1));
                     felder.remove(0, 2);
                     gespeichert = ohneZeilenende(felder.at(0));
                     if (istEingebaut(kat))
@@ -432,9 +424,9 @@ void Persistenz::ladeTabelle(QString& name, QString& beschreibung, const CsvTabe
                     else if (istKategorie(kat))
                         k = m_pBibliothek->ausFeldern(kat, felder);
                 } else {
-                    int kat = zahl(felder.at(0));
+                    int kat = feldZahl(felder.at(0));
                     gespeichert = ohneZeilenende(felder.at(1));
-                    anzahl = zahl(felder.at(2));
+                    anzahl = feldZahl(felder.at(2));
                     QString gesucht = gespeichert;
                     if (format == Format::V10) {
                         kat = alteKategorie(kat);

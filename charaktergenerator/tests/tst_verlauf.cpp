@@ -1,0 +1,164 @@
+// Undo and redo in the character generator, driven through the real window.
+#include "fenster_hilfen.h"
+#include "mainwindow.h"
+#include "persistenz.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+class TestVerlauf : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> fenster;
+
+    template<typename T>
+    T *kind(const char *name)
+    {
+        T *w = fenster->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("widget %s not found", name);
+        return w;
+    }
+    QAction *rueckgaengig() { return kind<QAction>("actionRueckgaengig"); }
+    QAction *wiederholen() { return kind<QAction>("actionWiederholen"); }
+    // What the user sees of the character: the header and the fields touched.
+    QStringList bild()
+    {
+        QStringList texte;
+        for (const char *name : { "labelInfoName", "labelInfoEP", "labelPunkteMut", "labelPunkteWissen" })
+            texte << kind<QLabel>(name)->text();
+        texte << kind<QLineEdit>("editName")->text();
+        return texte;
+    }
+    void tippeName(const QString &name)
+    {
+        QLineEdit *edit = kind<QLineEdit>("editName");
+        edit->setFocus();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        fenster = std::make_unique<MainWindow>();
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+    }
+    void cleanup() { fenster.reset(); }
+
+    void rueckgaengigUndWiederholen()
+    {
+        QVERIFY(!rueckgaengig()->isEnabled());
+        QVERIFY(!wiederholen()->isEnabled());
+        const QStringList anfang = bild();
+
+        tippeName(QStringLiteral("Kara"));
+        kind<QPushButton>("buttonWeiter")->click();
+        QTest::mouseClick(kind<QPushButton>("buttonPlusMut"), Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>("buttonPlusWissen"), Qt::LeftButton);
+        QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: Wissen steigern"));
+        const QStringList ende = bild();
+        QVERIFY(fenster->isWindowModified());
+
+        for (const char *schritt : { "Wissen steigern", "Mut steigern", "Name ändern" }) {
+            QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(schritt));
+            rueckgaengig()->trigger();
+        }
+        QCOMPARE(bild(), anfang);
+        QVERIFY(!rueckgaengig()->isEnabled());
+        QVERIFY(!fenster->isWindowModified());
+        // The steps reached stay open.
+        QVERIFY(kind<QTabWidget>("tabWidget")->isTabEnabled(1));
+        QCOMPARE(kind<QTabWidget>("tabWidget")->currentIndex(), 1);
+
+        for (int i = 0; i < 3; ++i)
+            wiederholen()->trigger();
+        QCOMPARE(bild(), ende);
+        QVERIFY(!wiederholen()->isEnabled());
+        QVERIFY(fenster->isWindowModified());
+
+        // A new step after an undo drops what could have been redone.
+        rueckgaengig()->trigger();
+        QTest::mouseClick(kind<QPushButton>("buttonPlusMut"), Qt::LeftButton);
+        QVERIFY(!wiederholen()->isEnabled());
+        QCOMPARE(kind<QLabel>("labelPunkteMut")->text(), QStringLiteral("2"));
+        QCOMPARE(kind<QLabel>("labelPunkteWissen")->text(), QStringLiteral("0"));
+    }
+
+    void speichernUndNeu()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        kind<QPushButton>("buttonWeiter")->click();
+        QTest::mouseClick(kind<QPushButton>("buttonPlusMut"), Qt::LeftButton);
+        Persistenz::setzeNaechsteDatei(dir.filePath(QStringLiteral("kara.zch")));
+        kind<QAction>("actionSpeichern")->trigger();
+        QVERIFY(!fenster->isWindowModified());
+        // Saving keeps the history; back before the save is a change,
+        // forward to it again is none.
+        rueckgaengig()->trigger();
+        QVERIFY(fenster->isWindowModified());
+        wiederholen()->trigger();
+        QVERIFY(!fenster->isWindowModified());
+
+        QTest::mouseClick(kind<QPushButton>("buttonPlusMut"), Qt::LeftButton);
+        {
+            DialogBeantworter antwort{ QString() };
+            kind<QAction>("actionNeu")->trigger();
+        }
+        QVERIFY(!rueckgaengig()->isEnabled());
+        QVERIFY(!wiederholen()->isEnabled());
+    }
+
+    // Which actions make a step: a refused click none, typing into a text
+    // one for the whole text, a raise and its undo bring the header back.
+    void schrittRegeln()
+    {
+        kind<QPushButton>("buttonWeiter")->click();
+        // Nothing to lower yet: refused.
+        QTest::mouseClick(kind<QPushButton>("buttonMinMut"), Qt::LeftButton);
+        QVERIFY(!rueckgaengig()->isEnabled());
+
+        kind<QTabWidget>("tabWidget")->setCurrentIndex(0);
+        QTextEdit *text = kind<QTextEdit>("textKindheit");
+        text->setFocus();
+        QTest::keyClicks(text, QStringLiteral("Auf Zorvel"));
+        QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: Kindheit ändern"));
+        rueckgaengig()->trigger();
+        QCOMPARE(text->toPlainText(), QString());
+        QVERIFY(!rueckgaengig()->isEnabled());
+
+        // Removing a language with a raised proficiency is one step.
+        for (int i = 0; i < 3; ++i)
+            kind<QPushButton>("buttonWeiter")->click();
+        auto *katalog = kind<QAbstractItemView>("listSprachen");
+        katalog->setCurrentIndex(katalog->model()->index(0, 0));
+        kind<QPushButton>("buttonPlusSprache")->click();
+        auto *eigene = kind<QAbstractItemView>("tabelleEigeneSprachen");
+        const QModelIndex befaehigung = eigene->model()->index(0, 1);
+        QVERIFY(eigene->model()->setData(befaehigung, eigene->model()->data(befaehigung, Qt::EditRole).toInt() + 1));
+        const QString vorher = eigene->model()->data(befaehigung).toString();
+        eigene->setCurrentIndex(befaehigung);
+        kind<QPushButton>("buttonSpracheEntfernen")->click();
+        QCOMPARE(eigene->model()->rowCount(), 0);
+        QVERIFY(rueckgaengig()->text().endsWith(QStringLiteral(" entfernen")));
+        rueckgaengig()->trigger();
+        QCOMPARE(eigene->model()->rowCount(), 1);
+        QCOMPARE(eigene->model()->data(eigene->model()->index(0, 1)).toString(), vorher);
+    }
+};
+
+QTEST_MAIN(TestVerlauf)
+#include "tst_verlauf.moc"
