@@ -14,3 +14,9 @@ QVariant SchiffsProxy::data(const QModelIndex &index, int role) const
         return QSortFilterProxyModel::data(index, Qt::DisplayRole);
     return QSortFilterProxyModel::data(index, role);
 }
+
+Qt::ItemFlags SchiffsProxy::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags f = QSortFilterProxyModel::flags(index);
+    return index.isValid() ? f | Qt::ItemIsSelectable : f;
+}

@@ -607,8 +607,10 @@ void TestMainWindow::entfernenPerTasteUndMenue()
     QCOMPARE(text("labelTreibstoffTonne"), QStringLiteral("0"));
     QCOMPARE(text("labelRE"), QStringLiteral("-20/0"));
 
-    // Row 1 through the context menu's entry.
-    auswahl->select(tabelle->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // Row 1, picked by a click on its name, through the context menu's entry.
+    const QRect name = tabelle->visualRect(tabelle->model()->index(0, SchiffsModel::SpalteName));
+    QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, name.center());
+    QVERIFY(entfernen->isEnabled());
     entfernen->trigger();
     QCOMPARE(model->rowCount(), 3);
     QCOMPARE(model->komponente(0)->name(), QStringLiteral("Cockpit/Brücke/Zentrale"));
