@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "anzahldelegate.h"
+#include "auswahlplatz.h"
 #include "ui_mainwindow.h"
 
 #include "datenordner.h"
@@ -13,8 +14,11 @@
 #include "persistenz.h"
 #include "schiffsbogen.h"
 #include "schiffsmodel.h"
+#include "schiffsproxy.h"
+#include "zahlformat.h"
 #include "zuletztgeoeffnet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -22,9 +26,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
@@ -33,7 +40,9 @@
 #include <QSortFilterProxyModel>
 #include <QUrl>
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 
 namespace {
 const char *const version = "0.12.0";
@@ -47,9 +56,13 @@ QString zahl(T wert)
     return QStringLiteral("%L1").arg(wert);
 }
 
-QString festkomma(double wert, int stellen)
+// A value that warns the player (a negative energy balance, more computer
+// slots used than available) shows in red.
+void setzeWarnung(QLabel *label, bool warnung)
 {
-    return QStringLiteral("%L1").arg(wert, 0, 'f', stellen);
+    const QString stil = warnung ? QStringLiteral("color: #c62828;") : QString();
+    if (label->styleSheet() != stil)
+        label->setStyleSheet(stil);
 }
 } // namespace
 
@@ -108,23 +121,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->listKategorien->setModel(m_pKategorieModel);
 
-    m_pSchiffProxy = new QSortFilterProxyModel(this);
-    m_pSchiffProxy->setSourceModel(m_pModel);
-    QTableView *tabelle = ui->tableView;
-    tabelle->setModel(m_pSchiffProxy);
-    tabelle->setColumnWidth(0, 30);
-    tabelle->setColumnWidth(1, 60);
-    tabelle->setColumnWidth(2, 170); // names are readable in full
-    tabelle->setColumnWidth(4, 45);
-    tabelle->setColumnWidth(5, 45);
-    tabelle->setItemDelegateForColumn(SchiffsModel::SpalteAnzahl, new AnzahlDelegate(tabelle));
-    tabelle->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    tabelle->verticalHeader()->hide();
-    tabelle->verticalHeader()->setMinimumSectionSize(20);
-    tabelle->verticalHeader()->setDefaultSectionSize(20);
-    // Installation order until the user clicks a column header.
-    tabelle->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    tabelle->setSortingEnabled(true);
+    richteTabelleEin();
 
     connect(ui->listKategorien, &QAbstractItemView::clicked, this, &MainWindow::onKategorieKlick);
     QItemSelectionModel *kategorieSelModel = ui->listKategorien->selectionModel();
@@ -169,6 +166,7 @@ MainWindow::MainWindow(QWidget *parent)
     ladeBasisliste();
     ladeStil();
     richteDatenspaltenAus();
+    teileFensterAuf();
     platziereFenster();
 
     ui->listKategorien->clearSelection();
@@ -215,13 +213,20 @@ void MainWindow::ladeStil()
 }
 
 // The five groups of the data panel are separate grids; giving their
-// columns common minimum widths lines the captions and values up.
+// columns common minimum widths lines the captions and values up. The value
+// columns keep room for large ships, so that they do not jump while the
+// numbers grow; a value wider still widens its column in all groups alike.
 void MainWindow::richteDatenspaltenAus()
 {
     // Sizes depend on the fonts of the style sheet.
     ensurePolished();
     const QList<QGridLayout *> gitter = ui->scrollAreaWidgetContents->findChildren<QGridLayout *>();
     int breite[6] = {0, 0, 0, 0, 0, 0};
+    const QFontMetrics wert = ui->labelGSTP->fontMetrics();
+    const QString punkt = QLocale().groupSeparator();
+    breite[1] = wert.horizontalAdvance(QStringLiteral("00%1000/00%1000").arg(punkt));
+    breite[3] = wert.horizontalAdvance(QStringLiteral("-000/0%1000").arg(punkt));
+    breite[5] = wert.horizontalAdvance(QStringLiteral("000 (000)"));
     for (QGridLayout *g : gitter) {
         for (int i = 0; i < g->count(); ++i) {
             int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
@@ -231,12 +236,17 @@ void MainWindow::richteDatenspaltenAus()
         }
     }
     for (QGridLayout *g : gitter) {
-        for (int s = 0; s < 6; ++s)
-            g->setColumnMinimumWidth(s, breite[s]);
+        for (int s = 0; s < 6; ++s) {
+            if (g->columnMinimumWidth(s) != breite[s])
+                g->setColumnMinimumWidth(s, breite[s]);
+        }
         // Spare width goes to the right of the last value.
         g->setColumnStretch(6, 1);
     }
+}
 
+void MainWindow::teileFensterAuf()
+{
     // Left: the category list as wide as its labels; right: the ship. The
     // data panel is shown whole, the table of components gets the rest.
     ui->splitter->setStretchFactor(0, 0);
@@ -245,6 +255,71 @@ void MainWindow::richteDatenspaltenAus()
     ui->splitter->setSizes({links, width() - links});
     ui->splitterSchiff->setStretchFactor(0, 0);
     ui->splitterSchiff->setStretchFactor(1, 1);
+}
+
+void MainWindow::richteTabelleEin()
+{
+    m_pSchiffProxy = new SchiffsProxy(this);
+    m_pSchiffProxy->setSourceModel(m_pModel);
+    QTableView *tabelle = ui->tableView;
+    tabelle->setModel(m_pSchiffProxy);
+    tabelle->setColumnWidth(0, 30);
+    tabelle->setColumnWidth(1, 60);
+    tabelle->setColumnWidth(2, 170); // names are readable in full
+    tabelle->setColumnWidth(4, 45);
+    tabelle->setColumnWidth(5, 45);
+    tabelle->setItemDelegateForColumn(SchiffsModel::SpalteAnzahl, new AnzahlDelegate(tabelle));
+    tabelle->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    tabelle->verticalHeader()->hide();
+    tabelle->verticalHeader()->setMinimumSectionSize(20);
+    tabelle->verticalHeader()->setDefaultSectionSize(20);
+    // Installation order until the user clicks a column header.
+    tabelle->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    tabelle->setSortingEnabled(true);
+    tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabelle->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    // Delete and the context menu remove the selected rows; the key only
+    // while the table itself has the focus, not while a count is edited.
+    m_pEntfernen = new QAction(QStringLiteral("Entfernen"), tabelle);
+    m_pEntfernen->setObjectName(QStringLiteral("actionEntfernen"));
+    m_pEntfernen->setShortcut(QKeySequence::Delete);
+    m_pEntfernen->setShortcutContext(Qt::WidgetShortcut);
+    m_pEntfernen->setEnabled(false);
+    tabelle->addAction(m_pEntfernen);
+    tabelle->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_pEntfernen, &QAction::triggered, this, &MainWindow::onEntfernen);
+    connect(tabelle->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        m_pEntfernen->setEnabled(ui->tableView->selectionModel()->hasSelection());
+    });
+}
+
+void MainWindow::zeigeZeile(int zeile)
+{
+    const QModelIndex index = m_pSchiffProxy->mapFromSource(m_pModel->index(zeile, SchiffsModel::SpalteNr));
+    if (!index.isValid())
+        return;
+    ui->tableView->scrollTo(index);
+    ui->tableView->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void MainWindow::onEntfernen()
+{
+    QList<int> zeilen;
+    const QModelIndexList gewaehlt = ui->tableView->selectionModel()->selectedIndexes();
+    for (const QModelIndex &index : gewaehlt) {
+        const int zeile = m_pSchiffProxy->mapToSource(index).row();
+        if (zeile >= 0 && !zeilen.contains(zeile))
+            zeilen << zeile;
+    }
+    if (zeilen.isEmpty())
+        return;
+    // From the bottom up, so that the rows still to go keep their numbers.
+    std::sort(zeilen.begin(), zeilen.end(), std::greater<int>());
+    for (int zeile : zeilen)
+        m_pModel->entferne(zeile);
+    m_pModel->berechne();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -289,9 +364,14 @@ void MainWindow::onKategorieKlick(const QModelIndex &index)
     Q_UNUSED(index)
     if (!m_auswahlGezeigt && isVisible()) {
         // With a window manager the main window has a frame; the chooser goes
-        // right below the frame, not below the client area.
+        // right below the frame, not below the client area, and gets a frame
+        // as thick. On a small screen it moves up to where all of it shows.
         const QRect rahmen = frameGeometry();
-        m_pAuswahl->move(rahmen.left(), rahmen.bottom() + 1);
+        const QSize rand = rahmen.size() - geometry().size();
+        const QRect frei = screen() ? screen()->availableGeometry() : QRect();
+        const QRect platz = AuswahlPlatz::berechne(rahmen, m_pAuswahl->size() + rand, frei);
+        m_pAuswahl->resize(platz.size() - rand);
+        m_pAuswahl->move(platz.topLeft());
     }
     m_auswahlGezeigt = true;
     m_pAuswahl->show();
@@ -303,9 +383,19 @@ void MainWindow::onAddKomponente(uint kategorie, uint element, int anzahl)
     Komponente *k = nullptr;
     if (kategorie <= uint(INT_MAX) && element <= uint(INT_MAX))
         k = m_pBibliothek->kopie(int(kategorie), int(element));
-    if (k)
+    int zeile = -1;
+    if (k && k->nurEinmal())
+        zeile = m_pModel->zeileVon(k->typ(), k->name());
+    if (zeile >= 0) {
+        // A "max 1x" component is in the ship already: it stays there once.
+        delete k;
+    } else if (k) {
         m_pModel->addKomponente(k, anzahl);
+        zeile = m_pModel->rowCount() - 1;
+    }
     m_pModel->berechne();
+    if (zeile >= 0)
+        zeigeZeile(zeile);
 }
 
 void MainWindow::onNeueDaten(SchiffsDaten d)
@@ -313,9 +403,9 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
     ui->labelPreis->setText(zahl(d.preis));
     ui->labelObjektgroesse->setText(zahl(d.objektgroesse));
     ui->labelScanSchutz->setText(zahl(d.scanschutz));
-    ui->labelGewicht->setText(QStringLiteral("%L1 - %L2").arg(double(d.leergewicht)).arg(double(d.gewicht)));
+    ui->labelGewicht->setText(QStringLiteral("%1 - %2").arg(Zahlformat::dezimal(d.leergewicht), Zahlformat::dezimal(d.gewicht)));
     ui->labelGewichtSprung->setText(zahl(d.sprungTonnen));
-    ui->labelGSTP->setText(QStringLiteral("%L1/%L2").arg(double(d.gstp - d.gstpvBelegt)).arg(d.gstp));
+    ui->labelGSTP->setText(QStringLiteral("%1/%L2").arg(Zahlformat::dezimal(double(d.gstp) - double(d.gstpvBelegt))).arg(d.gstp));
     ui->labelGSTP->setToolTip(QStringLiteral("Maschinenraum: %L1 GSTPV\n"
                                              "Trägheitsdämpfung: %L2 GSTPV\n"
                                              "Druckschotten: %L3 GSTPV\n"
@@ -328,24 +418,28 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
                                   .arg(d.gstpvLandestelzen));
     ui->labelGravGSTP->setText(zahl(d.gravGstp));
     ui->labelBE->setText(QStringLiteral("%L1 (%L2)").arg(d.be).arg(d.maxBev));
-    ui->labelRE->setText(QStringLiteral("%L1/%L2").arg(SchiffsDaten::differenz(d.re, d.rev)).arg(d.re));
+    const qint64 reFrei = SchiffsDaten::differenz(d.re, d.rev);
+    ui->labelRE->setText(QStringLiteral("%L1/%L2").arg(reFrei).arg(d.re));
+    setzeWarnung(ui->labelRE, reFrei < 0);
 
-    ui->labelRumpf->setText(zahl(double(d.rumpf)));
+    ui->labelRumpf->setText(Zahlformat::festkomma(d.rumpf, 0));
     ui->labelSchildenergie->setText(zahl(d.schildenergie));
     ui->labelPanzerung->setText(zahl(d.panzerung));
     ui->checkSpiegelpanzer->setChecked(d.spiegelpanzerung);
-    ui->labelSteuerung0->setText(festkomma(d.steuerungLeer, 2));
-    ui->labelSteuerung50->setText(festkomma(d.steuerungHalb, 2));
-    ui->labelSteuerung100->setText(festkomma(d.steuerungVoll, 2));
+    ui->labelSteuerung0->setText(Zahlformat::festkomma(d.steuerungLeer, 2));
+    ui->labelSteuerung50->setText(Zahlformat::festkomma(d.steuerungHalb, 2));
+    ui->labelSteuerung100->setText(Zahlformat::festkomma(d.steuerungVoll, 2));
     ui->checkEMAPStarkfeld->setChecked(d.emapStarkfeld);
-    ui->labelFeldgeschw0->setText(festkomma(d.feldgeschwLeer, 0));
-    ui->labelFeldgeschw50->setText(festkomma(d.feldgeschwHalb, 0));
-    ui->labelFeldgeschw100->setText(festkomma(d.feldgeschwVoll, 0));
+    ui->labelFeldgeschw0->setText(Zahlformat::festkomma(d.feldgeschwLeer, 0));
+    ui->labelFeldgeschw50->setText(Zahlformat::festkomma(d.feldgeschwHalb, 0));
+    ui->labelFeldgeschw100->setText(Zahlformat::festkomma(d.feldgeschwVoll, 0));
     ui->labelTraegheitsdaempfung->setText(zahl(d.traegheitsdaempfung));
 
     ui->checkMaschinenraum->setChecked(d.maschinenraum);
-    ui->labelSystemslots->setText(QStringLiteral("%L1/%L2").arg(SchiffsDaten::differenz(d.computerSlots, d.slotsBelegt)).arg(d.computerSlots));
-    ui->labelSensoren->setText(QStringLiteral("%L1, %L2").arg(d.sensorBonus).arg(double(d.sensorReichweite)));
+    const qint64 slotsFrei = SchiffsDaten::differenz(d.computerSlots, d.slotsBelegt);
+    ui->labelSystemslots->setText(QStringLiteral("%L1/%L2").arg(slotsFrei).arg(d.computerSlots));
+    setzeWarnung(ui->labelSystemslots, slotsFrei < 0);
+    ui->labelSensoren->setText(QStringLiteral("%L1, %2").arg(d.sensorBonus).arg(Zahlformat::dezimal(d.sensorReichweite)));
     ui->labelScanner->setText(QStringLiteral("%L1, %L2").arg(d.scannerErfassung).arg(d.scannerReichweite));
     ui->labelKommRelais->setText(zahl(d.kommReichweite));
     ui->labelTRTransmitter->setText(zahl(d.trReichweite));
@@ -368,6 +462,7 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
     ui->checkLandestelzen->setChecked(d.landestelzen);
     ui->checkDruckschotten->setChecked(d.druckschotts);
     ui->labelKapselzusatz->setText(QStringLiteral("%L1 / %L2 / %L3").arg(d.gasballons).arg(d.fallschirme).arg(d.smashbags));
+    richteDatenspaltenAus();
 }
 
 void MainWindow::onListeLeeren()

@@ -13,6 +13,7 @@ class KategorieModel;
 class KomponentenAuswahl;
 class KomponentenBibliothek;
 class Persistenz;
+class QAction;
 class QSortFilterProxyModel;
 class QUndoStack;
 class SchiffsModel;
@@ -65,6 +66,8 @@ private slots:
     // Marks the window as modified while the ship differs from the state
     // last started, loaded or saved.
     void pruefeAenderung();
+    // Removes the selected rows of the ship table ("Entfernen", Delete).
+    void onEntfernen();
 
 private:
     // The ship as its file would hold it now.
@@ -91,6 +94,10 @@ private:
     void ladeStil();
     void platziereFenster();
     void richteDatenspaltenAus();
+    void teileFensterAuf();
+    void richteTabelleEin();
+    // Selects row `zeile` of the ship model in the table and scrolls to it.
+    void zeigeZeile(int zeile);
 
     Ui::MainWindow *ui;
     KomponentenBibliothek *m_pBibliothek;
@@ -99,6 +106,7 @@ private:
     SchiffsModel *m_pModel;
     Persistenz *m_pPersistenz;
     QSortFilterProxyModel *m_pSchiffProxy = nullptr;
+    QAction *m_pEntfernen = nullptr;
     QUndoStack *m_pVerlauf = nullptr;
     // The state after the last step; a change since then is a new step.
     SchiffsSchritt::Stand m_letzterStand;

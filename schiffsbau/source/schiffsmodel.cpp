@@ -221,6 +221,16 @@ void SchiffsModel::leeren()
     endRemoveRows();
 }
 
+int SchiffsModel::zeileVon(int typ, const QString &name) const
+{
+    for (int i = 0; i < m_komponenten.size(); ++i) {
+        const Komponente *k = m_komponenten.at(i);
+        if (k->typ() == typ && k->name() == name)
+            return i;
+    }
+    return -1;
+}
+
 SchiffsDaten SchiffsModel::berechne()
 {
     const SchiffsDaten daten = SchiffsDaten::berechne(m_komponenten, m_anzahl);

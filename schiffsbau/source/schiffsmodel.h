@@ -56,6 +56,9 @@ public:
     void entferne(int i);
     // Removes and deletes all rows (announced to views). Does not recompute.
     void leeren();
+    // First row holding a component of kind `typ` named `name`; -1 when
+    // there is none.
+    int zeileVon(int typ, const QString &name) const;
     // Computes the ship data from all rows, emits neueDaten() with them and
     // returns them.
     SchiffsDaten berechne();

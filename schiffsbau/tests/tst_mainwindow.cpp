@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -61,6 +62,12 @@ private slots:
     void hinzufuegenPerDoppelklick();
     void hinzufuegenNachSortieren();
     void maxEinmalBegrenztAnzahl();
+    void maxEinmalNichtZweimal();
+    void neueZeileSichtbarUndGewaehlt();
+    void entfernenPerTasteUndMenue();
+    void tooltipsDerNamen();
+    void warnungenRot();
+    void grosseWerteOhneExponent();
     void anzahlEditor();
     void leeren();
     void basisliste();
@@ -532,6 +539,143 @@ void TestMainWindow::maxEinmalBegrenztAnzahl()
     QTest::mouseClick(kind<QPushButton>("pbHinzufuegen", m_pFenster->auswahl()), Qt::LeftButton);
     QCOMPARE(m_pFenster->schiffsModel()->anzahl(6), 1);
     QVERIFY(kind<QCheckBox>("checkDruckschotten")->isChecked());
+}
+
+// A "max 1x" component already in the ship stays there once, whether added
+// by button or by double click.
+void TestMainWindow::maxEinmalNichtZweimal()
+{
+    starte();
+    m_pFenster->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pFenster.get()));
+    SchiffsModel *model = m_pFenster->schiffsModel();
+    klickeKategorie(2);
+    waehleKomponente(2); // Druckschotts: max 1x
+    auto *knopf = kind<QPushButton>("pbHinzufuegen", m_pFenster->auswahl());
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QCOMPARE(model->rowCount(), 7);
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    auto *view = kind<QTableView>("komponentenView", m_pFenster->auswahl());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(2, 0)).center());
+    QCOMPARE(model->rowCount(), 7);
+    QCOMPARE(model->anzahl(6), 1);
+    // An ordinary component may come twice.
+    waehleKomponente(0);
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QCOMPARE(model->rowCount(), 9);
+}
+
+void TestMainWindow::neueZeileSichtbarUndGewaehlt()
+{
+    starte();
+    m_pFenster->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pFenster.get()));
+    auto *tabelle = kind<QTableView>("tableView");
+    for (int i = 0; i < 30; ++i)
+        m_pFenster->onAddKomponente(KatReaktoren, 0, 1);
+    const QModelIndex letzte = tabelle->model()->index(35, 0);
+    QVERIFY(tabelle->viewport()->rect().contains(tabelle->visualRect(letzte)));
+    QCOMPARE(tabelle->currentIndex().row(), 35);
+    QVERIFY(tabelle->selectionModel()->isRowSelected(35, QModelIndex()));
+    QVERIFY(!tabelle->selectionModel()->isRowSelected(34, QModelIndex()));
+}
+
+// Delete and the context menu entry "Entfernen" remove the selected rows
+// and recompute the ship.
+void TestMainWindow::entfernenPerTasteUndMenue()
+{
+    starte();
+    m_pFenster->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_pFenster.get()));
+    SchiffsModel *model = m_pFenster->schiffsModel();
+    auto *tabelle = kind<QTableView>("tableView");
+    QAction *entfernen = kind<QAction>("actionEntfernen");
+    QCOMPARE(entfernen->text(), QStringLiteral("Entfernen"));
+    QCOMPARE(tabelle->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(tabelle->actions().contains(entfernen));
+    QVERIFY(!entfernen->isEnabled());
+
+    // Rows 3 and 5 (Treibstofftank, Fusionsreaktor A) by the Delete key.
+    QItemSelectionModel *auswahl = tabelle->selectionModel();
+    auswahl->select(tabelle->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auswahl->select(tabelle->model()->index(5, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QVERIFY(entfernen->isEnabled());
+    tabelle->setFocus();
+    QTest::keyClick(tabelle, Qt::Key_Delete);
+    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(model->komponente(2)->name(), QStringLiteral("Umweltkontrollsystem"));
+    QCOMPARE(text("labelTreibstoffTonne"), QStringLiteral("0"));
+    QCOMPARE(text("labelRE"), QStringLiteral("-20/0"));
+
+    // Row 1, picked by a click on its name, through the context menu's entry.
+    const QRect name = tabelle->visualRect(tabelle->model()->index(0, SchiffsModel::SpalteName));
+    QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, name.center());
+    QVERIFY(entfernen->isEnabled());
+    entfernen->trigger();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->komponente(0)->name(), QStringLiteral("Cockpit/Brücke/Zentrale"));
+    QVERIFY(!kind<QCheckBox>("checkMaschinenraum")->isChecked());
+}
+
+void TestMainWindow::tooltipsDerNamen()
+{
+    starte();
+    QAbstractItemModel *model = kind<QTableView>("tableView")->model();
+    QCOMPARE(model->index(0, SchiffsModel::SpalteName).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Wartungs/Lüftungsschächte, Maschinenraum"));
+    QCOMPARE(model->index(0, SchiffsModel::SpalteTyp).data(Qt::ToolTipRole).toString(),
+             model->index(0, SchiffsModel::SpalteTyp).data().toString());
+    QVERIFY(!model->index(0, SchiffsModel::SpalteDaten).data(Qt::ToolTipRole).isValid());
+}
+
+// A negative energy balance and more slots used than available show in red,
+// and turn back when the ship is mended.
+void TestMainWindow::warnungenRot()
+{
+    starte();
+    auto istRot = [](QLabel *l) {
+        const QColor c = l->palette().color(l->foregroundRole());
+        return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+    };
+    SchiffsDaten d;
+    d.re = 10;
+    d.rev = 30;
+    d.computerSlots = 2;
+    d.slotsBelegt = 3;
+    m_pFenster->onNeueDaten(d);
+    QVERIFY(istRot(kind<QLabel>("labelRE")));
+    QVERIFY(istRot(kind<QLabel>("labelSystemslots")));
+    QVERIFY(!istRot(kind<QLabel>("labelPreis")));
+    d.rev = 10;
+    d.slotsBelegt = 2;
+    m_pFenster->onNeueDaten(d);
+    QVERIFY(!istRot(kind<QLabel>("labelRE")));
+    QVERIFY(!istRot(kind<QLabel>("labelSystemslots")));
+}
+
+// A ship of a million tonnes: fixed notation, and the panel fits the
+// default window without horizontal scrolling.
+void TestMainWindow::grosseWerteOhneExponent()
+{
+    starte();
+    m_pFenster->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pFenster.get()));
+    SchiffsDaten d;
+    d.leergewicht = 1000040.0f;
+    d.gewicht = 1000060.0f;
+    d.gstp = 833367;
+    d.gstpvBelegt = 41715.0f;
+    d.rumpf = 833367.0f;
+    d.sensorReichweite = 2000000.0f;
+    m_pFenster->onNeueDaten(d);
+    QCOMPARE(text("labelGewicht"), QStringLiteral("1.000.040 - 1.000.060"));
+    QCOMPARE(text("labelGSTP"), QStringLiteral("791.652/833.367"));
+    QCOMPARE(text("labelRumpf"), QStringLiteral("833.367"));
+    QCOMPARE(text("labelSensoren"), QStringLiteral("0, 2.000.000"));
+    QApplication::processEvents();
+    auto *bereich = kind<QScrollArea>("scrollAreaSchiffsdaten");
+    QVERIFY(bereich->widget()->minimumSizeHint().width() <= bereich->viewport()->width());
 }
 
 // The count editor of the ship table offers exactly 0 to 1,000,000; a count
