@@ -660,11 +660,18 @@ void MainWindow::onKurzanleitung()
 {
     // From the data folder in use, made absolute for the viewer.
     const QString pfad = QDir::current().absoluteFilePath(DatenOrdner::pfad(QLatin1String(kurzanleitung)));
-    const bool geoeffnet = QFileInfo(pfad).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
-    if (!geoeffnet) {
-        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden der Kurzanleitung"),
+    const QString titel = QStringLiteral("Fehler beim Laden der Kurzanleitung");
+    if (!QFileInfo(pfad).isFile()) {
+        QMessageBox::warning(nullptr, titel,
                              QStringLiteral("Die Datei %1 konnte nicht geladen werden.")
                                  .arg(QLatin1String(kurzanleitung)),
+                             QMessageBox::Ok);
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad))) {
+        // The file is there, but the desktop has nothing to show it with.
+        QMessageBox::warning(nullptr, titel,
+                             QStringLiteral("Kein Programm zum Anzeigen von PDF-Dateien gefunden.\n"
+                                            "Die Kurzanleitung liegt in %1.")
+                                 .arg(QDir::toNativeSeparators(pfad)),
                              QMessageBox::Ok);
     }
 }
