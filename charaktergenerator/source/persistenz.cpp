@@ -102,6 +102,21 @@ bool Persistenz::schreibeSicher(const QString& datei, const QByteArray& daten, Q
     return true;
 }
 
+bool Persistenz::schreibeOderMelde(const QString& datei, const QByteArray& daten,
+                                   const QString& ohneDaten, const QString& titel,
+                                   const QString& text)
+{
+    QString grund;
+    bool geschrieben = false;
+    if (daten.isEmpty() && !ohneDaten.isEmpty())
+        grund = ohneDaten;
+    else
+        geschrieben = schreibeSicher(datei, daten, &grund);
+    if (!geschrieben)
+        zeigeSchreibfehler(titel, text, datei, grund);
+    return geschrieben;
+}
+
 bool Persistenz::speichern(Charakter* c)
 {
     if (!c)
@@ -112,19 +127,11 @@ bool Persistenz::speichern(Charakter* c)
     if (datei.isEmpty())
         return false;
 
-    const QByteArray dokument = CharakterXml::schreiben(c);
-    QString grund;
-    bool geschrieben = false;
-    if (dokument.isEmpty())
-        grund = tr("Das XML-Dokument konnte nicht erzeugt werden.");
-    else
-        geschrieben = schreibeSicher(datei, dokument, &grund);
-    if (!geschrieben) {
-        zeigeSchreibfehler(tr("Speichern fehlgeschlagen"),
-                           tr("Der Charakter konnte nicht in die Datei „%1“ gespeichert werden.\n\n%2"),
-                           datei, grund);
+    if (!schreibeOderMelde(datei, CharakterXml::schreiben(c),
+                           tr("Das XML-Dokument konnte nicht erzeugt werden."),
+                           tr("Speichern fehlgeschlagen"),
+                           tr("Der Charakter konnte nicht in die Datei „%1“ gespeichert werden.\n\n%2")))
         return false;
-    }
     m_letzteDatei = datei;
     return true;
 }
@@ -197,14 +204,8 @@ bool Persistenz::exportieren(Charakter* c)
     QStringEncoder kodierer(QStringConverter::System);
     const QByteArray daten = kodierer.encode(bogen);
 
-    QString grund;
-    if (!schreibeSicher(datei, daten, &grund)) {
-        zeigeSchreibfehler(tr("Exportieren fehlgeschlagen"),
-                           tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"),
-                           datei, grund);
-        return false;
-    }
-    return true;
+    return schreibeOderMelde(datei, daten, QString(), tr("Exportieren fehlgeschlagen"),
+                             tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"));
 }
 
 bool Persistenz::pdfExportieren(Charakter* c)
@@ -216,18 +217,8 @@ bool Persistenz::pdfExportieren(Charakter* c)
     if (datei.isEmpty())
         return false;
 
-    const QByteArray daten = CharakterBogen::pdf(c);
-    QString grund;
-    bool geschrieben = false;
-    if (daten.isEmpty())
-        grund = tr("Das PDF-Dokument konnte nicht erzeugt werden.");
-    else
-        geschrieben = schreibeSicher(datei, daten, &grund);
-    if (!geschrieben) {
-        zeigeSchreibfehler(tr("Exportieren fehlgeschlagen"),
-                           tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"),
-                           datei, grund);
-        return false;
-    }
-    return true;
+    return schreibeOderMelde(datei, CharakterBogen::pdf(c),
+                             tr("Das PDF-Dokument konnte nicht erzeugt werden."),
+                             tr("Exportieren fehlgeschlagen"),
+                             tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"));
 }

@@ -75,6 +75,12 @@ private:
     // The save dialog in the folder last used, suggesting `name` as the file.
     static QString frageZieldatei(const QString& titel, const QString& filter, const QString& endung,
                                   const QString& name);
+    // Writes `daten` safely; on failure shows the critical box `titel` with
+    // `text` (%1 the file, %2 the reason) and answers false. Empty `daten`
+    // count as failed with the reason `ohneDaten`, when one is given.
+    static bool schreibeOderMelde(const QString& datei, const QByteArray& daten,
+                                  const QString& ohneDaten, const QString& titel,
+                                  const QString& text);
     static void zeigeSchreibfehler(const QString& titel, const QString& text,
                                    const QString& datei, const QString& grund);
 };
