@@ -14,11 +14,12 @@ bool gueltigeArt(int art)
 {
     return art >= 0 && art <= 2;
 }
+} // namespace
 
 // Counters come from files that may have been edited by hand, so any stored
 // number can be extreme. Sums are formed in 64 bits and brought back into the
 // range of int, so that no value ever wraps around.
-int begrenzt(qint64 wert)
+int CharakterBasis::begrenzt(qint64 wert)
 {
     if (wert > INT_MAX)
         return INT_MAX;
@@ -26,7 +27,6 @@ int begrenzt(qint64 wert)
         return INT_MIN;
     return static_cast<int>(wert);
 }
-} // namespace
 
 CharakterBasis::CharakterBasis(Regelwerk* regelwerk, QObject* parent)
     : QObject(parent)
