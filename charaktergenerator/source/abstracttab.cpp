@@ -125,7 +125,8 @@ void AbstractTab::lerne(AktionenModel *katalog, CharakterAktionenModel *eigene)
         delete kopie;
 }
 
-QItemSelectionModel *AbstractTab::tabelleAnschliessen(QTableView *tabelle, CharakterTabellenModel *model,
+QItemSelectionModel *AbstractTab::tabelleAnschliessen(QTableView *tabelle,
+                                                      CharakterTabellenModel *model,
                                                       int breiteWert, int breiteWurf)
 {
     QItemSelectionModel *alteAuswahl = tabelle->selectionModel();
