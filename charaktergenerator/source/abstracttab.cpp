@@ -7,9 +7,12 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTableView>
 
 AbstractTab::AbstractTab(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     : QWidget(parent)
@@ -24,6 +27,12 @@ void AbstractTab::aktualisierenUndMelden()
 {
     aktualisieren();
     emit signalUpdateHeader();
+}
+
+void AbstractTab::meldeWenn(bool geaendert)
+{
+    if (geaendert)
+        aktualisierenUndMelden();
 }
 
 void AbstractTab::setzeEnabled(QWidget *widget, bool enabled)
@@ -104,4 +113,44 @@ void AbstractTab::lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *k
         katalog->setzeAuswahl(index.row());
         lernen();
     });
+}
+
+void AbstractTab::lerne(AktionenModel *katalog, CharakterAktionenModel *eigene)
+{
+    const Aktion *vorlage = katalog->auswahl();
+    if (!vorlage)
+        return;
+    Aktion *kopie = new Aktion(*vorlage);
+    if (!eigene->hinzufuegen(kopie))
+        delete kopie;
+}
+
+QItemSelectionModel *AbstractTab::tabelleAnschliessen(QTableView *tabelle,
+                                                      CharakterTabellenModel *model,
+                                                      int breiteWert, int breiteWurf)
+{
+    QItemSelectionModel *alteAuswahl = tabelle->selectionModel();
+    model->neuLaden();
+    tabelle->setModel(nullptr);
+    QItemSelectionModel *leereAuswahl = tabelle->selectionModel();
+    tabelle->setModel(model);
+    delete alteAuswahl;
+    delete leereAuswahl;
+
+    QHeaderView *kopf = tabelle->horizontalHeader();
+    kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+    kopf->setSectionResizeMode(1, QHeaderView::Fixed);
+    kopf->setSectionResizeMode(2, QHeaderView::Fixed);
+    kopf->resizeSection(1, breiteWert);
+    kopf->resizeSection(2, breiteWurf);
+    QHeaderView *zeilen = tabelle->verticalHeader();
+    zeilen->setMinimumSectionSize(20);
+    zeilen->setSectionResizeMode(QHeaderView::Fixed);
+    zeilen->setDefaultSectionSize(20);
+    return tabelle->selectionModel();
+}
+
+int AbstractTab::zeileVon(const QModelIndex &index)
+{
+    return index.isValid() ? index.row() : -1;
 }

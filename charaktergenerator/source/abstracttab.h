@@ -8,8 +8,12 @@
 class AktionenModel;
 class Charakter;
 class CharakterAktionenModel;
+class CharakterTabellenModel;
 class QAbstractItemView;
+class QItemSelectionModel;
+class QModelIndex;
 class QPushButton;
+class QTableView;
 class Regelwerk;
 
 // Common base of the six steps of the character generator. Holds the
@@ -28,6 +32,8 @@ public:
     virtual void neuAufbauen() = 0;
     // Redraws the tab, then tells the header to redraw.
     virtual void aktualisierenUndMelden();
+    // aktualisierenUndMelden() when the character took a change.
+    void meldeWenn(bool geaendert);
     // Enables or disables the widget, touching it only when its state differs.
     virtual void setzeEnabled(QWidget *widget, bool enabled);
 
@@ -50,6 +56,17 @@ protected:
     // (`lernen` is the tab's learn slot).
     void lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *katalog,
                              const std::function<void()> &lernen);
+    // Teaches the character a copy of the action selected in the catalogue
+    // list; a refused copy is dropped.
+    void lerne(AktionenModel *katalog, CharakterAktionenModel *eigene);
+    // Attaches the table of the character's own entries anew, so that the
+    // view forgets rows and selection of the old character, and lays out its
+    // columns (name stretched, value and roll of fixed widths). Returns the
+    // view's new selection model.
+    QItemSelectionModel *tabelleAnschliessen(QTableView *tabelle, CharakterTabellenModel *model,
+                                             int breiteWert, int breiteWurf);
+    // The row of a list's new current index, -1 for none.
+    static int zeileVon(const QModelIndex &index);
 
     Charakter *charakter;
     Regelwerk *regelwerk;

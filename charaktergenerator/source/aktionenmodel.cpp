@@ -29,9 +29,8 @@ QIcon bild(bool haken)
 } // namespace
 
 AktionenModel::AktionenModel(int art, Regelwerk* regelwerk, QObject* parent)
-    : QAbstractListModel(parent)
+    : KatalogModel(regelwerk, parent)
     , m_art(art)
-    , regelwerk(regelwerk)
 {
 }
 
@@ -111,16 +110,6 @@ void AktionenModel::erlernteGeaendert()
     if (rowCount() > 0)
         emit dataChanged(index(0), index(rowCount() - 1),
                          {Qt::DecorationRole, Qt::FontRole, Qt::ToolTipRole});
-}
-
-void AktionenModel::setzeAuswahl(int zeile)
-{
-    ausgewaehlt = zeile;
-}
-
-int AktionenModel::auswahlZeile() const
-{
-    return ausgewaehlt;
 }
 
 const Aktion* AktionenModel::auswahl() const

@@ -1,19 +1,19 @@
 #ifndef AKTIONENMODEL_H
 #define AKTIONENMODEL_H
 
-#include <QAbstractListModel>
 #include <QIcon>
+
+#include "katalogmodel.h"
 
 class Aktion;
 class Charakter;
-class Regelwerk;
 
 // The catalogue's actions of one kind (0 languages, 1 technical actions,
 // 2 paranormal abilities), one per row, shown as "area / name (cost P)".
 // Remembers which row the user selected. Given a character, it marks the
 // actions the character has learned: bold, with a tick and the tooltip
 // "bereits erlernt".
-class AktionenModel : public QAbstractListModel
+class AktionenModel : public KatalogModel
 {
     Q_OBJECT
 
@@ -35,16 +35,12 @@ public:
     // Redraws the marks after the character's actions changed.
     void erlernteGeaendert();
 
-    void setzeAuswahl(int zeile);
-    int auswahlZeile() const;
     // The catalogue record at the selected row, or null when none is selected.
     const Aktion* auswahl() const;
 
 private:
     int m_art;
-    Regelwerk* regelwerk;
     bool zeigeSpezialisierung = false;
-    int ausgewaehlt = -1;
     const Charakter* m_charakter = nullptr;
     QIcon m_haken;
     QIcon m_ohneHaken;

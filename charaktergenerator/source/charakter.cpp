@@ -11,21 +11,6 @@
 #include "regelwerk.h"
 #include "spezialgebiet.h"
 
-namespace {
-
-// Stored numbers of a file can be extreme; sums are formed in 64 bits and
-// brought back into the range of int.
-int begrenzt(qint64 wert)
-{
-    if (wert > INT_MAX)
-        return INT_MAX;
-    if (wert < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(wert);
-}
-
-} // namespace
-
 Charakter::Charakter(Regelwerk* regelwerk, QObject* parent)
     : CharakterBasis(regelwerk, parent)
     , m_wertsachen(new CharakterWertsachen(this))
@@ -338,76 +323,63 @@ bool Charakter::bucheWare(int& menge, qint64 proEP, int n, bool kaufen, qint64 o
     return true;
 }
 
+bool Charakter::bucheWertsache(int (CharakterWertsachen::*lesen)() const,
+                               void (CharakterWertsachen::*setzen)(int), qint64 proEP, int n,
+                               bool kaufen, qint64 obergrenze)
+{
+    int menge = (m_wertsachen->*lesen)();
+    if (!bucheWare(menge, proEP, n, kaufen, obergrenze))
+        return false;
+    (m_wertsachen->*setzen)(menge);
+    return true;
+}
+
 bool Charakter::kapitalKaufen(int n)
 {
-    int menge = m_wertsachen->kapital();
-    if (!bucheWare(menge, KapitalProEP, n, true, INT_MAX))
-        return false;
-    m_wertsachen->setzeKapital(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::kapital, &CharakterWertsachen::setzeKapital,
+                          KapitalProEP, n, true, INT_MAX);
 }
 
 bool Charakter::kapitalVerkaufen(int n)
 {
-    int menge = m_wertsachen->kapital();
-    if (!bucheWare(menge, KapitalProEP, n, false, INT_MAX))
-        return false;
-    m_wertsachen->setzeKapital(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::kapital, &CharakterWertsachen::setzeKapital,
+                          KapitalProEP, n, false, INT_MAX);
 }
 
 bool Charakter::schuldenKaufen(int n)
 {
-    int menge = m_wertsachen->schulden();
-    if (!bucheWare(menge, SchuldenProEP, n, true, MaxSchulden))
-        return false;
-    m_wertsachen->setzeSchulden(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::schulden, &CharakterWertsachen::setzeSchulden,
+                          SchuldenProEP, n, true, MaxSchulden);
 }
 
 bool Charakter::schuldenVerkaufen(int n)
 {
-    int menge = m_wertsachen->schulden();
-    if (!bucheWare(menge, SchuldenProEP, n, false, MaxSchulden))
-        return false;
-    m_wertsachen->setzeSchulden(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::schulden, &CharakterWertsachen::setzeSchulden,
+                          SchuldenProEP, n, false, MaxSchulden);
 }
 
 bool Charakter::cassiasKaufen(int n)
 {
-    int menge = m_wertsachen->cassias();
-    if (!bucheWare(menge, CassiasProEP, n, true, INT_MAX))
-        return false;
-    m_wertsachen->setzeCassias(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::cassias, &CharakterWertsachen::setzeCassias,
+                          CassiasProEP, n, true, INT_MAX);
 }
 
 bool Charakter::cassiasVerkaufen(int n)
 {
-    int menge = m_wertsachen->cassias();
-    if (!bucheWare(menge, CassiasProEP, n, false, INT_MAX))
-        return false;
-    m_wertsachen->setzeCassias(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::cassias, &CharakterWertsachen::setzeCassias,
+                          CassiasProEP, n, false, INT_MAX);
 }
 
 bool Charakter::ceptomyzinKaufen(int n)
 {
-    int menge = m_wertsachen->ceptomyzin();
-    if (!bucheWare(menge, CeptomyzinProEP, n, true, INT_MAX))
-        return false;
-    m_wertsachen->setzeCeptomyzin(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::ceptomyzin, &CharakterWertsachen::setzeCeptomyzin,
+                          CeptomyzinProEP, n, true, INT_MAX);
 }
 
 bool Charakter::ceptomyzinVerkaufen(int n)
 {
-    int menge = m_wertsachen->ceptomyzin();
-    if (!bucheWare(menge, CeptomyzinProEP, n, false, INT_MAX))
-        return false;
-    m_wertsachen->setzeCeptomyzin(menge);
-    return true;
+    return bucheWertsache(&CharakterWertsachen::ceptomyzin, &CharakterWertsachen::setzeCeptomyzin,
+                          CeptomyzinProEP, n, false, INT_MAX);
 }
 
 bool Charakter::prestigeKaufen()

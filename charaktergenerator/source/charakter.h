@@ -106,6 +106,10 @@ private:
     QList<Aktion*>& aktionenListe(int art);
     const QList<Aktion*>& aktionenListe(int art) const;
     bool bucheWare(int& menge, qint64 proEP, int n, bool kaufen, qint64 obergrenze);
+    // bucheWare on the good of the valuables that `lesen` reads and `setzen` writes
+    bool bucheWertsache(int (CharakterWertsachen::*lesen)() const,
+                        void (CharakterWertsachen::*setzen)(int), qint64 proEP, int n, bool kaufen,
+                        qint64 obergrenze);
 
     CharakterWertsachen* m_wertsachen = nullptr;
     QList<Aktion*> m_sprachen;

@@ -1,6 +1,5 @@
 #include "charakteraktionenmodel.h"
 
-#include <QColor>
 #include <QStringList>
 
 #include "aktion.h"
@@ -22,93 +21,41 @@ const QString latein = QStringLiteral("Latein");
 
 CharakterAktionenModel::CharakterAktionenModel(int art, Charakter* charakter,
                                                Regelwerk* regelwerk, QObject* parent)
-    : QAbstractTableModel(parent)
+    : CharakterTabellenModel(charakter, parent)
     , m_art(art)
-    , charakter(charakter)
     , regelwerk(regelwerk)
 {
 }
 
-int CharakterAktionenModel::rowCount(const QModelIndex& parent) const
+int CharakterAktionenModel::anzahl() const
 {
-    if (parent.isValid() || !charakter)
-        return 0;
-    return charakter->anzahlAktionen(m_art) - unangekuendigt;
+    return charakter->anzahlAktionen(m_art);
 }
 
-int CharakterAktionenModel::columnCount(const QModelIndex& parent) const
+QString CharakterAktionenModel::wertTitel() const
 {
-    return parent.isValid() ? 0 : 3;
+    return QString("Wert");
 }
 
-QVariant CharakterAktionenModel::headerData(int section, Qt::Orientation orientation,
-                                            int role) const
+bool CharakterAktionenModel::zeile(int zeile, QString& bezeichnung, int& wert, QString& wurf) const
 {
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal) {
-        switch (section) {
-        case 0: return QString("Bezeichnung");
-        case 1: return QString("Wert");
-        case 2: return QString("Wurf");
-        default: return QVariant();
-        }
-    }
-    return QString("%1").arg(section + 1);
-}
-
-QVariant CharakterAktionenModel::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= 3)
-        return QVariant();
-    if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        const Aktion* a = charakter->aktion(m_art, index.row());
-        if (!a)
-            return QString();
-        switch (index.column()) {
-        case 0: {
-            const Regelwerk* namen = charakter->regelwerk();
-            return QString("[%1] %2 / %3 (%4 P)")
-                .arg(namen ? namen->kenntnisName(a->Kenntnis) : QString(),
-                     namen ? namen->spezialisierungName(a->Spezialisierung) : QString(),
-                     a->Bezeichnung)
-                .arg(a->Kosten);
-        }
-        case 1:
-            if (role == Qt::EditRole)
-                return a->Befaehigung;
-            return QString("%1").arg(a->Befaehigung);
-        default:
-            return charakter->wurf(a);
-        }
-    }
-    if (role == Qt::BackgroundRole)
-        return index.column() == 1 ? QColor(Qt::white) : QColor(230, 237, 255);
-    return QVariant();
-}
-
-Qt::ItemFlags CharakterAktionenModel::flags(const QModelIndex& index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    if (index.column() == 1)
-        return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
-    return Qt::ItemIsEnabled;
-}
-
-bool CharakterAktionenModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
-    if (role != Qt::EditRole || !index.isValid() || index.column() != 1
-        || index.row() >= rowCount())
+    const Aktion* a = charakter->aktion(m_art, zeile);
+    if (!a)
         return false;
-    bool ok = false;
-    const int neu = value.toString().trimmed().toInt(&ok);
-    if (!ok)
-        return false;
-    if (!charakter->befaehigungSetzen(m_art, index.row(), neu))
-        return false;
-    emit dataChanged(this->index(index.row(), 1), this->index(index.row(), 2));
+    const Regelwerk* namen = charakter->regelwerk();
+    bezeichnung = QString("[%1] %2 / %3 (%4 P)")
+                      .arg(namen ? namen->kenntnisName(a->Kenntnis) : QString(),
+                           namen ? namen->spezialisierungName(a->Spezialisierung) : QString(),
+                           a->Bezeichnung)
+                      .arg(a->Kosten);
+    wert = a->Befaehigung;
+    wurf = charakter->wurf(a);
     return true;
+}
+
+bool CharakterAktionenModel::wertSetzen(int zeile, int neu)
+{
+    return charakter->befaehigungSetzen(m_art, zeile, neu);
 }
 
 int CharakterAktionenModel::preis(const Aktion* a) const
@@ -130,24 +77,15 @@ bool CharakterAktionenModel::hinzufuegen(Aktion* a)
         return false;
     const int alteKosten = a->Kosten;
     a->Kosten = preis(a);
-    const int zeile = rowCount();
-    // The character decides; the new row is announced only once it exists.
-    unangekuendigt = 1;
-    const bool gelernt = charakter->aktionHinzufuegen(m_art, a);
-    if (gelernt) {
-        beginInsertRows(QModelIndex(), zeile, zeile);
-        unangekuendigt = 0;
-        endInsertRows();
-    } else {
+    const bool gelernt = zeileAnfuegen([this, a] { return charakter->aktionHinzufuegen(m_art, a); });
+    if (!gelernt)
         a->Kosten = alteKosten;   // the caller gets its record back unchanged
-    }
-    unangekuendigt = 0;
     return gelernt;
 }
 
 bool CharakterAktionenModel::entfernen()
 {
-    if (!charakter || ausgewaehlt < 0 || ausgewaehlt >= rowCount())
+    if (!auswahlGueltig())
         return false;
     const Aktion* a = charakter->aktion(m_art, ausgewaehlt);
     if (!a)
@@ -178,25 +116,7 @@ void CharakterAktionenModel::lateinZuruecksetzen()
     }
 }
 
-void CharakterAktionenModel::setzeAuswahl(int zeile)
-{
-    ausgewaehlt = zeile;
-}
-
-int CharakterAktionenModel::auswahl() const
-{
-    return ausgewaehlt;
-}
-
 int CharakterAktionenModel::art() const
 {
     return m_art;
-}
-
-void CharakterAktionenModel::neuLaden()
-{
-    beginResetModel();
-    ausgewaehlt = -1;
-    unangekuendigt = 0;
-    endResetModel();
 }

@@ -1,7 +1,7 @@
 #ifndef CHARAKTERAKTIONENMODEL_H
 #define CHARAKTERAKTIONENMODEL_H
 
-#include <QAbstractTableModel>
+#include "charaktertabellenmodel.h"
 
 class Aktion;
 class Charakter;
@@ -14,21 +14,13 @@ class Regelwerk;
 // Only a model given the catalogue applies the Latin discount of languages:
 // "Standard", "Newdeutsch", "Francais" and "Portespan" cost 1 SP less while
 // "Latein" is known, and the discount is taken back when "Latein" is forgotten.
-class CharakterAktionenModel : public QAbstractTableModel
+class CharakterAktionenModel : public CharakterTabellenModel
 {
     Q_OBJECT
 
 public:
     CharakterAktionenModel(int art, Charakter* charakter, Regelwerk* regelwerk = nullptr,
                            QObject* parent = nullptr);
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     // Hands the record to the character (paid from the points of the kind).
     // On success the character owns it and a row is added; on refusal the
@@ -40,22 +32,19 @@ public:
     // Forgets the selected action; false when none is selected or refused.
     bool entfernen();
 
-    void setzeAuswahl(int zeile);
-    int auswahl() const;
-    // Announces that the character was reset or loaded: every row may have
-    // changed. Forgets the selection.
-    void neuLaden();
     int art() const;
+
+protected:
+    int anzahl() const override;
+    QString wertTitel() const override;
+    bool zeile(int zeile, QString& bezeichnung, int& wert, QString& wurf) const override;
+    bool wertSetzen(int zeile, int neu) override;
 
 private:
     void lateinZuruecksetzen();
 
     int m_art;
-    Charakter* charakter;
     Regelwerk* regelwerk;
-    int ausgewaehlt = -1;
-    // rows the character already holds but that are not yet announced
-    int unangekuendigt = 0;
 };
 
 #endif // CHARAKTERAKTIONENMODEL_H

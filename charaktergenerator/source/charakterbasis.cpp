@@ -15,10 +15,17 @@ bool gueltigeArt(int art)
     return art >= 0 && art <= 2;
 }
 
+// What a unit of bought DE (1 EP) or AE (5 EP) costs.
+int epProEinheit(int art)
+{
+    return art == CharakterBasis::DE ? 1 : 5;
+}
+} // namespace
+
 // Counters come from files that may have been edited by hand, so any stored
 // number can be extreme. Sums are formed in 64 bits and brought back into the
 // range of int, so that no value ever wraps around.
-int begrenzt(qint64 wert)
+int CharakterBasis::begrenzt(qint64 wert)
 {
     if (wert > INT_MAX)
         return INT_MAX;
@@ -26,7 +33,6 @@ int begrenzt(qint64 wert)
         return INT_MIN;
     return static_cast<int>(wert);
 }
-} // namespace
 
 CharakterBasis::CharakterBasis(Regelwerk* regelwerk, QObject* parent)
     : QObject(parent)
@@ -405,15 +411,14 @@ bool CharakterBasis::energieKaufen(int art)
         m_genutzt[MP] += 1;
         return true;
     case DE:
-        if (verfuegbareEP(true) <= 0 || m_gekaufteDE == INT_MAX || !epAusgeben(1))
+    case AE: {
+        int& gekauft = art == DE ? m_gekaufteDE : m_gekaufteAE;
+        const int ep = epProEinheit(art);
+        if (verfuegbareEP(true) < ep || gekauft == INT_MAX || !epAusgeben(ep))
             return false;
-        m_gekaufteDE += 1;
+        gekauft += 1;
         return true;
-    case AE:
-        if (verfuegbareEP(true) <= 4 || m_gekaufteAE == INT_MAX || !epAusgeben(5))
-            return false;
-        m_gekaufteAE += 1;
-        return true;
+    }
     default:
         return false;
     }
@@ -429,17 +434,14 @@ bool CharakterBasis::energieVerkaufen(int art)
         m_genutzt[MP] -= 1;
         return true;
     case DE:
-        if (m_gekaufteDE <= 0)
+    case AE: {
+        int& gekauft = art == DE ? m_gekaufteDE : m_gekaufteAE;
+        if (gekauft <= 0)
             return false;
-        m_gekaufteDE -= 1;
-        epZurueckgeben(1);
+        gekauft -= 1;
+        epZurueckgeben(epProEinheit(art));
         return true;
-    case AE:
-        if (m_gekaufteAE <= 0)
-            return false;
-        m_gekaufteAE -= 1;
-        epZurueckgeben(5);
-        return true;
+    }
     default:
         return false;
     }

@@ -123,6 +123,10 @@ public slots:
     virtual void setzeBenutztSpezis(bool an);
 
 protected:
+    // Counters come from files that may have been edited by hand, so any
+    // stored number can be extreme: sums are formed in 64 bits and brought
+    // back into the range of int with this, so that no value wraps around.
+    static int begrenzt(qint64 wert);
     // counter of point kind art in column spalte (1, 2, 4), null otherwise
     int* punktZaehler(int art, int spalte);
     const int* punktZaehler(int art, int spalte) const;

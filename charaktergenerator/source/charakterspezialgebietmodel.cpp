@@ -1,7 +1,5 @@
 #include "charakterspezialgebietmodel.h"
 
-#include <QColor>
-
 #include "basistypus.h"
 #include "charakter.h"
 #include "regelwerk.h"
@@ -10,107 +8,50 @@
 CharakterSpezialgebietModel::CharakterSpezialgebietModel(Charakter* charakter,
                                                          Regelwerk* regelwerk,
                                                          QObject* parent)
-    : QAbstractTableModel(parent)
-    , charakter(charakter)
+    : CharakterTabellenModel(charakter, parent)
     , regelwerk(regelwerk)
 {
 }
 
-int CharakterSpezialgebietModel::rowCount(const QModelIndex& parent) const
+int CharakterSpezialgebietModel::anzahl() const
 {
-    if (parent.isValid() || !charakter)
-        return 0;
-    return charakter->anzahlSpezialgebiete() - unangekuendigt;
+    return charakter->anzahlSpezialgebiete();
 }
 
-int CharakterSpezialgebietModel::columnCount(const QModelIndex& parent) const
+QString CharakterSpezialgebietModel::wertTitel() const
 {
-    return parent.isValid() ? 0 : 3;
+    return QString("Punkte");
 }
 
-QVariant CharakterSpezialgebietModel::headerData(int section, Qt::Orientation orientation,
-                                                 int role) const
+bool CharakterSpezialgebietModel::zeile(int zeile, QString& bezeichnung, int& wert,
+                                        QString& wurf) const
 {
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal) {
-        switch (section) {
-        case 0: return QString("Bezeichnung");
-        case 1: return QString("Punkte");
-        case 2: return QString("Wurf");
-        default: return QVariant();
-        }
-    }
-    return QString("%1").arg(section + 1);
-}
-
-QVariant CharakterSpezialgebietModel::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= 3)
-        return QVariant();
-    if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        const Spezialgebiet* s = charakter->spezialgebiet(index.row());
-        if (!s)
-            return QString();
-        switch (index.column()) {
-        case 0:
-            return QString("%1 / %2 (+%3)")
-                .arg(regelwerk ? regelwerk->kenntnisName(s->Kenntnis) : QString(), s->Bezeichnung)
-                .arg(s->Bonus);
-        case 1:
-            if (role == Qt::EditRole)
-                return s->Wert;
-            return QString("%1").arg(s->Wert);
-        default:
-            return charakter->wurf(s);
-        }
-    }
-    if (role == Qt::BackgroundRole)
-        return index.column() == 1 ? QColor(Qt::white) : QColor(230, 237, 255);
-    return QVariant();
-}
-
-Qt::ItemFlags CharakterSpezialgebietModel::flags(const QModelIndex& index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    if (index.column() == 1)
-        return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
-    return Qt::ItemIsEnabled;
-}
-
-bool CharakterSpezialgebietModel::setData(const QModelIndex& index, const QVariant& value,
-                                          int role)
-{
-    if (role != Qt::EditRole || !index.isValid() || index.column() != 1
-        || index.row() >= rowCount())
+    const Spezialgebiet* s = charakter->spezialgebiet(zeile);
+    if (!s)
         return false;
-    bool ok = false;
-    const int neu = value.toString().trimmed().toInt(&ok);
-    if (!ok)
-        return false;
-    if (!charakter->spezialgebietWertSetzen(index.row(), neu))
-        return false;
-    emit dataChanged(this->index(index.row(), 1), this->index(index.row(), 2));
-    emit updateDaten();
+    bezeichnung = QString("%1 / %2 (+%3)")
+                      .arg(regelwerk ? regelwerk->kenntnisName(s->Kenntnis) : QString(), s->Bezeichnung)
+                      .arg(s->Bonus);
+    wert = s->Wert;
+    wurf = charakter->wurf(s);
     return true;
+}
+
+bool CharakterSpezialgebietModel::wertSetzen(int zeile, int neu)
+{
+    return charakter->spezialgebietWertSetzen(zeile, neu);
+}
+
+void CharakterSpezialgebietModel::wertGesetzt()
+{
+    emit updateDaten();
 }
 
 bool CharakterSpezialgebietModel::hinzufuegen(Spezialgebiet* s)
 {
     if (!s || !charakter)
         return false;
-    const int zeile = rowCount();
-    // The character decides; the new row is announced only once it exists.
-    unangekuendigt = 1;
-    const bool genommen = charakter->spezialgebietHinzufuegen(s);
-    if (genommen) {
-        beginInsertRows(QModelIndex(), zeile, zeile);
-        unangekuendigt = 0;
-        endInsertRows();
-    }
-    unangekuendigt = 0;
-    return genommen;
+    return zeileAnfuegen([this, s] { return charakter->spezialgebietHinzufuegen(s); });
 }
 
 void CharakterSpezialgebietModel::entferneZeile(int zeile)
@@ -122,7 +63,7 @@ void CharakterSpezialgebietModel::entferneZeile(int zeile)
 
 bool CharakterSpezialgebietModel::entfernen()
 {
-    if (!charakter || ausgewaehlt < 0 || ausgewaehlt >= rowCount())
+    if (!auswahlGueltig())
         return false;
     entferneZeile(ausgewaehlt);
     return true;
@@ -188,22 +129,4 @@ bool CharakterSpezialgebietModel::enthaelt(const Spezialgebiet* s) const
             return true;
     }
     return false;
-}
-
-void CharakterSpezialgebietModel::setzeAuswahl(int zeile)
-{
-    ausgewaehlt = zeile;
-}
-
-int CharakterSpezialgebietModel::auswahl() const
-{
-    return ausgewaehlt;
-}
-
-void CharakterSpezialgebietModel::neuLaden()
-{
-    beginResetModel();
-    ausgewaehlt = -1;
-    unangekuendigt = 0;
-    endResetModel();
 }

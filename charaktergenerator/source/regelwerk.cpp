@@ -68,6 +68,15 @@ QString text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
+// The text of entry i of a table of names, the empty string outside it.
+template <int N>
+QString eintrag(const char* const (&namen)[N], int i)
+{
+    if (i < 0 || i >= N)
+        return QString();
+    return text(namen[i]);
+}
+
 // Bonus special areas, in member order.
 enum Bonus { BAusweichen, BRennen, BTelepathie, BSchwimmen, BVerwandeln, BSoftware,
              BMaterie, BFliegen };
@@ -496,9 +505,7 @@ QString Regelwerk::kenntnisName(int kenntnis) const
 
 QString Regelwerk::spezialisierungName(int spezialisierung) const
 {
-    if (spezialisierung < 0 || spezialisierung >= KeineSpezialisierung)
-        return QString();
-    return text(Spezialisierungen[spezialisierung]);
+    return eintrag(Spezialisierungen, spezialisierung);
 }
 
 int Regelwerk::stufe(int punkte) const
@@ -523,23 +530,17 @@ QString Regelwerk::stufenName(int stufe) const
 
 QString Regelwerk::eigenschaftName(int eigenschaft)
 {
-    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
-        return QString();
-    return text(EigenschaftNamen[eigenschaft]);
+    return eintrag(EigenschaftNamen, eigenschaft);
 }
 
 QString Regelwerk::eigenschaftBeschriftung(int eigenschaft)
 {
-    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
-        return QString();
-    return text(EigenschaftBeschriftungen[eigenschaft]);
+    return eintrag(EigenschaftBeschriftungen, eigenschaft);
 }
 
 QString Regelwerk::eigenschaftKuerzel(int eigenschaft)
 {
-    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
-        return QString();
-    return text(EigenschaftKuerzel[eigenschaft]);
+    return eintrag(EigenschaftKuerzel, eigenschaft);
 }
 
 int Regelwerk::kenntnisEigenschaft1(int kenntnis)

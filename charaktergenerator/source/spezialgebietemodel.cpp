@@ -6,8 +6,7 @@
 #include "spezialgebiet.h"
 
 SpezialgebieteModel::SpezialgebieteModel(Regelwerk* regelwerk, QObject* parent)
-    : QAbstractListModel(parent)
-    , regelwerk(regelwerk)
+    : KatalogModel(regelwerk, parent)
 {
 }
 
@@ -61,16 +60,6 @@ void SpezialgebieteModel::setzeKenntnis(int kenntnis)
 int SpezialgebieteModel::kenntnis() const
 {
     return aktuelleKenntnis;
-}
-
-void SpezialgebieteModel::setzeAuswahl(int zeile)
-{
-    ausgewaehlt = zeile;
-}
-
-int SpezialgebieteModel::auswahlZeile() const
-{
-    return ausgewaehlt;
 }
 
 const Spezialgebiet* SpezialgebieteModel::auswahl() const

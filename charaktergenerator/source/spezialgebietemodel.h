@@ -1,14 +1,13 @@
 #ifndef SPEZIALGEBIETEMODEL_H
 #define SPEZIALGEBIETEMODEL_H
 
-#include <QAbstractListModel>
+#include "katalogmodel.h"
 
-class Regelwerk;
 class Spezialgebiet;
 
 // The catalogue's special areas of one knowledge area, one per row, shown as
 // "name (+bonus)". Remembers which row the user selected.
-class SpezialgebieteModel : public QAbstractListModel
+class SpezialgebieteModel : public KatalogModel
 {
     Q_OBJECT
 
@@ -22,15 +21,11 @@ public:
     void setzeKenntnis(int kenntnis);
     int kenntnis() const;
 
-    void setzeAuswahl(int zeile);
-    int auswahlZeile() const;
     // The catalogue record at the selected row, or null when none is selected.
     const Spezialgebiet* auswahl() const;
 
 private:
-    Regelwerk* regelwerk;
     int aktuelleKenntnis = 0;
-    int ausgewaehlt = -1;
     bool leer = false;   // true only while the rows of the area are exchanged
 };
 

@@ -1,10 +1,8 @@
 #include "tabaktionen.h"
 #include "ui_tabaktionen.h"
 
-#include <QHeaderView>
 #include <QItemSelectionModel>
 
-#include "aktion.h"
 #include "aktionenmodel.h"
 #include "charakter.h"
 #include "charakteraktionenmodel.h"
@@ -82,29 +80,6 @@ void TabAktionen::aktualisieren()
     zeigeLernPreise();
 }
 
-void TabAktionen::tabelleAnschliessen(QTableView* tabelle, CharakterAktionenModel* model)
-{
-    // Re-attaching lets the view forget rows and selection of the old character.
-    QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
-    model->neuLaden();
-    tabelle->setModel(nullptr);
-    QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
-    tabelle->setModel(model);
-    delete alteAuswahl;
-    delete leereAuswahl;
-
-    QHeaderView* kopf = tabelle->horizontalHeader();
-    kopf->setSectionResizeMode(0, QHeaderView::Stretch);
-    kopf->setSectionResizeMode(1, QHeaderView::Fixed);
-    kopf->setSectionResizeMode(2, QHeaderView::Fixed);
-    kopf->resizeSection(1, 50);
-    kopf->resizeSection(2, 50);
-    QHeaderView* zeilen = tabelle->verticalHeader();
-    zeilen->setMinimumSectionSize(20);
-    zeilen->setSectionResizeMode(QHeaderView::Fixed);
-    zeilen->setDefaultSectionSize(20);
-}
-
 void TabAktionen::zeigeNeuGeladen()
 {
     sprachenCharakterModel->neuLaden();
@@ -115,72 +90,52 @@ void TabAktionen::zeigeNeuGeladen()
 void TabAktionen::neuAufbauen()
 {
     aktualisieren();
-    tabelleAnschliessen(ui->tabelleEigeneSprachen, sprachenCharakterModel);
-    tabelleAnschliessen(ui->tabelleEigeneTechnik, technikCharakterModel);
-    connect(ui->tabelleEigeneSprachen->selectionModel(), &QItemSelectionModel::currentRowChanged,
-            this, &TabAktionen::sprachenAuswahlGeaendert);
-    connect(ui->tabelleEigeneTechnik->selectionModel(), &QItemSelectionModel::currentRowChanged,
-            this, &TabAktionen::technikAuswahlGeaendert);
+    connect(tabelleAnschliessen(ui->tabelleEigeneSprachen, sprachenCharakterModel, 50, 50),
+            &QItemSelectionModel::currentRowChanged, this, &TabAktionen::sprachenAuswahlGeaendert);
+    connect(tabelleAnschliessen(ui->tabelleEigeneTechnik, technikCharakterModel, 50, 50),
+            &QItemSelectionModel::currentRowChanged, this, &TabAktionen::technikAuswahlGeaendert);
 }
 
 void TabAktionen::onPlusSP()
 {
-    if (charakter->punktKaufen(0))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->punktKaufen(0));
 }
 
 void TabAktionen::onMinusSP()
 {
-    if (charakter->punktVerkaufen(0))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->punktVerkaufen(0));
 }
 
 void TabAktionen::onPlusTP()
 {
-    if (charakter->punktKaufen(1))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->punktKaufen(1));
 }
 
 void TabAktionen::onMinusTP()
 {
-    if (charakter->punktVerkaufen(1))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->punktVerkaufen(1));
 }
 
-void TabAktionen::alleSprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabAktionen::alleSprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    sprachenModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    sprachenModel->setzeAuswahl(zeileVon(index));
     zeigeLernPreise();
 }
 
-void TabAktionen::sprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabAktionen::sprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    sprachenCharakterModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    sprachenCharakterModel->setzeAuswahl(zeileVon(index));
 }
 
-void TabAktionen::alleTechnikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabAktionen::alleTechnikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    technikModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    technikModel->setzeAuswahl(zeileVon(index));
     zeigeLernPreise();
 }
 
-void TabAktionen::technikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabAktionen::technikAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    technikCharakterModel->setzeAuswahl(index.isValid() ? index.row() : -1);
-}
-
-void TabAktionen::lerne(AktionenModel* katalog, CharakterAktionenModel* eigene)
-{
-    const Aktion* vorlage = katalog->auswahl();
-    if (!vorlage)
-        return;
-    Aktion* kopie = new Aktion(*vorlage);
-    if (!eigene->hinzufuegen(kopie))
-        delete kopie;
+    technikCharakterModel->setzeAuswahl(zeileVon(index));
 }
 
 void TabAktionen::onSpracheHinzufuegen()

@@ -7,7 +7,6 @@
 
 class AktionenModel;
 class CharakterAktionenModel;
-class QTableView;
 
 namespace Ui {
 class TabAktionen;
@@ -44,8 +43,6 @@ public slots:
     void onMinusTP();
 
 private:
-    void lerne(AktionenModel* katalog, CharakterAktionenModel* eigene);
-    void tabelleAnschliessen(QTableView* tabelle, CharakterAktionenModel* model);
     // Enabling and tooltips (prices) of the two learn buttons.
     void zeigeLernPreise();
 

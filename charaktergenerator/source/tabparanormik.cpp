@@ -1,10 +1,8 @@
 #include "tabparanormik.h"
 #include "ui_tabparanormik.h"
 
-#include <QHeaderView>
 #include <QItemSelectionModel>
 
-#include "aktion.h"
 #include "aktionenmodel.h"
 #include "basistypus.h"
 #include "charakter.h"
@@ -85,54 +83,28 @@ void TabParanormik::zeigeNeuGeladen()
 void TabParanormik::neuAufbauen()
 {
     aktualisieren();
-
-    // Re-attaching lets the view forget rows and selection of the old character.
-    QTableView* tabelle = ui->tabelleEigeneAktionen;
-    QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
-    paraCharakterModel->neuLaden();
-    tabelle->setModel(nullptr);
-    QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
-    tabelle->setModel(paraCharakterModel);
-    delete alteAuswahl;
-    delete leereAuswahl;
-
-    QHeaderView* kopf = tabelle->horizontalHeader();
-    kopf->setSectionResizeMode(0, QHeaderView::Stretch);
-    kopf->setSectionResizeMode(1, QHeaderView::Fixed);
-    kopf->setSectionResizeMode(2, QHeaderView::Fixed);
-    kopf->resizeSection(1, 100);
-    kopf->resizeSection(2, 60);
-    QHeaderView* zeilen = tabelle->verticalHeader();
-    zeilen->setMinimumSectionSize(20);
-    zeilen->setSectionResizeMode(QHeaderView::Fixed);
-    zeilen->setDefaultSectionSize(20);
-
-    connect(tabelle->selectionModel(), &QItemSelectionModel::currentRowChanged,
-            this, &TabParanormik::paraAuswahlGeaendert);
+    connect(tabelleAnschliessen(ui->tabelleEigeneAktionen, paraCharakterModel, 100, 60),
+            &QItemSelectionModel::currentRowChanged, this, &TabParanormik::paraAuswahlGeaendert);
 }
 
 void TabParanormik::onPlusMP()
 {
-    if (charakter->punktKaufen(2))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->punktKaufen(2));
 }
 
 void TabParanormik::onMinusMP()
 {
-    if (charakter->punktVerkaufen(2))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->punktVerkaufen(2));
 }
 
 void TabParanormik::onPlusPNE()
 {
-    if (charakter->energieKaufen(CharakterBasis::PNE))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->energieKaufen(CharakterBasis::PNE));
 }
 
 void TabParanormik::onMinusPNE()
 {
-    if (charakter->energieVerkaufen(CharakterBasis::PNE))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->energieVerkaufen(CharakterBasis::PNE));
 }
 
 void TabParanormik::onSensitivClicked(bool checked)
@@ -145,12 +117,7 @@ void TabParanormik::onSensitivClicked(bool checked)
 
 void TabParanormik::onParaHinzufuegen()
 {
-    const Aktion* vorlage = paraModel->auswahl();
-    if (!vorlage)
-        return;
-    Aktion* kopie = new Aktion(*vorlage);
-    if (!paraCharakterModel->hinzufuegen(kopie))
-        delete kopie;
+    lerne(paraModel, paraCharakterModel);
 }
 
 void TabParanormik::onParaEntfernen()
@@ -158,15 +125,13 @@ void TabParanormik::onParaEntfernen()
     paraCharakterModel->entfernen();
 }
 
-void TabParanormik::alleParaAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabParanormik::alleParaAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    paraModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    paraModel->setzeAuswahl(zeileVon(index));
     zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
 }
 
-void TabParanormik::paraAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabParanormik::paraAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    paraCharakterModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    paraCharakterModel->setzeAuswahl(zeileVon(index));
 }

@@ -1,7 +1,6 @@
 #include "tabspezialgebiete.h"
 #include "ui_tabspezialgebiete.h"
 
-#include <QHeaderView>
 #include <QItemSelectionModel>
 
 #include "charakter.h"
@@ -69,30 +68,8 @@ void TabSpezialgebiete::zeigeNeuGeladen()
 void TabSpezialgebiete::neuAufbauen()
 {
     aktualisieren();
-
-    // Re-attaching lets the view forget rows and selection of the old character.
-    QTableView* tabelle = ui->tableEigeneSpezis;
-    QItemSelectionModel* alteAuswahl = tabelle->selectionModel();
-    charakterModel->neuLaden();
-    tabelle->setModel(nullptr);
-    QItemSelectionModel* leereAuswahl = tabelle->selectionModel();
-    tabelle->setModel(charakterModel);
-    delete alteAuswahl;
-    delete leereAuswahl;
-
-    QHeaderView* kopf = tabelle->horizontalHeader();
-    kopf->setSectionResizeMode(0, QHeaderView::Stretch);
-    kopf->setSectionResizeMode(1, QHeaderView::Fixed);
-    kopf->setSectionResizeMode(2, QHeaderView::Fixed);
-    kopf->resizeSection(1, 100);
-    kopf->resizeSection(2, 60);
-    QHeaderView* zeilen = tabelle->verticalHeader();
-    zeilen->setMinimumSectionSize(20);
-    zeilen->setSectionResizeMode(QHeaderView::Fixed);
-    zeilen->setDefaultSectionSize(20);
-
-    connect(tabelle->selectionModel(), &QItemSelectionModel::currentRowChanged,
-            this, &TabSpezialgebiete::speziAuswahlGeaendert);
+    connect(tabelleAnschliessen(ui->tableEigeneSpezis, charakterModel, 100, 60),
+            &QItemSelectionModel::currentRowChanged, this, &TabSpezialgebiete::speziAuswahlGeaendert);
 }
 
 void TabSpezialgebiete::onSpeziAnAus()
@@ -122,17 +99,15 @@ void TabSpezialgebiete::onKenntnisGewechselt(int kenntnis)
     spezialgebieteModel->setzeKenntnis(kenntnis);
 }
 
-void TabSpezialgebiete::alleSpeziAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabSpezialgebiete::alleSpeziAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    spezialgebieteModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    spezialgebieteModel->setzeAuswahl(zeileVon(index));
     updateButtons();
 }
 
-void TabSpezialgebiete::speziAuswahlGeaendert(const QModelIndex& index, const QModelIndex& alt)
+void TabSpezialgebiete::speziAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)
 {
-    Q_UNUSED(alt);
-    charakterModel->setzeAuswahl(index.isValid() ? index.row() : -1);
+    charakterModel->setzeAuswahl(zeileVon(index));
 }
 
 void TabSpezialgebiete::onSpeziHinzufuegen()
