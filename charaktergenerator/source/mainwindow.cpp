@@ -11,8 +11,8 @@
 #include "tabbasis.h"
 #include "tabdiverse.h"
 #include "tabeigenschaften.h"
-#include "tabparanormik.h"
 #include "letzterordner.h"
+#include "tabparanormik.h"
 #include "tabspezialgebiete.h"
 #include "zuletztgeoeffnet.h"
 
@@ -26,8 +26,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QUndoStack>
 #include <QStackedWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -171,11 +171,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // Tear the tabs down while the character they point to still exists, and
-    // without the step flow reacting to pages disappearing from the tab widget.
     // The history first: clearing it updates the menu of the form.
     delete verlauf;
     verlauf = nullptr;
+    // Tear the tabs down while the character they point to still exists, and
+    // without the step flow reacting to pages disappearing from the tab widget.
     disconnect(ui->tabWidget, nullptr, this, nullptr);
     disconnect(charakter, nullptr, this, nullptr);
     for (AbstractTab *tab : std::as_const(tabs))
