@@ -52,14 +52,24 @@ void AbstractTab::seiteRollbar(QWidget *seite)
     auto *traeger = new QWidget;
     traeger->setObjectName(QStringLiteral("traeger") + seite->objectName());
     rahmen->replaceWidget(seite, rolle);
+    // The carrier joins the window first, and the page moves over without
+    // its own style sheet, which it gets back at once: a widget with a style
+    // sheet of its own that changes parent has itself and all its children
+    // polished again, one level after the other (the larger part of the
+    // start-up). Its rules are the same before and after the move.
+    rolle->setWidget(traeger);
+    const QString blatt = seite->styleSheet();
+    if (!blatt.isEmpty())
+        seite->setStyleSheet(QString());
     seite->setParent(traeger);
+    if (!blatt.isEmpty())
+        seite->setStyleSheet(blatt);
     seite->show();
     rollTraeger = traeger;
     rollSeite = seite;
     traeger->setMinimumSize(seite->minimumSizeHint());
     traeger->installEventFilter(this);
     seite->installEventFilter(this);
-    rolle->setWidget(traeger);
 }
 
 bool AbstractTab::eventFilter(QObject *objekt, QEvent *ereignis)
