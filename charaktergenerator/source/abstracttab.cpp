@@ -6,6 +6,7 @@
 #include "charakteraktionenmodel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -61,18 +62,40 @@ void AbstractTab::seiteRollbar(QWidget *seite)
     auto *traeger = new QWidget;
     traeger->setObjectName(QStringLiteral("traeger") + seite->objectName());
     rahmen->replaceWidget(seite, rolle);
+    // The carrier joins the window first, and the page moves over without
+    // its own style sheet, which it gets back at once: a widget with a style
+    // sheet of its own that changes parent has itself and all its children
+    // polished again, one level after the other (the larger part of the
+    // start-up). Its rules are the same before and after the move.
+    rolle->setWidget(traeger);
+    const QString blatt = seite->styleSheet();
+    if (!blatt.isEmpty())
+        seite->setStyleSheet(QString());
+    // The page keeps the style it has (the window's), so the style-change
+    // notices the move sends to each of its widgets would only work out
+    // again what they already hold; they are held back.
+    rollUmzug = seite;
+    qApp->installEventFilter(this);
     seite->setParent(traeger);
+    qApp->removeEventFilter(this);
+    rollUmzug = nullptr;
+    if (!blatt.isEmpty())
+        seite->setStyleSheet(blatt);
     seite->show();
     rollTraeger = traeger;
     rollSeite = seite;
     traeger->setMinimumSize(seite->minimumSizeHint());
     traeger->installEventFilter(this);
     seite->installEventFilter(this);
-    rolle->setWidget(traeger);
 }
 
 bool AbstractTab::eventFilter(QObject *objekt, QEvent *ereignis)
 {
+    if (rollUmzug && ereignis->type() == QEvent::StyleChange && objekt->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(objekt);
+        if (widget == rollUmzug || rollUmzug->isAncestorOf(widget))
+            return true;
+    }
     if (objekt == rollTraeger && ereignis->type() == QEvent::Resize)
         rollSeite->setGeometry(rollTraeger->rect());
     else if (objekt == rollSeite && ereignis->type() == QEvent::LayoutRequest)
