@@ -6,7 +6,6 @@
 #include "charakteraktionenmodel.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -71,14 +70,7 @@ void AbstractTab::seiteRollbar(QWidget *seite)
     const QString blatt = seite->styleSheet();
     if (!blatt.isEmpty())
         seite->setStyleSheet(QString());
-    // The page keeps the style it has (the window's), so the style-change
-    // notices the move sends to each of its widgets would only work out
-    // again what they already hold; they are held back.
-    rollUmzug = seite;
-    qApp->installEventFilter(this);
     seite->setParent(traeger);
-    qApp->removeEventFilter(this);
-    rollUmzug = nullptr;
     if (!blatt.isEmpty())
         seite->setStyleSheet(blatt);
     seite->show();
@@ -91,11 +83,6 @@ void AbstractTab::seiteRollbar(QWidget *seite)
 
 bool AbstractTab::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    if (rollUmzug && ereignis->type() == QEvent::StyleChange && objekt->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(objekt);
-        if (widget == rollUmzug || rollUmzug->isAncestorOf(widget))
-            return true;
-    }
     if (objekt == rollTraeger && ereignis->type() == QEvent::Resize)
         rollSeite->setGeometry(rollTraeger->rect());
     else if (objekt == rollSeite && ereignis->type() == QEvent::LayoutRequest)

@@ -75,8 +75,6 @@ private:
     // The page in its scroll area and the carrier between them (or null).
     QWidget *rollSeite = nullptr;
     QWidget *rollTraeger = nullptr;
-    // The page while it moves into its scroll area (or null).
-    QWidget *rollUmzug = nullptr;
 };
 
 #endif // ABSTRACTTAB_H
