@@ -60,7 +60,8 @@ void AbstractTab::seiteRollbar(QWidget *seite)
     // size only and hands its own size on to the page.
     auto *traeger = new QWidget;
     traeger->setObjectName(QStringLiteral("traeger") + seite->objectName());
-    rahmen->replaceWidget(seite, rolle);
+    // The layout hands back the item that held the page; it is ours to free.
+    delete rahmen->replaceWidget(seite, rolle);
     // The carrier joins the window first, and the page moves over without
     // its own style sheet, which it gets back at once: a widget with a style
     // sheet of its own that changes parent has itself and all its children
