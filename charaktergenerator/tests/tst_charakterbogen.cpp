@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "persistenz.h"
 #include "regelwerk.h"
+#include "dateigrenze_hilfen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,10 +22,6 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -220,43 +217,18 @@ void TestCharakterBogen::vollerDatentraegerLaesstAltesPdfStehen()
     QVERIFY(CharakterBogen::pdf(&c).size() > 8 * 1024);
 
     // In a child process whose files may not grow beyond 8 KiB, as on a
-    // full disk; it reports the text of its one box through a pipe.
-    int rohr[2];
-    QCOMPARE(::pipe(rohr), 0);
-    const pid_t kind = ::fork();
-    QVERIFY(kind >= 0);
-    if (kind == 0) {
-        ::close(rohr[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit grenze {};
-        ::getrlimit(RLIMIT_FSIZE, &grenze);
-        grenze.rlim_cur = 8 * 1024;
-        ::setrlimit(RLIMIT_FSIZE, &grenze);
-        int ergebnis = 2;
-        {
-            Persistenz p;
-            Beantworter antworten;
-            Persistenz::setzeNaechsteDatei(pfad);
-            if (!p.pdfExportieren(&c) && antworten.meldungen.size() == 1) {
-                ergebnis = 1;
-                const QByteArray text = antworten.meldungen.at(0).toUtf8();
-                [[maybe_unused]] const ssize_t n = ::write(rohr[1], text.constData(), size_t(text.size()));
-            }
-        }
-        ::close(rohr[1]);
-        ::_exit(ergebnis);
-    }
-    ::close(rohr[1]);
+    // full disk; it reports the text of its one box.
     QByteArray text;
-    char puffer[512];
-    ssize_t n = 0;
-    while ((n = ::read(rohr[0], puffer, sizeof puffer)) > 0)
-        text.append(puffer, n);
-    ::close(rohr[0]);
-    int status = 0;
-    QCOMPARE(::waitpid(kind, &status, 0), kind);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 1);
+    const int ergebnis = imKindMitDateigrenze(8 * 1024, [&](QByteArray& antwort) {
+        Persistenz p;
+        Beantworter antworten;
+        Persistenz::setzeNaechsteDatei(pfad);
+        if (p.pdfExportieren(&c) || antworten.meldungen.size() != 1)
+            return 2;
+        antwort = antworten.meldungen.at(0).toUtf8();
+        return 1;
+    }, &text);
+    QCOMPARE(ergebnis, 1);
     QVERIFY2(QString::fromUtf8(text).contains(QDir::toNativeSeparators(pfad)), text.constData());
     QVERIFY2(QString::fromUtf8(text).contains(QStringLiteral("Datenträger")), text.constData());
     QCOMPARE(leseDatei(pfad), alt);

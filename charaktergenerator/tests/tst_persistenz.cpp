@@ -8,6 +8,7 @@
 #include "charakterxml.h"
 #include "persistenz.h"
 #include "regelwerk.h"
+#include "dateigrenze_hilfen.h"
 #include "spezialgebiet.h"
 
 #include <QApplication>
@@ -22,10 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -790,43 +787,17 @@ void TestPersistenz::vollerDatentraegerLaesstAlteDateiStehen()
 
     // The save runs in a child process whose files may not grow beyond
     // 16 KiB: a write beyond that fails part-way, as on a full disk.
-    int rohr[2];
-    QCOMPARE(::pipe(rohr), 0);
-    const pid_t kind = ::fork();
-    QVERIFY(kind >= 0);
-    if (kind == 0) {
-        ::close(rohr[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit grenze {};
-        ::getrlimit(RLIMIT_FSIZE, &grenze);
-        grenze.rlim_cur = 16 * 1024;
-        ::setrlimit(RLIMIT_FSIZE, &grenze);
-        int ergebnis = 3;
-        {
-            Persistenz p;
-            Beantworter antworten;
-            Persistenz::setzeNaechsteDatei(pfad);
-            const bool gespeichert = p.speichern(&neu);
-            ergebnis = gespeichert ? 0 : (antworten.meldungen.size() == 1 ? 1 : 2);
-            if (!antworten.meldungen.isEmpty()) {
-                const QByteArray text = antworten.meldungen.at(0).text.toUtf8();
-                [[maybe_unused]] const ssize_t n = ::write(rohr[1], text.constData(), size_t(text.size()));
-            }
-        }
-        ::close(rohr[1]);
-        ::_exit(ergebnis);
-    }
-    ::close(rohr[1]);
     QByteArray text;
-    char puffer[512];
-    ssize_t n = 0;
-    while ((n = ::read(rohr[0], puffer, sizeof puffer)) > 0)
-        text.append(puffer, n);
-    ::close(rohr[0]);
-    int status = 0;
-    QCOMPARE(::waitpid(kind, &status, 0), kind);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 1);   // refused, with one box
+    const int ergebnis = imKindMitDateigrenze(16 * 1024, [&](QByteArray& antwort) {
+        Persistenz p;
+        Beantworter antworten;
+        Persistenz::setzeNaechsteDatei(pfad);
+        const bool gespeichert = p.speichern(&neu);
+        if (!antworten.meldungen.isEmpty())
+            antwort = antworten.meldungen.at(0).text.toUtf8();
+        return gespeichert ? 0 : (antworten.meldungen.size() == 1 ? 1 : 2);
+    }, &text);
+    QCOMPARE(ergebnis, 1);   // refused, with one box
     QVERIFY2(QString::fromUtf8(text).contains(QDir::toNativeSeparators(pfad)), text.constData());
     QVERIFY2(QString::fromUtf8(text).contains(QStringLiteral("Datenträger")), text.constData());
 
