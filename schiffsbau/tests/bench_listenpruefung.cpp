@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include "bench_listen_hilfen.h"
 #include "komponentenbibliothek.h"
 #include "listenpruefung.h"
 
@@ -20,11 +21,6 @@ double prozesszeitMs()
     getrusage(RUSAGE_SELF, &r);
     return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3 + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e3;
 }
-
-// Column count of each list kind (category index -> fields).
-const QList<QPair<int, int>> arten{
-    {1, 11}, {4, 8}, {5, 8}, {6, 10}, {7, 9}, {8, 9}, {9, 11}, {10, 10}, {11, 10}, {12, 9}, {13, 10},
-    {14, 11}, {15, 10}, {16, 12}, {17, 10}, {18, 10}, {19, 9}, {20, 11}, {21, 12}, {22, 11}, {23, 11}};
 
 // Best processor time of `laeufe` checks of `ordner`, and the time of the first.
 QPair<double, double> miss(const QString &ordner, int laeufe)
@@ -65,30 +61,9 @@ private:
 void BenchListenPruefung::initTestCase()
 {
     QVERIFY(m_ordner.isValid());
-    QDir d(m_ordner.path());
-    QVERIFY(d.mkpath("listen"));
-    const int proArt = zeilenGesamt / int(arten.size());
-    int geschrieben = 0;
-    for (int a = 0; a < arten.size(); ++a) {
-        const int kat = arten.at(a).first;
-        const int spalten = arten.at(a).second;
-        const int zeilen = (a == arten.size() - 1) ? zeilenGesamt - geschrieben : proArt;
-        QByteArray inhalt = "Bezeichnung;Hersteller;Leg.;TL;St /n;t /n\n";
-        for (int z = 0; z < zeilen; ++z) {
-            inhalt += "Komponente " + QByteArray::number(z) + " \xe4\xf6\xfc;Hersteller;B;"
-                      + QByteArray::number(8 + z % 9) + ";" + QByteArray::number(1000 + z) + ";0.5";
-            for (int s = 6; s < spalten - 2; ++s)
-                inhalt += ";" + QByteArray::number(s * 7 + z % 13);
-            inhalt += (kat == 22 || kat == 23 || kat == 1) ? ";Schaden 2W10" : ";12";
-            inhalt += (z % 2) ? ";GSTPV\n" : ";St\xfc" "ck\n";
-        }
-        QFile datei(d.filePath(QStringLiteral("listen/") + KomponentenBibliothek::dateiMuster(kat).replace("*", "_bench")));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        QCOMPARE(datei.write(inhalt), inhalt.size());
-        geschrieben += zeilen;
-    }
+    QVERIFY(schreibeGenerierteListen(m_ordner.path(), zeilenGesamt));
     for (const char *datei : {"exportvorlage.zse", "basisliste.zsb"})
-        QVERIFY(QFile::copy(QStringLiteral(ZORVEL_DATA_DIR "/") + datei, d.filePath(datei)));
+        QVERIFY(QFile::copy(QStringLiteral(ZORVEL_DATA_DIR "/") + datei, m_ordner.filePath(QLatin1String(datei))));
 }
 
 void BenchListenPruefung::gelieferterOrdner()
