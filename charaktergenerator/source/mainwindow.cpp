@@ -28,6 +28,9 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace {
 
@@ -73,18 +76,15 @@ MainWindow::MainWindow(QWidget *parent)
     , persistenz(new Persistenz(this))
 {
     ui->setupUi(this);
-    // The pages are built right inside the tab widget's page stack, so that
-    // their widgets take on the window's style sheets once. A page built
-    // elsewhere and then inserted would have all its widgets styled again
-    // (the larger part of the start-up). Without such a stack the pages are
-    // built without parent and inserted as ever.
+    // Step 1 is built right inside the tab widget's page stack, so that its
+    // widgets take on the window's style sheets once (a page built elsewhere
+    // and then inserted would have all its widgets styled again). Steps 2 to
+    // 6 start as empty pages; each is built inside its page when it is first
+    // needed (shown, or told of a change of species), see schrittTab(). Most
+    // of the start-up went to building and styling pages not yet looked at.
     QWidget *seiten = ui->tabWidget->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly);
     tabBasis = new TabBasis(charakter, regelwerk, seiten);
-    tabEigenschaften = new TabEigenschaften(charakter, regelwerk, seiten);
-    tabSpezialgebiete = new TabSpezialgebiete(charakter, regelwerk, seiten);
-    tabAktionen = new TabAktionen(charakter, regelwerk, seiten);
-    tabParanormik = new TabParanormik(charakter, regelwerk, seiten);
-    tabDiverse = new TabDiverse(charakter, regelwerk, seiten);
+    tabs << tabBasis;
 
     zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
 
@@ -113,19 +113,19 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
 
     ui->tabWidget->insertTab(0, tabBasis, QStringLiteral("1) Basis"));
-    ui->tabWidget->insertTab(1, tabEigenschaften, QStringLiteral("2) Eigenschaften"));
-    ui->tabWidget->insertTab(2, tabSpezialgebiete, QStringLiteral("3) Spezialgebiete"));
-    ui->tabWidget->insertTab(3, tabAktionen, QStringLiteral("4) Aktionen"));
-    ui->tabWidget->insertTab(4, tabParanormik, QStringLiteral("5) Paranormik"));
-    ui->tabWidget->insertTab(5, tabDiverse, QStringLiteral("6) Diverse"));
+    const char *const titel[] = { "2) Eigenschaften", "3) Spezialgebiete", "4) Aktionen",
+                                  "5) Paranormik", "6) Diverse" };
+    for (const char *t : titel) {
+        auto *platz = new QWidget(seiten);
+        auto *rahmen = new QVBoxLayout(platz);
+        rahmen->setContentsMargins(0, 0, 0, 0);
+        ui->tabWidget->addTab(platz, QString::fromUtf8(t));
+        tabs << nullptr;
+    }
 
-    tabs << tabBasis << tabEigenschaften << tabSpezialgebiete << tabAktionen << tabParanormik
-         << tabDiverse;
-
-    for (AbstractTab *tab : std::as_const(tabs))
-        connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
-    connect(tabBasis, &TabBasis::basistypChanged, tabSpezialgebiete,
-            &TabSpezialgebiete::onBasistypGewechselt);
+    connect(tabBasis, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
+    connect(tabBasis, &TabBasis::basistypChanged, this,
+            [this] { static_cast<TabSpezialgebiete *>(schrittTab(2))->onBasistypGewechselt(); });
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::updateHeaderDaten);
     connect(ui->buttonWeiter, &QPushButton::clicked, this, &MainWindow::onWeiter);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::onTabGewechselt);
@@ -141,8 +141,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::setzeZurueck);
 
     // Every change to the character is followed by one of these signals.
-    for (AbstractTab *tab : std::as_const(tabs))
-        connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    connect(tabBasis, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
     connect(tabBasis, &TabBasis::datenGeaendert, this, &MainWindow::pruefeAenderung);
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::pruefeAenderung);
 
@@ -160,14 +159,14 @@ MainWindow::MainWindow(QWidget *parent)
     // (room left for the window frame); the steps scroll where they must.
     if (const QScreen *bildschirm = screen()) {
         const QSize platz = bildschirm->availableGeometry().size() - QSize(16, 40);
-        if (platz.isValid())
+        // (Where the window fits, its layout keeps it no smaller than its
+        // content when it is shown; the size need not be worked out twice.)
+        if (platz.isValid() && (width() > platz.width() || height() > platz.height()))
             resize(size().boundedTo(platz).expandedTo(minimumSizeHint()));
     }
 
     // What "neu" does; there is nothing to ask about yet.
-    setzeZurueck();
-    setzeDokument(QString(), true);
-}
+    setzeZurueck();    setzeDokument(QString(), true);}
 
 MainWindow::~MainWindow()
 {
@@ -179,7 +178,8 @@ MainWindow::~MainWindow()
     disconnect(ui->tabWidget, nullptr, this, nullptr);
     disconnect(charakter, nullptr, this, nullptr);
     for (AbstractTab *tab : std::as_const(tabs))
-        disconnect(tab, nullptr, this, nullptr);
+        if (tab)
+            disconnect(tab, nullptr, this, nullptr);
     qDeleteAll(tabs);
     tabs.clear();
     delete charakter;
@@ -236,7 +236,8 @@ void MainWindow::setzeZurueck()
 {
     charakter->zuruecksetzen();
     for (AbstractTab *tab : std::as_const(tabs))
-        tab->neuAufbauen();
+        if (tab)
+            tab->neuAufbauen();
 
     ui->tabWidget->setCurrentIndex(0);
     for (int i = 1; i < ui->tabWidget->count(); ++i)
@@ -300,9 +301,9 @@ void MainWindow::ladeDatei(const QString &datei)
     tabBasis->aktualisieren();
     for (int i = 1; i < ui->tabWidget->count(); ++i)
         ui->tabWidget->setTabEnabled(i, true);
-    tabAktionen->neuAufbauen();
-    tabParanormik->neuAufbauen();
-    tabSpezialgebiete->neuAufbauen();
+    for (AbstractTab *tab : std::initializer_list<AbstractTab *>{ tabAktionen, tabParanormik, tabSpezialgebiete })
+        if (tab)
+            tab->neuAufbauen();
     updateWeiterButton();
     // A character that broke off part-way is never taken for the saved one.
     setzeDokument(datei, persistenz->vollstaendigGeladen());
@@ -350,13 +351,18 @@ void MainWindow::stelleHer(const QByteArray &dokument)
     puffer.open(QIODevice::ReadOnly);
     CharakterXml::lesen(&puffer, charakter, nullptr);
     // Every step shows the character as it is now; which steps are open
-    // stays as it is.
-    tabAktionen->zeigeNeuGeladen();
-    tabParanormik->zeigeNeuGeladen();
-    tabSpezialgebiete->zeigeNeuGeladen();
+    // stays as it is. A step not built yet shows it once it is built.
+    if (tabAktionen)
+        tabAktionen->zeigeNeuGeladen();
+    if (tabParanormik)
+        tabParanormik->zeigeNeuGeladen();
+    if (tabSpezialgebiete)
+        tabSpezialgebiete->zeigeNeuGeladen();
     tabBasis->aktualisieren();
-    tabEigenschaften->aktualisieren();
-    tabDiverse->aktualisieren();
+    if (tabEigenschaften)
+        tabEigenschaften->aktualisieren();
+    if (tabDiverse)
+        tabDiverse->aktualisieren();
     updateHeaderDaten();
     updateWeiterButton();
     stelltHer = false;
@@ -430,7 +436,7 @@ void MainWindow::onPdfExportieren()
 void MainWindow::onTabGewechselt(int neuerTab)
 {
     if (neuerTab >= 0 && neuerTab < tabs.size()) {
-        tabs.at(neuerTab)->aktualisieren();
+        schrittTab(neuerTab)->aktualisieren();
         zeigeSchritt(neuerTab);
     }
     updateWeiterButton();
@@ -504,6 +510,39 @@ void MainWindow::uebernimmLaufendeEingabe()
         fokus->clearFocus();
         fokus->setFocus(Qt::OtherFocusReason);
     }
+}
+
+AbstractTab *MainWindow::schrittTab(int index)
+{
+    // A step is built inside its empty page and from the character as it is
+    // then, as a new step would show it after "laden ...".
+    AbstractTab *tab = tabs.value(index);
+    if (tab || index <= 0 || index >= tabs.size())
+        return tab;
+    QWidget *platz = ui->tabWidget->widget(index);
+    switch (index) {
+    case 1:
+        tab = tabEigenschaften = new TabEigenschaften(charakter, regelwerk, platz);
+        break;
+    case 2:
+        tab = tabSpezialgebiete = new TabSpezialgebiete(charakter, regelwerk, platz);
+        break;
+    case 3:
+        tab = tabAktionen = new TabAktionen(charakter, regelwerk, platz);
+        break;
+    case 4:
+        tab = tabParanormik = new TabParanormik(charakter, regelwerk, platz);
+        break;
+    default:
+        tab = tabDiverse = new TabDiverse(charakter, regelwerk, platz);
+        break;
+    }
+    tabs[index] = tab;
+    platz->layout()->addWidget(tab);
+    tab->show();
+    connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
+    connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    return tab;
 }
 
 void MainWindow::zeigeSchritt(int index)

@@ -77,6 +77,8 @@ private:
     void ladeDatei(const QString &datei);
     void updateWeiterButton();
     void zeigeSchritt(int index);
+    // The step of tab `index` (0 to 5), built on first use; null for none.
+    AbstractTab *schrittTab(int index);
     void uebernimmLaufendeEingabe();
 
     Ui::MainWindow *ui;
@@ -84,11 +86,12 @@ private:
     Charakter *charakter;
     Persistenz *persistenz;
     TabBasis *tabBasis;
-    TabEigenschaften *tabEigenschaften;
-    TabSpezialgebiete *tabSpezialgebiete;
-    TabAktionen *tabAktionen;
-    TabParanormik *tabParanormik;
-    TabDiverse *tabDiverse;
+    TabEigenschaften *tabEigenschaften = nullptr;
+    TabSpezialgebiete *tabSpezialgebiete = nullptr;
+    TabAktionen *tabAktionen = nullptr;
+    TabParanormik *tabParanormik = nullptr;
+    TabDiverse *tabDiverse = nullptr;
+    // The six steps in tab order; null for a step not built yet.
     QList<AbstractTab *> tabs;
     QString dokumentDatei;
     // The file document of the character as last created, loaded or saved.

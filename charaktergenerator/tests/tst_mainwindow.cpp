@@ -1,4 +1,9 @@
 #include "mainwindow.h"
+#include "basistypus.h"
+#include "charakter.h"
+#include "charakterxml.h"
+#include "regelwerk.h"
+#include "spezialgebiet.h"
 #include "persistenz.h"
 #include "fenster_hilfen.h"
 
@@ -366,6 +371,39 @@ private slots:
         QCOMPARE(tabs()->currentIndex(), 0);
         // whatever the file held, the previous character is gone
         QCOMPARE(kind<QLabel>("labelPunkteSinne")->text(), QStringLiteral("0"));
+    }
+
+    // Steps 2 to 6 are built when first opened. A new species with the module
+    // on still swaps the species' own areas while step 3 was never opened.
+    void artwechselVorDemDrittenSchritt()
+    {
+        Regelwerk regeln;
+        Charakter c(&regeln);
+        c.setzeBasistypus(7);
+        c.setzeBenutztSpezis(true);
+        for (const Spezialgebiet *s : c.basistyp()->bonusSpezialgebiete)
+            QVERIFY(c.spezialgebietHinzufuegen(new Spezialgebiet(*s)));
+        QStringList erwartet;
+        for (const Spezialgebiet *s : regeln.basistyp(4)->bonusSpezialgebiete)
+            erwartet << s->Bezeichnung;
+        QCOMPARE(erwartet, QStringList({ "Ausweichen", "Schwimmen" }));
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString datei = dir.filePath(QStringLiteral("held.zch"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(CharakterXml::schreiben(&c)) > 0);
+        f.close();
+        fenster->oeffneDatei(datei);
+        QVERIFY(!fenster->findChild<QWidget *>(QStringLiteral("tableEigeneSpezis")));
+
+        kind<QComboBox>("comboBasistypus")->setCurrentIndex(4);
+        klickeTab(2);
+        QAbstractItemModel *tabelle = kind<QAbstractItemView>("tableEigeneSpezis")->model();
+        QCOMPARE(tabelle->rowCount(), int(erwartet.size()));
+        for (int i = 0; i < tabelle->rowCount(); ++i)
+            QVERIFY(tabelle->index(i, 0).data().toString().contains(erwartet.at(i)));
     }
 
     // A file that vanishes between the dialog and the reading is named in a

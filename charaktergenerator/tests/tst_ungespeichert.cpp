@@ -183,6 +183,8 @@ private slots:
         QVERIFY(schreib(datei, alt));
 
         QCOMPARE(lade(datei), QStringList());
+        // Step 3 is built when it is first opened, from the loaded character.
+        kind<QTabWidget>("tabWidget")->setCurrentIndex(2);
         QAbstractItemModel *tabelle = kind<QTableView>("tableEigeneSpezis")->model();
         QCOMPARE(tabelle->rowCount(), int(eigene.size()) + 1);
         for (int i = 0; i < tabelle->rowCount(); ++i)

@@ -62,6 +62,9 @@ private slots:
     {
         QVERIFY(!rueckgaengig()->isEnabled());
         QVERIFY(!wiederholen()->isEnabled());
+        // Step 2 is built when it is first opened; its fields belong to the picture.
+        kind<QPushButton>("buttonWeiter")->click();
+        kind<QTabWidget>("tabWidget")->setCurrentIndex(0);
         const QStringList anfang = bild();
 
         tippeName(QStringLiteral("Kara"));
