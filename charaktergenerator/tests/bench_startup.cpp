@@ -8,8 +8,8 @@
 // Each child reports when its event loop first goes idle with the window
 // shown and exposed; the parent measures from starting the process to that
 // report (process creation, loading the libraries, creating the application
-// and the window with its six steps, catalogue and character, style sheets,
-// first paint). Medians are printed, and the ratio character generator /
+// and the window with step 1, catalogue and character, style sheets, first
+// paint; steps 2 to 6 are built when first opened). Medians are printed, and the ratio character generator /
 // empty window.
 #include "mainwindow.h"
 
