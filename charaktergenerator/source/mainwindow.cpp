@@ -514,29 +514,25 @@ void MainWindow::uebernimmLaufendeEingabe()
 
 AbstractTab *MainWindow::schrittTab(int index)
 {
-    // A step is built inside its empty page and from the character as it is
-    // then, as a new step would show it after "laden ...".
+    // A step is built inside its empty page, from the character as it is
+    // then. Opening the tab redraws it (onTabGewechselt); step 3, also built
+    // for a change of species, sets itself up from the character.
     AbstractTab *tab = tabs.value(index);
     if (tab || index <= 0 || index >= tabs.size())
         return tab;
     QWidget *platz = ui->tabWidget->widget(index);
-    switch (index) {
-    case 1:
-        tab = tabEigenschaften = new TabEigenschaften(charakter, regelwerk, platz);
-        break;
-    case 2:
-        tab = tabSpezialgebiete = new TabSpezialgebiete(charakter, regelwerk, platz);
-        break;
-    case 3:
-        tab = tabAktionen = new TabAktionen(charakter, regelwerk, platz);
-        break;
-    case 4:
-        tab = tabParanormik = new TabParanormik(charakter, regelwerk, platz);
-        break;
-    default:
-        tab = tabDiverse = new TabDiverse(charakter, regelwerk, platz);
-        break;
-    }
+    Charakter *c = charakter;
+    Regelwerk *r = regelwerk;
+    if (index == 1)
+        tab = tabEigenschaften = new TabEigenschaften(c, r, platz);
+    else if (index == 2)
+        tab = tabSpezialgebiete = new TabSpezialgebiete(c, r, platz);
+    else if (index == 3)
+        tab = tabAktionen = new TabAktionen(c, r, platz);
+    else if (index == 4)
+        tab = tabParanormik = new TabParanormik(c, r, platz);
+    else
+        tab = tabDiverse = new TabDiverse(c, r, platz);
     tabs[index] = tab;
     platz->layout()->addWidget(tab);
     tab->show();
