@@ -166,7 +166,9 @@ MainWindow::MainWindow(QWidget *parent)
     }
 
     // What "neu" does; there is nothing to ask about yet.
-    setzeZurueck();    setzeDokument(QString(), true);}
+    setzeZurueck();
+    setzeDokument(QString(), true);
+}
 
 MainWindow::~MainWindow()
 {

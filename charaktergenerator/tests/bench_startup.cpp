@@ -9,8 +9,8 @@
 // shown and exposed; the parent measures from starting the process to that
 // report (process creation, loading the libraries, creating the application
 // and the window with step 1, catalogue and character, style sheets, first
-// paint; steps 2 to 6 are built when first opened). Medians are printed, and the ratio character generator /
-// empty window.
+// paint; steps 2 to 6 are built when first opened). Medians are printed, and
+// the ratio character generator / empty window.
 #include "mainwindow.h"
 
 #include <QAbstractEventDispatcher>
