@@ -11,6 +11,17 @@
 #include <QStringList>
 #include <QTimer>
 
+// The widget or action `name` below `fenster`; a missing one ends the run,
+// since every later step of the test would act on nothing.
+template<typename T>
+T *kindVon(const QObject *fenster, const char *name)
+{
+    T *k = fenster->findChild<T *>(QLatin1String(name));
+    if (!k)
+        qFatal("widget %s not found", name);
+    return k;
+}
+
 // Answers every modal dialog that shows up while it lives: a file dialog
 // with the given file name (or a cancel when the name is empty); the
 // question about unsaved changes with `frage` (counted in `fragen`); any

@@ -49,13 +49,7 @@ private:
     MainWindow *fenster = nullptr;
 
     template<typename T>
-    T *kind(const char *name)
-    {
-        T *w = fenster->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("widget %s not found", name);
-        return w;
-    }
+    T *kind(const char *name) { return kindVon<T>(fenster, name); }
     QTabWidget *tabs() { return kind<QTabWidget>("tabWidget"); }
     QPushButton *weiter() { return kind<QPushButton>("buttonWeiter"); }
     QString label(const char *name) { return kind<QLabel>(name)->text(); }

@@ -51,13 +51,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
 
     template<typename T>
-    T *kind(const char *name)
-    {
-        T *w = fenster->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("widget %s not found", name);
-        return w;
-    }
+    T *kind(const char *name) { return kindVon<T>(fenster.get(), name); }
     QString pfad(const char *name) { return dir->filePath(QLatin1String(name)); }
     QStringList kopfzeile()
     {

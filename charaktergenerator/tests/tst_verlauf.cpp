@@ -23,13 +23,7 @@ private:
     std::unique_ptr<MainWindow> fenster;
 
     template<typename T>
-    T *kind(const char *name)
-    {
-        T *w = fenster->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("widget %s not found", name);
-        return w;
-    }
+    T *kind(const char *name) { return kindVon<T>(fenster.get(), name); }
     QAction *rueckgaengig() { return kind<QAction>("actionRueckgaengig"); }
     QAction *wiederholen() { return kind<QAction>("actionWiederholen"); }
     // What the user sees of the character: the header and the fields touched.

@@ -14,6 +14,17 @@
 #include <QTimer>
 #include <QWidget>
 
+// The widget or action `name` below `fenster`; a missing one ends the run,
+// since every later step of the test would act on nothing.
+template <typename T>
+T *kindVon(const QObject *fenster, const char *name)
+{
+    T *k = fenster->findChild<T *>(QLatin1String(name));
+    if (!k)
+        qFatal("missing widget %s", name);
+    return k;
+}
+
 // Answers every modal dialog that appears while it lives: the question
 // about unsaved changes with "Verwerfen" (counted), other message boxes are
 // recorded (title and text) and accepted, any other dialog is rejected.

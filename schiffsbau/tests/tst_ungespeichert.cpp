@@ -32,13 +32,7 @@ private slots:
 
 private:
     template <typename T>
-    T *kind(const char *name)
-    {
-        T *k = m_pFenster->findChild<T *>(QLatin1String(name));
-        if (!k)
-            qFatal("missing widget %s", name);
-        return k;
-    }
+    T *kind(const char *name) { return kindVon<T>(m_pFenster.get(), name); }
     QString pfad(const char *name) const { return m_pDir->filePath(QLatin1String(name)); }
     void starte();
 

@@ -26,13 +26,7 @@ private slots:
 
 private:
     template <typename T>
-    T *kind(const char *name)
-    {
-        T *k = m_pFenster->findChild<T *>(QLatin1String(name));
-        if (!k)
-            qFatal("missing widget %s", name);
-        return k;
-    }
+    T *kind(const char *name) { return kindVon<T>(m_pFenster.get(), name); }
     QAction *rueckgaengig() { return kind<QAction>("actionRueckgaengig"); }
     QAction *wiederholen() { return kind<QAction>("actionWiederholen"); }
     // The table, the price and a few values of the data panel.
