@@ -4,12 +4,15 @@
 #include "basistypus.h"
 #include "charakter.h"
 #include "charakterwertsachen.h"
+#include "regelwerk.h"
 #include "spezialgebiet.h"
 
 #include <QDate>
 #include <QIODevice>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <climits>
 
 namespace {
 
@@ -31,24 +34,43 @@ const char* const kTexteGeschichte[] = { "Kindheit", "Erziehung", "Beruf", "Werd
 const char* const kTexteCharakter[] = { "Grundcharakter", "Charakterzuege", "Umfeld",
                                         "Hobbies", "Titel", "Beziehungen" };
 
-// Point counters: name, kind (0 SP, 1 TP, 2 MP), column (1 bought, 2 earned, 4 used).
+// Point counters: name, field as the user knows it, kind (0 SP, 1 TP,
+// 2 MP), column (1 bought, 2 earned, 4 used).
 struct Punktzaehler {
     const char* name;
+    const char* feld;
     int art;
     int spalte;
 };
 const Punktzaehler kPunkte[] = {
-    { "GenutzteTP", 1, 4 }, { "GenutzteSP", 0, 4 }, { "GenutzteMP", 2, 4 },
-    { "GekaufteTP", 1, 1 }, { "GekaufteSP", 0, 1 }, { "GekaufteMP", 2, 1 },
-    { "ErspielteTP", 1, 2 }, { "ErspielteSP", 0, 2 }, { "ErspielteMP", 2, 2 },
+    { "GenutzteTP", "Genutzte TP", 1, 4 },   { "GenutzteSP", "Genutzte SP", 0, 4 },
+    { "GenutzteMP", "Genutzte MP", 2, 4 },   { "GekaufteTP", "Gekaufte TP", 1, 1 },
+    { "GekaufteSP", "Gekaufte SP", 0, 1 },   { "GekaufteMP", "Gekaufte MP", 2, 1 },
+    { "ErspielteTP", "Erspielte TP", 1, 2 }, { "ErspielteSP", "Erspielte SP", 0, 2 },
+    { "ErspielteMP", "Erspielte MP", 2, 2 },
 };
 
-// Bought energies: name and energy kind.
+// Bought energies: name, field as the user knows it and energy kind.
 struct Energiewert {
     const char* name;
+    const char* feld;
     int art;
 };
-const Energiewert kEnergien[] = { { "PNE", 2 }, { "DE", 3 }, { "AE", 4 } };
+const Energiewert kEnergien[] = {
+    { "PNE", "Gekaufte PNE", 2 }, { "DE", "Gekaufte DE", 3 }, { "AE", "Gekaufte AE", 4 }
+};
+
+// The amounts of "Startdinge" that go into the money object.
+struct Wertsache {
+    const char* name;
+    void (CharakterWertsachen::*setzen)(int);
+};
+const Wertsache kWertsachen[] = {
+    { "Kapital", &CharakterWertsachen::setzeKapital },
+    { "Schulden", &CharakterWertsachen::setzeSchulden },
+    { "Cassias", &CharakterWertsachen::setzeCassias },
+    { "Ceptomyzin", &CharakterWertsachen::setzeCeptomyzin },
+};
 
 // Attribute raises, in the order of the file, with their attribute index.
 struct Eigenschaftswert {
@@ -109,6 +131,30 @@ QByteArray CharakterXml::schreiben(Charakter* c)
     if (w.hasError())
         return QByteArray();
     return dokument;
+}
+
+bool CharakterXml::bereinigeTexte(Charakter* c)
+{
+    bool bereinigt = false;
+    const auto bereinige = [&bereinigt](QString& text) {
+        const QString tauglich = xmlTauglich(text);
+        if (tauglich != text) {
+            text = tauglich;
+            bereinigt = true;
+        }
+    };
+    for (int i = 0; i < CharakterBasis::AnzahlTexte; ++i) {
+        QString text = c->text(i);
+        bereinige(text);
+        c->setzeText(i, text);
+    }
+    for (int art = 0; art < 3; ++art) {
+        for (int i = 0; i < c->anzahlAktionen(art); ++i)
+            bereinige(c->aktion(art, i)->Bezeichnung);
+    }
+    for (int i = 0; i < c->anzahlSpezialgebiete(); ++i)
+        bereinige(c->spezialgebiet(i)->Bezeichnung);
+    return bereinigt;
 }
 
 void CharakterXml::schreibeBasis(QXmlStreamWriter& w, Charakter* c)
@@ -224,6 +270,20 @@ bool CharakterXml::leseZahl(const QXmlStreamAttributes& a, const QString& name, 
     return true;
 }
 
+bool CharakterXml::leseZahlImBereich(const QXmlStreamAttributes& a, const QString& name,
+                                     int& ziel, int min, int max, const QString& feld,
+                                     Lesestand& stand)
+{
+    int wert = 0;
+    if (!leseZahl(a, name, wert))
+        return false;
+    ziel = qBound(min, wert, max);
+    if (ziel != wert)
+        stand.angepasst << QStringLiteral("%1 %2 gelesen, %3 übernommen")
+                               .arg(feld, QString::number(wert), QString::number(ziel));
+    return true;
+}
+
 bool CharakterXml::leseText(const QXmlStreamAttributes& a, const QString& name, QString& ziel)
 {
     if (!a.hasAttribute(name))
@@ -232,45 +292,69 @@ bool CharakterXml::leseText(const QXmlStreamAttributes& a, const QString& name, 
     return true;
 }
 
-bool CharakterXml::lesen(QIODevice* geraet, Charakter* c, QString* fehler)
+bool CharakterXml::lesen(QIODevice* geraet, Charakter* c, QStringList* angepasst)
 {
     QXmlStreamReader r(geraet);
-    Spezialgebiete gebiete;
+    Lesestand stand;
     while (!r.atEnd() && !r.hasError()) {
         if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
-        leseBasis(r, c);
-        leseCharakter(r, c, gebiete);
+        leseBasis(r, c, stand);
+        leseCharakter(r, c, stand);
     }
-    if (!gebiete.markeGelesen && c->benutztSpezis())
-        ordneBasistypGebieteZu(c, gebiete.liste);
-    for (Spezialgebiet* gebiet : std::as_const(gebiete.liste)) {
+    if (!stand.markeGelesen && c->benutztSpezis())
+        ordneBasistypGebieteZu(c, stand.gebiete);
+    for (Spezialgebiet* gebiet : std::as_const(stand.gebiete)) {
         if (!c->spezialgebietAnhaengen(gebiet))
             delete gebiet;
     }
-    if (r.hasError()) {
-        if (fehler)
-            *fehler = r.errorString();
-        return false;
-    }
-    return true;
+    if (angepasst)
+        *angepasst = stand.angepasst;
+    return !r.hasError();
 }
 
-QString CharakterXml::pruefeDokument(const QByteArray& dokument)
+CharakterXml::Befund CharakterXml::pruefe(const QByteArray& dokument)
 {
+    Befund befund;
+    QByteArray inhalt = dokument;
+    if (inhalt.startsWith("\xEF\xBB\xBF"))
+        inhalt.remove(0, 3);
+    inhalt = inhalt.trimmed();
+    if (inhalt.isEmpty()) {
+        befund.art = Befund::Leer;
+        return befund;
+    }
+
     QXmlStreamReader r(dokument);
+    int elemente = 0;
     while (!r.atEnd() && !r.hasError()) {
         if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (r.name() == u"Charakter")
-            return QString();
-        return QStringLiteral("Die Datei enthält keinen ZORVEL-Charakter "
-                              "(das Dokument beginnt mit „%1“ statt „Charakter“).")
-            .arg(r.name().toString());
+        if (elemente++ == 0 && r.name() != u"Charakter") {
+            befund.art = Befund::KeinCharakter;
+            befund.wurzel = r.name().toString();
+            return befund;
+        }
     }
-    if (r.hasError())
-        return r.errorString();
-    return QStringLiteral("Die Datei enthält keinen ZORVEL-Charakter.");
+    if (!r.hasError()) {
+        if (elemente == 0)
+            befund.art = Befund::KeinCharakter;
+        return befund;
+    }
+    const bool abgebrochen = r.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+    // Text or bytes where the first element belongs make no character file;
+    // markup that ends before it is complete is one cut off.
+    if (elemente == 0 && !(abgebrochen && inhalt.startsWith('<'))) {
+        befund.art = Befund::KeinCharakter;
+        return befund;
+    }
+    befund.art = Befund::Beschaedigt;
+    befund.zeile = r.lineNumber();
+    befund.spalte = r.columnNumber() + 1;
+    befund.abgebrochen = abgebrochen;
+    befund.fehler = r.errorString();
+    befund.lesbarerTeil = elemente > 1;
+    return befund;
 }
 
 // Files of earlier versions do not say which special areas the species
@@ -309,7 +393,7 @@ void CharakterXml::ordneBasistypGebieteZu(Charakter* c, QList<Spezialgebiet*>& g
     }
 }
 
-void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c)
+void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c, Lesestand& stand)
 {
     const QStringView element = r.name();
     const QXmlStreamAttributes a = r.attributes();
@@ -318,8 +402,16 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c)
 
     if (element == u"Basisdaten") {
         zahl = c->basistypusIndex();
-        if (leseZahl(a, QStringLiteral("BasistypusIndex"), zahl))
+        if (leseZahl(a, QStringLiteral("BasistypusIndex"), zahl)) {
+            // Beyond the table the catalogue answers with its first row.
+            const Regelwerk* regeln = c->regelwerk();
+            if (zahl < 0 || zahl >= regeln->anzahlBasistypen()) {
+                stand.angepasst << QStringLiteral("Basistypus %1 gelesen, %2 übernommen")
+                                       .arg(QString::number(zahl), regeln->basistyp(0)->name);
+                zahl = 0;
+            }
             c->setzeBasistypus(zahl);
+        }
         c->setzeGenerieren(a.value(QStringLiteral("generieren")) == kJa);
         const char* const texte[] = { "Name", "Reich", "Heimatplanet" };
         for (int i = 0; i < 3; ++i) {
@@ -354,28 +446,33 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c)
                 c->setzeText(11 + i, text);
         }
     } else if (element == u"Punkte") {
-        if (leseZahl(a, QStringLiteral("GenutzteStartEP"), zahl))
+        if (leseZahlImBereich(a, QStringLiteral("GenutzteStartEP"), zahl, 0, INT_MAX,
+                              QStringLiteral("Genutzte Start-EP"), stand))
             c->setzeGenutzteStartEP(zahl);
+        // Selling after generation what was bought before it gives EP back:
+        // the EP used after generation can fall below 0.
         if (leseZahl(a, QStringLiteral("GenutzteEP"), zahl))
             c->setzeGenutzteEP(zahl);
         for (const Punktzaehler& p : kPunkte) {
-            if (leseZahl(a, name(p.name), zahl))
+            if (leseZahlImBereich(a, name(p.name), zahl, 0, INT_MAX, name(p.feld), stand))
                 c->setzePunkte(p.art, p.spalte, zahl);
         }
     } else if (element == u"Energie") {
         for (const Energiewert& e : kEnergien) {
-            if (leseZahl(a, name(e.name), zahl))
+            if (leseZahlImBereich(a, name(e.name), zahl, 0, INT_MAX, name(e.feld), stand))
                 c->setzeGekaufteEnergie(e.art, zahl);
         }
     } else if (element == u"Eigenschaften") {
+        const int steigerungen = c->regelwerk()->anzahlSteigerungen();
         for (const Eigenschaftswert& e : kEigenschaften) {
-            if (leseZahl(a, name(e.name), zahl))
+            const QString feld = Regelwerk::eigenschaftName(e.index) + QStringLiteral(": Steigerung");
+            if (leseZahlImBereich(a, name(e.name), zahl, 0, steigerungen, feld, stand))
                 c->setzeEigenschaftPunkte(e.index, zahl);
         }
     }
 }
 
-void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c, Spezialgebiete& gebiete)
+void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c, Lesestand& stand)
 {
     const QStringView element = r.name();
     const QXmlStreamAttributes a = r.attributes();
@@ -395,19 +492,18 @@ void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c, Spezia
                 delete aktion;
         }
     } else if (element == u"Startdinge") {
-        int kapital = 0, schulden = 0, cassias = 0, ceptomyzin = 0;
-        leseZahl(a, QStringLiteral("Kapital"), kapital);
-        leseZahl(a, QStringLiteral("Schulden"), schulden);
-        leseZahl(a, QStringLiteral("Cassias"), cassias);
-        leseZahl(a, QStringLiteral("Ceptomyzin"), ceptomyzin);
-        c->wertsachen()->setzeKapital(kapital);
-        c->wertsachen()->setzeSchulden(schulden);
-        c->wertsachen()->setzeCassias(cassias);
-        c->wertsachen()->setzeCeptomyzin(ceptomyzin);
+        // An amount that is absent or no number becomes 0.
+        for (const Wertsache& w : kWertsachen) {
+            int betrag = 0;
+            leseZahlImBereich(a, name(w.name), betrag, 0, INT_MAX, name(w.name), stand);
+            (c->wertsachen()->*w.setzen)(betrag);
+        }
         int zahl = 0;
-        if (leseZahl(a, QStringLiteral("Bonuspunkte"), zahl))
+        if (leseZahlImBereich(a, QStringLiteral("Bonuspunkte"), zahl, 0, INT_MAX,
+                              QStringLiteral("Bonuspunkte"), stand))
             c->setzeBonuspunkte(zahl);
-        if (leseZahl(a, QStringLiteral("Prestige"), zahl))
+        if (leseZahlImBereich(a, QStringLiteral("Prestige"), zahl, 0, INT_MAX,
+                              QStringLiteral("Prestige"), stand))
             c->setzePrestige(zahl);
     } else if (element == u"Spezialgebiete") {
         c->setzeBenutztSpezis(a.value(QStringLiteral("BenutztSpezis")) == kJa);
@@ -420,10 +516,14 @@ void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c, Spezia
             && leseZahl(a, QStringLiteral("Bonus"), bonus)
             && leseZahl(a, QStringLiteral("Eigenschaft1"), eigenschaft1)
             && leseZahl(a, QStringLiteral("Eigenschaft2"), eigenschaft2)
-            && leseZahl(a, QStringLiteral("Wert"), wert)) {
+            && leseZahlImBereich(a, QStringLiteral("Wert"), wert, 0,
+                                 c->regelwerk()->hoechsteSpezialgebietStufe(),
+                                 QStringLiteral("Spezialgebiet „") + bezeichnung
+                                     + QStringLiteral("“: Stufe"),
+                                 stand)) {
             const bool markiert = a.hasAttribute(kBasistypus);
-            gebiete.markeGelesen = gebiete.markeGelesen || markiert;
-            gebiete.liste.append(new Spezialgebiet(bezeichnung, typ, kenntnis, bonus, wert,
+            stand.markeGelesen = stand.markeGelesen || markiert;
+            stand.gebiete.append(new Spezialgebiet(bezeichnung, typ, kenntnis, bonus, wert,
                                                    eigenschaft1, eigenschaft2,
                                                    markiert && a.value(kBasistypus) == kJa));
         }

@@ -131,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::onTabGewechselt);
     connect(ui->actionNeu, &QAction::triggered, this, &MainWindow::onNeuCharakter);
     connect(ui->actionSpeichern, &QAction::triggered, this, &MainWindow::onSpeichernCharakter);
+    connect(ui->actionSpeichernUnter, &QAction::triggered, this, &MainWindow::onSpeichernUnter);
     connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
     connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
     connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
@@ -148,6 +149,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    // Bound literally: the platform's "Save As" binding is empty on some
+    // platforms.
+    ui->actionSpeichernUnter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ui->actionDrucken->setShortcuts(QKeySequence::Print);
     // Closing goes through the question about unsaved changes.
     ui->actionBeenden->setShortcuts(QKeySequence::Quit);
@@ -263,14 +267,28 @@ void MainWindow::setzeZurueck()
 
 void MainWindow::onSpeichernCharakter()
 {
-    speichereCharakter();
+    speichereCharakter(false);
 }
 
-bool MainWindow::speichereCharakter()
+void MainWindow::onSpeichernUnter()
+{
+    speichereCharakter(true);
+}
+
+bool MainWindow::speichereCharakter(bool fragen)
 {
     uebernimmLaufendeEingabe();
-    if (!persistenz->speichern(charakter))
+    const bool gespeichert = fragen ? persistenz->speichernUnter(charakter, dokumentDatei)
+                                    : persistenz->speichern(charakter, dokumentDatei);
+    if (!gespeichert)
         return false;
+    // The file lacks what XML cannot carry; the fields show the file's text.
+    // The document is the same, so this is no step of its own.
+    if (CharakterXml::bereinigeTexte(charakter)) {
+        stelltHer = true;
+        zeigeCharakter();
+        stelltHer = false;
+    }
     setzeDokument(persistenz->letzteDatei(), true, false);
     return true;
 }
@@ -307,8 +325,13 @@ void MainWindow::ladeDatei(const QString &datei)
         if (tab)
             tab->neuAufbauen();
     updateWeiterButton();
-    // A character that broke off part-way is never taken for the saved one.
-    setzeDokument(datei, persistenz->vollstaendigGeladen());
+    // The readable beginning of a damaged file is a new document: saving it
+    // asks for a file, so the damaged one is never overwritten unasked.
+    // Values brought into the rules are a change to the file.
+    if (persistenz->nurLesbarerTeil())
+        setzeDokument(QString(), false);
+    else
+        setzeDokument(datei, !persistenz->werteAngepasst());
 }
 
 void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
@@ -351,9 +374,19 @@ void MainWindow::stelleHer(const QByteArray &dokument)
     QBuffer puffer;
     puffer.setData(dokument);
     puffer.open(QIODevice::ReadOnly);
-    CharakterXml::lesen(&puffer, charakter, nullptr);
-    // Every step shows the character as it is now; which steps are open
-    // stays as it is. A step not built yet shows it once it is built.
+    CharakterXml::lesen(&puffer, charakter);
+    zeigeCharakter();
+    stelltHer = false;
+    letzterStand = dokument;
+    const bool geaendert = dokument != gesichertesDokument;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+void MainWindow::zeigeCharakter()
+{
+    // Which steps are open stays as it is. A step not built yet shows the
+    // character once it is built.
     if (tabAktionen)
         tabAktionen->zeigeNeuGeladen();
     if (tabParanormik)
@@ -367,11 +400,6 @@ void MainWindow::stelleHer(const QByteArray &dokument)
         tabDiverse->aktualisieren();
     updateHeaderDaten();
     updateWeiterButton();
-    stelltHer = false;
-    letzterStand = dokument;
-    const bool geaendert = dokument != gesichertesDokument;
-    if (geaendert != isWindowModified())
-        setWindowModified(geaendert);
 }
 
 void MainWindow::onRueckgaengig()
@@ -401,7 +429,7 @@ bool MainWindow::aenderungenBehandelt()
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return speichereCharakter();
+        return speichereCharakter(false);
     case QMessageBox::Discard:
         return true;
     default:

@@ -41,7 +41,10 @@ public:
 public slots:
     void updateHeaderDaten();
     void onNeuCharakter();
+    // To the document's file without asking once it has one.
     void onSpeichernCharakter();
+    // Always asks for the file.
+    void onSpeichernUnter();
     void onLadeCharakter();
     void onExportiereCharakter();
     void onDrucken();
@@ -70,10 +73,14 @@ private:
     void setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte = true);
     // Loads a document of the history back into the character (undo, redo).
     void stelleHer(const QByteArray &dokument);
+    // Every step that is built shows the character as it is now.
+    void zeigeCharakter();
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
-    bool speichereCharakter();
+    // Saves to the document's file, or asks for one when there is none or
+    // `fragen` is set. Afterwards the fields show what the file holds.
+    bool speichereCharakter(bool fragen);
     void ladeDatei(const QString &datei);
     void updateWeiterButton();
     void zeigeSchritt(int index);

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStringEncoder>
 
@@ -19,6 +20,8 @@ namespace {
 
 bool g_antwortGesetzt = false;
 QString g_naechsteDatei;
+bool g_wahlGesetzt = false;
+bool g_naechsteWahl = false;
 
 } // namespace
 
@@ -35,20 +38,31 @@ void Persistenz::setzeNaechsteDatei(const QString& datei)
     g_naechsteDatei = datei;
 }
 
+void Persistenz::setzeNaechsteWahl(bool lesbarenTeil)
+{
+    g_wahlGesetzt = true;
+    g_naechsteWahl = lesbarenTeil;
+}
+
 QString Persistenz::frageZieldatei(const QString& titel, const QString& filter, const QString& endung,
-                                   const QString& name)
+                                   const QString& name, const QString& bisher)
 {
     if (g_antwortGesetzt) {
         g_antwortGesetzt = false;
         return g_naechsteDatei;
     }
-    // In the folder last used, with a name made from the character's.
-    QFileDialog dialog(nullptr, titel, LetzterOrdner::ordner(), filter);
+    // The document's own file in its folder; else in the folder last used,
+    // with a name made from the character's.
+    const QFileInfo offen(bisher);
+    QFileDialog dialog(nullptr, titel, bisher.isEmpty() ? LetzterOrdner::ordner() : offen.absolutePath(),
+                       filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(endung);
     const QString basis = LetzterOrdner::dateiname(name);
-    if (!basis.isEmpty())
+    if (!bisher.isEmpty())
+        dialog.selectFile(offen.fileName());
+    else if (!basis.isEmpty())
         dialog.selectFile(basis + QLatin1Char('.') + endung);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
@@ -117,15 +131,22 @@ bool Persistenz::schreibeOderMelde(const QString& datei, const QByteArray& daten
     return geschrieben;
 }
 
-bool Persistenz::speichern(Charakter* c)
+bool Persistenz::speichernUnter(Charakter* c, const QString& bisher)
 {
     if (!c)
         return false;
     const QString datei = frageZieldatei(tr("In welche Datei soll gespeichert werden?"),
                                          tr("ZORVEL-Charakter (*.zch)"), QStringLiteral("zch"),
-                                         c->text(0));
-    if (datei.isEmpty())
+                                         c->text(0), bisher);
+    return !datei.isEmpty() && speichern(c, datei);
+}
+
+bool Persistenz::speichern(Charakter* c, const QString& datei)
+{
+    if (!c)
         return false;
+    if (datei.isEmpty())
+        return speichernUnter(c, QString());
 
     if (!schreibeOderMelde(datei, CharakterXml::schreiben(c),
                            tr("Das XML-Dokument konnte nicht erzeugt werden."),
@@ -157,30 +178,87 @@ bool Persistenz::laden(QString datei, Charakter* c)
 
     const QByteArray dokument = quelle.readAll();
     quelle.close();
-    // Something that is no character document at all leaves the character
-    // on screen as it is.
-    const QString keinCharakter = CharakterXml::pruefeDokument(dokument);
-    if (!keinCharakter.isEmpty()) {
-        m_vollstaendigGeladen = false;
-        QMessageBox::critical(nullptr, tr("Lesefehler"), keinCharakter);
+    // Looked through first: a file that cannot be read as a whole leaves
+    // the character on screen as it is, unless the user asks for its
+    // readable beginning.
+    m_nurLesbarerTeil = false;
+    m_werteAngepasst = false;
+    if (!darfLaden(datei, dokument))
         return false;
-    }
 
     emit signalLadenBeginnt();
     c->zuruecksetzen();
     QBuffer puffer;
     puffer.setData(dokument);
     puffer.open(QIODevice::ReadOnly);
-    QString fehler;
-    m_vollstaendigGeladen = CharakterXml::lesen(&puffer, c, &fehler);
-    if (!m_vollstaendigGeladen)
-        QMessageBox::critical(nullptr, tr("Lesefehler"), fehler);
+    QStringList angepasst;
+    CharakterXml::lesen(&puffer, c, &angepasst);
+    m_werteAngepasst = !angepasst.isEmpty();
+    if (m_werteAngepasst)
+        QMessageBox::warning(nullptr, tr("Werte angepasst"),
+                             tr("In der Datei „%1“ stehen Werte, die die Regeln nicht zulassen. "
+                                "Sie wurden auf die nächsten erlaubten Werte gesetzt:\n\n%2")
+                                 .arg(QDir::toNativeSeparators(datei), angepasst.join(u'\n')));
     return true;
 }
 
-bool Persistenz::vollstaendigGeladen() const
+bool Persistenz::darfLaden(const QString& datei, const QByteArray& dokument)
 {
-    return m_vollstaendigGeladen;
+    const CharakterXml::Befund befund = CharakterXml::pruefe(dokument);
+    const QString name = QDir::toNativeSeparators(datei);
+    QString text;
+    switch (befund.art) {
+    case CharakterXml::Befund::Lesbar:
+        return true;
+    case CharakterXml::Befund::Leer:
+        text = tr("Die Datei „%1“ ist leer.").arg(name);
+        break;
+    case CharakterXml::Befund::KeinCharakter:
+        text = tr("Die Datei „%1“ ist keine ZORVEL-Charakterdatei.").arg(name);
+        if (!befund.wurzel.isEmpty())
+            text += QLatin1Char(' ')
+                    + tr("Sie enthält „%1“ statt eines Charakters.").arg(befund.wurzel);
+        break;
+    case CharakterXml::Befund::Beschaedigt:
+        text = tr("Die Datei „%1“ ist beschädigt (Zeile %2, Spalte %3): %4")
+                   .arg(name, QString::number(befund.zeile), QString::number(befund.spalte),
+                        befund.abgebrochen
+                            ? tr("Sie endet mitten im Charakter, vermutlich wurde sie nicht "
+                                 "vollständig gespeichert.")
+                            : tr("An dieser Stelle ist sie nicht lesbar (%1).").arg(befund.fehler));
+        break;
+    }
+    text += QStringLiteral("\n\n") + tr("Der aktuelle Charakter wurde beibehalten.");
+    if (befund.art != CharakterXml::Befund::Beschaedigt || !befund.lesbarerTeil) {
+        QMessageBox::critical(nullptr, tr("Lesefehler"), text);
+        return false;
+    }
+
+    text += QLatin1Char(' ')
+            + tr("„Lesbaren Teil laden“ lädt, was vor dieser Stelle steht, als neuen, noch nicht "
+                 "gespeicherten Charakter.");
+    if (g_wahlGesetzt) {
+        g_wahlGesetzt = false;
+        m_nurLesbarerTeil = g_naechsteWahl;
+        return m_nurLesbarerTeil;
+    }
+    QMessageBox box(QMessageBox::Critical, tr("Lesefehler"), text, QMessageBox::Ok);
+    QPushButton* lesbarerTeil = box.addButton(tr("Lesbaren Teil laden"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    m_nurLesbarerTeil = box.clickedButton() == lesbarerTeil;
+    return m_nurLesbarerTeil;
+}
+
+bool Persistenz::nurLesbarerTeil() const
+{
+    return m_nurLesbarerTeil;
+}
+
+bool Persistenz::werteAngepasst() const
+{
+    return m_werteAngepasst;
 }
 
 QString Persistenz::letzteDatei() const

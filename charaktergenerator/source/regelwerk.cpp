@@ -586,6 +586,16 @@ int Regelwerk::befaehigungKosten(int befaehigung) const
     return befaehigungskosten.value(befaehigung, -1);
 }
 
+int Regelwerk::anzahlSteigerungen() const
+{
+    return int(steigerungskosten.size());
+}
+
+int Regelwerk::hoechsteSpezialgebietStufe() const
+{
+    return int(spezialgebietskosten.size()) - 1;
+}
+
 // ---------------------------------------------------------------- species
 
 const Basistypus* Regelwerk::basistyp(int index) const

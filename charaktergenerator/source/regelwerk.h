@@ -58,6 +58,8 @@ public:
     int steigerungsKosten(int schritt) const;      // price of raise number schritt+1
     int spezialgebietKosten(int stufe) const;      // cumulative price of a level 0..20
     int befaehigungKosten(int befaehigung) const;  // cumulative price of a proficiency -10..+2
+    int anzahlSteigerungen() const;                // raises an attribute can take (10)
+    int hoechsteSpezialgebietStufe() const;        // highest level with a price (20)
 
     // Species
     const Basistypus* basistyp(int index) const;   // row 0 for an index outside the table

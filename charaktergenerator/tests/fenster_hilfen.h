@@ -23,9 +23,11 @@ T *kindVon(const QObject *fenster, const char *name)
 }
 
 // Answers every modal dialog that shows up while it lives: a file dialog
-// with the given file name (or a cancel when the name is empty); the
-// question about unsaved changes with `frage` (counted in `fragen`); any
-// other message box with its default button, its text collected.
+// with the given file name (or a cancel when the name is empty), its
+// caption, folder and suggested name noted; the question about unsaved
+// changes with `frage` (counted in `fragen`); the file dialog's question
+// whether to replace a file with yes; any other message box with its
+// default button, its text collected.
 class DialogBeantworter : public QObject
 {
 public:
@@ -43,6 +45,8 @@ public:
     int dateidialoge = 0;
     int fragen = 0;
     QString beschriftung;
+    QString ordner;
+    QString vorschlag;
 
 private:
     void beantworte()
@@ -51,16 +55,15 @@ private:
         if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
             ++dateidialoge;
             beschriftung = dialog->windowTitle();
-            if (datei.isEmpty()) {
+            ordner = dialog->directory().absolutePath();
+            // The name goes into the dialog's name field (a dialog without
+            // one is cancelled, so that the test fails, not hangs).
+            auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (feld)
+                vorschlag = feld->text();
+            if (datei.isEmpty() || !feld) {
                 dialog->reject();
             } else {
-                // The name goes into the dialog's name field (a dialog
-                // without one is cancelled, so that the test fails, not hangs).
-                auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-                if (!feld) {
-                    dialog->reject();
-                    return;
-                }
                 feld->setText(datei);
                 QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             }
@@ -68,6 +71,12 @@ private:
             if (box->button(QMessageBox::Discard)) {
                 ++fragen;
                 box->button(frage)->click();
+                return;
+            }
+            // The file dialog asks whether to replace the named file: it is
+            // meant (a "no" would leave the dialog open for ever).
+            if (qobject_cast<QFileDialog *>(box->parentWidget()) && box->button(QMessageBox::Yes)) {
+                box->button(QMessageBox::Yes)->click();
                 return;
             }
             meldungen << box->text();

@@ -1,9 +1,10 @@
-// Character files that were edited by hand or damaged: the loader takes the
-// stored numbers as they are, so every query and every operation of the
-// model, the sheet and the writer must cope with numbers far outside the
-// rules (species beyond the catalogue, huge or negative counters, actions and
-// special areas with impossible indices) without crashing, reading outside a
-// table or letting an int wrap around.
+// Character files that were edited by hand or damaged: the loader brings
+// numbers that the rules cannot mean into them, but takes the rest as stored
+// (huge counters, actions and special areas with impossible indices), and the
+// model stores whatever it is given. So every query and every operation of
+// the model, the sheet and the writer must cope with numbers far outside the
+// rules without crashing, reading outside a table or letting an int wrap
+// around.
 
 #include "aktion.h"
 #include "basistypus.h"
@@ -111,9 +112,15 @@ bool TestBeschaedigteDateien::lade(const QByteArray& xml, Charakter& c)
     Wache wache;
     Persistenz p;
     const bool ok = p.laden(pfad, &c);
-    if (!wache.texte.isEmpty())
-        qWarning() << "unexpected boxes:" << wache.texte;
-    return ok && wache.texte.isEmpty();
+    // Only the list of values brought into the rules may show up.
+    QStringList andere;
+    for (const QString& text : std::as_const(wache.texte)) {
+        if (!text.contains(QStringLiteral("die die Regeln nicht zulassen")))
+            andere << text;
+    }
+    if (!andere.isEmpty())
+        qWarning() << "unexpected boxes:" << andere;
+    return ok && andere.isEmpty();
 }
 
 QString TestBeschaedigteDateien::frageAlles(Charakter& c)
@@ -387,10 +394,8 @@ void TestBeschaedigteDateien::artAusserhalbDerTabelleVerhaeltSichWieDieErste()
 {
     QFETCH(int, index);
     Charakter c(&m_regelwerk);
-    QVERIFY(lade(dokument("<Basisdaten generieren=\"Ja\" Tag=\"1\" Monat=\"1\" Jahr=\"2650\" BasistypusIndex=\""
-                          + QByteArray::number(index) + "\"/>"),
-                 c));
-    // The stored index is kept (the file is written back as it was read) ...
+    c.setzeBasistypus(index);
+    // The model keeps the index (a file holding it reads as the first species) ...
     QCOMPARE(c.basistypusIndex(), index);
     QVERIFY(CharakterXml::schreiben(&c).contains("BasistypusIndex=\"" + QByteArray::number(index) + '"'));
     // ... and every lookup answers as for the first species.
@@ -405,16 +410,20 @@ void TestBeschaedigteDateien::artAusserhalbDerTabelleVerhaeltSichWieDieErste()
 void TestBeschaedigteDateien::summenLaufenNichtUeber()
 {
     Charakter c(&m_regelwerk);   // Terraner: every attribute starts at 10
-    QVERIFY(lade(dokument("<Basisdaten generieren=\"Ja\"/><Eigenschaften Kraft=\"" + Max
-                          + "\" Kondition=\"" + Max + "\" Mut=\"" + Min + "\" Instinkt=\"" + Min
-                          + "\" Sinne=\"" + Min + "\" Wissen=\"" + Max + "\"/>"
-                          + "<Punkte GekaufteTP=\"" + Max + "\" ErspielteTP=\"" + Max
-                          + "\" GenutzteTP=\"" + Min + "\" GekaufteSP=\"" + Min
-                          + "\" ErspielteSP=\"" + Min + "\" GenutzteStartEP=\"" + Min + "\"/>"
-                          + "<Energie DE=\"" + Max + "\"/><Aussehen Groesse=\"" + Min + "\"/>"
-                          + "<Aktionen>" + aktion("Sprache", "0", "0", "5", Max)
-                          + aktion("Technik", "2", "1", "5", Min) + "</Aktionen>"),
-                 c));
+    for (int e : { Regelwerk::Kraft, Regelwerk::Kondition, Regelwerk::Wissen })
+        c.setzeEigenschaftPunkte(e, INT_MAX);
+    for (int e : { Regelwerk::Mut, Regelwerk::Instinkt, Regelwerk::Sinne })
+        c.setzeEigenschaftPunkte(e, INT_MIN);
+    c.setzePunkte(1, 1, INT_MAX);
+    c.setzePunkte(1, 2, INT_MAX);
+    c.setzePunkte(1, 4, INT_MIN);
+    c.setzePunkte(0, 1, INT_MIN);
+    c.setzePunkte(0, 2, INT_MIN);
+    c.setzeGenutzteStartEP(INT_MIN);
+    c.setzeGekaufteEnergie(3, INT_MAX);
+    c.setzeGroesse(INT_MIN);
+    c.aktionAnhaengen(0, new Aktion(QStringLiteral("Sprache"), 0, 0, INT_MAX, 5));
+    c.aktionAnhaengen(1, new Aktion(QStringLiteral("Technik"), 2, 1, INT_MIN, 5));
     QCOMPARE(c.eigenschaft(Regelwerk::Kraft), INT_MAX);
     QCOMPARE(c.eigenschaft(Regelwerk::Mut), INT_MIN + 10);
     QCOMPARE(c.energie(0, 3), INT_MAX);               // LE from Kraft and Kondition
@@ -465,11 +474,12 @@ void TestBeschaedigteDateien::zaehlerAmRandVerweigernWeitereKaeufe()
 void TestBeschaedigteDateien::ruecknahmenAmRandLaufenNichtUeber()
 {
     Charakter c(&m_regelwerk);
-    QVERIFY(lade(dokument("<Basisdaten generieren=\"Ja\"/><Punkte GenutzteStartEP=\"" + Min
-                          + "\" GenutzteTP=\"" + Min + "\"/><Energie DE=\"3\"/><Eigenschaften Mut=\""
-                          + Min + "\" Wissen=\"1\"/><Aktionen>" + aktion("Technik", "2", "1", Min, "-10")
-                          + "</Aktionen>"),
-                 c));
+    c.setzeGenutzteStartEP(INT_MIN);
+    c.setzePunkte(1, 4, INT_MIN);
+    c.setzeGekaufteEnergie(3, 3);
+    c.setzeEigenschaftPunkte(Regelwerk::Mut, INT_MIN);
+    c.setzeEigenschaftPunkte(Regelwerk::Wissen, 1);
+    c.aktionAnhaengen(1, new Aktion(QStringLiteral("Technik"), 2, 1, -10, INT_MIN));
     // Giving EP back at the lower end of the counter keeps it there.
     QVERIFY(c.energieVerkaufen(3));
     QCOMPARE(c.genutzteStartEP(), INT_MIN);
@@ -493,7 +503,7 @@ void TestBeschaedigteDateien::bogenBehaeltLeereNamen()
                           + gebiet("Davor", "18", "-1", "0", "0", "0", "3") + "</Spezialgebiete>"),
                  c));
     const QStringList zeilen = CharakterText::bogen(&c).split(u'\n');
-    QVERIFY(zeilen.contains(QStringLiteral("Weit weg (, 2) 99")));
+    QVERIFY(zeilen.contains(QStringLiteral("Weit weg (, 2) 20")));   // the highest level
     QVERIFY(zeilen.contains(QStringLiteral("Davor (, 0) 3")));
     QVERIFY(zeilen.contains(QStringLiteral("Funk (Akademik, ) -3")));
     QVERIFY(zeilen.contains(QStringLiteral("Irgendwas (, ) 1")));

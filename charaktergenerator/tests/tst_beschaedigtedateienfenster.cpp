@@ -26,6 +26,17 @@ using namespace beschaedigt;
 
 namespace {
 
+// Only the box that lists the values brought into the rules may show up.
+QString andereMeldungen(const QStringList& meldungen)
+{
+    QStringList andere;
+    for (const QString& m : meldungen) {
+        if (!m.contains(QStringLiteral("die die Regeln nicht zulassen")))
+            andere << m;
+    }
+    return andere.join(u'\n');
+}
+
 // Answers the open dialog with a file name and accepts every message box.
 class Beantworter
 {
@@ -137,7 +148,7 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
     {
         Beantworter antwort(datei);
         laden->trigger();
-        QVERIFY2(antwort.meldungen.isEmpty(), qPrintable(antwort.meldungen.join(u'\n')));
+        QVERIFY2(andereMeldungen(antwort.meldungen).isEmpty(), qPrintable(andereMeldungen(antwort.meldungen)));
     }
     // The file was read: every step is open.
     for (int i = 0; i < tabs->count(); ++i)
@@ -199,14 +210,18 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
     {
         Beantworter antwort(datei);
         laden->trigger();
-        QVERIFY(antwort.meldungen.isEmpty());
+        QVERIFY(andereMeldungen(antwort.meldungen).isEmpty());
     }
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QCoreApplication::processEvents();
         tabs->currentWidget()->grab();
     }
-    neu->trigger();
+    {
+        // A file with values brought into the rules counts as changed.
+        Beantworter antwort(datei);
+        neu->trigger();
+    }
     QCoreApplication::processEvents();
     QCOMPARE(tabs->currentIndex(), 0);
 }

@@ -120,7 +120,7 @@ private slots:
     {
         QCOMPARE(kind<QAction>("actionNeu")->text(), QStringLiteral("neu"));
         QCOMPARE(kind<QAction>("actionLaden")->text(), QStringLiteral("laden ..."));
-        QCOMPARE(kind<QAction>("actionSpeichern")->text(), QStringLiteral("speichern ..."));
+        QCOMPARE(kind<QAction>("actionSpeichern")->text(), QStringLiteral("speichern"));
         QCOMPARE(kind<QAction>("actionExportieren")->text(), QStringLiteral("exportieren ..."));
         QCOMPARE(kind<QAction>("actionUeber")->text(), QStringLiteral("Über ..."));
         QCOMPARE(kind<QAction>("actionNeu")->shortcuts(), QKeySequence::keyBindings(QKeySequence::New));

@@ -8,6 +8,7 @@
 #include "charakterxml.h"
 #include "persistenz.h"
 #include "regelwerk.h"
+#include "beschaedigtedateien_hilfen.h"
 #include "dateigrenze_hilfen.h"
 #include "spezialgebiet.h"
 
@@ -186,6 +187,8 @@ private slots:
     void abgeschnitteneDateiMeldetLesefehler();
     void keinXmlMeldetLesefehler_data();
     void keinXmlMeldetLesefehler();
+    void werteAusserhalbDerRegeln_data();
+    void werteAusserhalbDerRegeln();
 
     void ladenEinerFehlendenDateiAendertNichts();
     void ladenEinesOrdnersAendertNichts();
@@ -497,12 +500,10 @@ void TestPersistenz::unmoeglichesGeburtsdatum()
 {
     Charakter c(&m_regelwerk);
     QVERIFY(lade("<Charakter><Basisdaten generieren=\"Ja\" Tag=\"31\" Monat=\"2\" Jahr=\"2650\""
-                 " BasistypusIndex=\"99\"/></Charakter>", c)
+                 "/></Charakter>", c)
                 .isEmpty());
     QVERIFY(c.generieren());
     QVERIFY(!c.geburtsdatum().isValid());
-    QCOMPARE(c.basistypusIndex(), 99);   // stored as it is; the species falls back to the first
-    QCOMPARE(c.basistyp(), m_regelwerk.basistyp(0));
 }
 
 void TestPersistenz::aktionslisteFolgtDenGespeichertenZahlen_data()
@@ -580,7 +581,7 @@ void TestPersistenz::ungueltigeZahlenBehaltenDenWert()
         "<Charakter>"
         "<Aussehen Groesse=\"180\" Gewicht=\"70\"/>"
         "<Aussehen Groesse=\"abc\" Gewicht=\"12kg\" Haarfarbe=\"\"/>"
-        "<Punkte GekaufteSP=\"0x10\" GenutzteSP=\"-3\" ErspielteMP=\"2147483648\" GenutzteStartEP=\"12\"/>"
+        "<Punkte GekaufteSP=\"0x10\" GenutzteSP=\"3\" ErspielteMP=\"2147483648\" GenutzteStartEP=\"12\"/>"
         "<Eigenschaften Mut=\"2\" Sinne=\"drei\" Kondition=\" 4 \"/>"
         "<Energie PNE=\"1.5\" AE=\"7\"/>"
         "</Charakter>";
@@ -589,7 +590,7 @@ void TestPersistenz::ungueltigeZahlenBehaltenDenWert()
     QCOMPARE(c.gewicht(), 70);
     QCOMPARE(c.text(3), QString());
     QCOMPARE(c.punkte(0, 1), 0);
-    QCOMPARE(c.punkte(0, 4), -3);
+    QCOMPARE(c.punkte(0, 4), 3);
     QCOMPARE(c.punkte(2, 2), 0);
     QCOMPARE(c.genutzteStartEP(), 12);
     QCOMPARE(c.eigenschaftPunkte(0), 2);
@@ -652,14 +653,20 @@ void TestPersistenz::abgeschnitteneDateiMeldetLesefehler()
     const qsizetype schnitt = ganz.indexOf("<Aktion ", ganz.indexOf("<Aktion ") + 1) + 20;
     QVERIFY(schnitt > 20);
 
+    // Refused: the character stays as it was.
     Charakter c(&m_regelwerk);
+    c.setzeText(0, QStringLiteral("vorher"));
     const QList<Meldung> meldungen = lade(ganz.left(schnitt), c);
-    QCOMPARE(meldungen.size(), 1);
+    QCOMPARE(meldungen.size(), 2);   // the box, and laden() answered false
     QCOMPARE(meldungen.at(0).symbol, QMessageBox::Critical);
     QCOMPARE(meldungen.at(0).titel, QStringLiteral("Lesefehler"));
-    QVERIFY(!meldungen.at(0).text.isEmpty());
+    QVERIFY2(meldungen.at(0).text.contains(QStringLiteral("ist beschädigt (Zeile ")),
+             qPrintable(meldungen.at(0).text));
+    QCOMPARE(c.text(0), QStringLiteral("vorher"));
 
-    // What came before the cut stays, what came after is missing.
+    // On request what came before the cut is loaded, what came after is missing.
+    Persistenz::setzeNaechsteWahl(true);
+    QCOMPARE(lade(ganz.left(schnitt), c).size(), 0);
     QCOMPARE(c.text(0), original.text(0));
     QCOMPARE(c.text(16), original.text(16));
     QCOMPARE(c.eigenschaftPunkte(10), original.eigenschaftPunkte(10));
@@ -674,31 +681,82 @@ void TestPersistenz::abgeschnitteneDateiMeldetLesefehler()
 void TestPersistenz::keinXmlMeldetLesefehler_data()
 {
     QTest::addColumn<QByteArray>("inhalt");
-    QTest::addColumn<QString>("nameDanach");
-    // No character document at all: the character stays as it was.
-    QTest::newRow("leere Datei") << QByteArray() << QStringLiteral("vorher");
-    QTest::newRow("Text") << QByteArray("Name;Kay;Reich;Nord\n") << QStringLiteral("vorher");
-    QTest::newRow("andere Wurzel") << QByteArray("<Held><Basisdaten Name=\"A\"/></Held>")
-                                   << QStringLiteral("vorher");
-    // A character document with a fault: reset, and what came before stays.
-    QTest::newRow("zwei Wurzeln") << QByteArray("<Charakter/><Charakter/>") << QString();
-    QTest::newRow("falsch geschachtelt")
-        << QByteArray("<Charakter><Basisdaten Name=\"A\"></Charakter>") << QStringLiteral("A");
+    // No character document, or one with a fault: the character stays as it was.
+    QTest::newRow("leere Datei") << QByteArray();
+    QTest::newRow("Text") << QByteArray("Name;Kay;Reich;Nord\n");
+    QTest::newRow("andere Wurzel") << QByteArray("<Held><Basisdaten Name=\"A\"/></Held>");
+    QTest::newRow("zwei Wurzeln") << QByteArray("<Charakter/><Charakter/>");
+    QTest::newRow("falsch geschachtelt") << QByteArray("<Charakter><Basisdaten Name=\"A\"></Charakter>");
 }
 
 void TestPersistenz::keinXmlMeldetLesefehler()
 {
     QFETCH(QByteArray, inhalt);
-    QFETCH(QString, nameDanach);
     Charakter c(&m_regelwerk);
     c.setzeText(0, QStringLiteral("vorher"));
     const QList<Meldung> meldungen = lade(inhalt, c);
     // A refused file also makes laden() answer false, which the helper notes.
-    const bool abgewiesen = nameDanach == QLatin1String("vorher");
-    QCOMPARE(meldungen.size(), abgewiesen ? 2 : 1);
+    QCOMPARE(meldungen.size(), 2);
     QCOMPARE(meldungen.at(0).titel, QStringLiteral("Lesefehler"));
     QCOMPARE(meldungen.at(0).symbol, QMessageBox::Critical);
-    QCOMPARE(c.text(0), nameDanach);
+    QCOMPARE(c.text(0), QStringLiteral("vorher"));
+}
+
+void TestPersistenz::werteAusserhalbDerRegeln_data()
+{
+    QTest::addColumn<QByteArray>("innen");
+    QTest::addColumn<QString>("angepasst");
+    QTest::addColumn<QByteArray>("danach");
+    QTest::newRow("Steigerung über 10") << QByteArray("<Eigenschaften Koerperbhg=\"11\"/>")
+        << "Körperbeherrschung: Steigerung 11 gelesen, 10 übernommen" << QByteArray("Koerperbhg=\"10\"");
+    QTest::newRow("Steigerung unter 0") << QByteArray("<Eigenschaften Mut=\"-1\"/>")
+        << "Mut: Steigerung -1 gelesen, 0 übernommen" << QByteArray("Mut=\"0\"");
+    QTest::newRow("Basistypus 99") << QByteArray("<Basisdaten BasistypusIndex=\"99\"/>")
+        << "Basistypus 99 gelesen, Terraner übernommen" << QByteArray("BasistypusIndex=\"0\"");
+    QTest::newRow("Basistypus -1") << QByteArray("<Basisdaten BasistypusIndex=\"-1\"/>")
+        << "Basistypus -1 gelesen, Terraner übernommen" << QByteArray("BasistypusIndex=\"0\"");
+    QTest::newRow("Start-EP") << QByteArray("<Punkte GenutzteStartEP=\"-4\"/>")
+        << "Genutzte Start-EP -4 gelesen, 0 übernommen" << QByteArray("GenutzteStartEP=\"0\"");
+    QTest::newRow("erspielte MP") << QByteArray("<Punkte ErspielteMP=\"-2\"/>")
+        << "Erspielte MP -2 gelesen, 0 übernommen" << QByteArray("ErspielteMP=\"0\"");
+    QTest::newRow("Energie") << QByteArray("<Energie AE=\"-1\"/>")
+        << "Gekaufte AE -1 gelesen, 0 übernommen" << QByteArray("AE=\"0\"");
+    QTest::newRow("Schulden") << QByteArray("<Startdinge Schulden=\"-100000\"/>")
+        << "Schulden -100000 gelesen, 0 übernommen" << QByteArray("Schulden=\"0\"");
+    QTest::newRow("Prestige") << QByteArray("<Startdinge Prestige=\"-40\"/>")
+        << "Prestige -40 gelesen, 0 übernommen" << QByteArray("Prestige=\"0\"");
+    QTest::newRow("Stufe") << QByteArray("<Spezialgebiete BenutztSpezis=\"Ja\">"
+                                         + beschaedigt::gebiet("Tarnung", "0", "1", "0", "8", "3", "21")
+                                         + "</Spezialgebiete>")
+        << "Spezialgebiet „Tarnung“: Stufe 21 gelesen, 20 übernommen" << QByteArray("Wert=\"20\"");
+    // What the editor itself can produce, or its fields cannot show, stays.
+    QTest::newRow("EP nach der Generierung unter 0") << QByteArray("<Punkte GenutzteEP=\"-7\"/>")
+        << QString() << QByteArray("GenutzteEP=\"-7\"");
+    QTest::newRow("Grenzen der Regeln") << QByteArray("<Eigenschaften Mut=\"10\"/><Spezialgebiete>"
+                                         + beschaedigt::gebiet("Tarnung", "0", "1", "0", "8", "3", "0")
+                                         + "</Spezialgebiete>")
+        << QString() << QByteArray("Mut=\"10\"");
+    QTest::newRow("Größe") << QByteArray("<Aussehen Groesse=\"1500\" Gewicht=\"2000\"/>")
+        << QString() << QByteArray("Groesse=\"1500\" Gewicht=\"2000\"");
+}
+
+void TestPersistenz::werteAusserhalbDerRegeln()
+{
+    QFETCH(QByteArray, innen);
+    QFETCH(QString, angepasst);
+    QFETCH(QByteArray, danach);
+    Charakter c(&m_regelwerk);
+    const QList<Meldung> meldungen = lade("<Charakter>" + innen + "</Charakter>", c);
+    QVERIFY(CharakterXml::schreiben(&c).contains(danach));
+    if (angepasst.isEmpty()) {
+        QCOMPARE(meldungen.size(), 0);
+        return;
+    }
+    QCOMPARE(meldungen.size(), 1);
+    QCOMPARE(meldungen.at(0).titel, QStringLiteral("Werte angepasst"));
+    QCOMPARE(meldungen.at(0).symbol, QMessageBox::Warning);
+    QVERIFY(meldungen.at(0).text.contains(QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("hand.zch")))));
+    QVERIFY2(meldungen.at(0).text.endsWith(u'\n' + angepasst), qPrintable(meldungen.at(0).text));
 }
 
 // ------------------------------------------------------------- load failures
