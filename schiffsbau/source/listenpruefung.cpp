@@ -1,6 +1,6 @@
 #include "listenpruefung.h"
 
-#include "persistenz.h"
+#include "schiffsdatei.h"
 
 #include "csvtabelle.h"
 #include "diverse.h"
@@ -137,7 +137,7 @@ ListenPruefung::ListenPruefung(const QString &ordner)
         Diverse d;
         d.setzeTyp(typNummer);
         d.leseZeile(QStringList());
-        if (Persistenz::istKategorie(d.typ()))
+        if (SchiffsDatei::istKategorie(d.typ()))
             m_namen[d.typ()].insert(d.name(), Fundort());
     }
 }
@@ -533,7 +533,7 @@ QString ListenPruefung::hinweis(int kat, const QString &name) const
 {
     const QString gesucht = name.trimmed();
     for (int andere : {kat, 0, 2, 3}) {
-        if (!Persistenz::istKategorie(andere))
+        if (!SchiffsDatei::istKategorie(andere))
             continue;
         for (auto it = m_namen.at(andere).constBegin(); it != m_namen.at(andere).constEnd(); ++it) {
             if (it.key().compare(gesucht, Qt::CaseInsensitive) != 0)
@@ -558,7 +558,8 @@ void ListenPruefung::pruefeBasisliste()
     }
     if (tabelle.zeilen() < 2) {
         befund(pfad, 0,
-               tabelle.zeilen() == 0 ? QStringLiteral("Die Basisliste ist leer; es wird nichts geladen")
+               tabelle.zeilen() == 0 ? QStringLiteral("Die Basisliste ist leer; es wird nichts geladen "
+                                                      "(Meldung „Fehler beim Laden“)")
                                      : QStringLiteral("Die Basisliste enthält nur die Versionszeile; es wird "
                                                       "nichts geladen"));
         return;
@@ -572,25 +573,17 @@ void ListenPruefung::pruefeBasisliste()
         utf8 = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; })
                && QByteArrayView(bytes).isValidUtf8();
     }
-    const auto zeile = [&tabelle, utf8](int i) {
-        QStringList felder = tabelle.zeile(i);
-        if (utf8) {
-            for (QString &feld : felder)
-                feld = QString::fromUtf8(feld.toLatin1());
-            if (i == 0 && !felder.isEmpty() && felder.first().startsWith(QChar(0xFEFF)))
-                felder.first().remove(0, 1);
-        }
-        return felder;
-    };
+    const auto zeile = [&tabelle, utf8](int i) { return SchiffsDatei::felder(tabelle, i, utf8); };
 
+    const QString abgelehnt =
+        QStringLiteral("; die Basisliste wird nicht geladen (Meldung „Fehler beim Laden“)");
     const QString version = zeile(0).value(0);
     const bool v20 = version.startsWith(QStringLiteral("2.0"));
     const bool v10 = version.startsWith(QStringLiteral("1.0"));
     if (!v20 && !v10 && !version.startsWith(QStringLiteral("1.1"))) {
         befund(pfad, 1,
-               QStringLiteral("Die Versionszeile beginnt mit %1 statt mit „2.0“; die Basisliste wird nicht "
-                              "geladen (Meldung „Fehler beim Laden“)")
-                   .arg(zitat(version)));
+               QStringLiteral("Die Versionszeile beginnt mit %1 statt mit „2.0“").arg(zitat(version))
+                   + abgelehnt);
         return;
     }
 
@@ -599,26 +592,39 @@ void ListenPruefung::pruefeBasisliste()
         const QStringList felder = zeile(z);
         if (istLeer(felder))
             continue;
-        if (felder.size() <= 2) {
+        qsizetype n = felder.size();
+        if (n > 1 && felder.last().trimmed().isEmpty())
+            --n; // the line end after the last ";"
+        if (n <= 2) {
             befund(pfad, z + 1,
-                   QStringLiteral("Die Zeile hat nur %1 (gebraucht: %2); sie wird übersprungen")
-                       .arg(felderText(felder.size()),
-                            v20 ? QStringLiteral("Kategorie, Anzahl, Komponente")
-                                : QStringLiteral("Kategorie, Name, Anzahl")));
+                   QStringLiteral("Die Zeile hat nur %1 (gebraucht: %2)")
+                           .arg(felderText(n),
+                                v20 ? QStringLiteral("Kategorie, Anzahl, Komponente")
+                                    : QStringLiteral("Kategorie, Name, Anzahl"))
+                       + abgelehnt);
+            continue;
+        }
+        qint64 zahl = 0;
+        const QString anzahl = felder.at(v20 ? 1 : 2);
+        if (!SchiffsDatei::zahlFeld(felder.at(0), &zahl) || !SchiffsDatei::zahlFeld(anzahl, &zahl)) {
+            befund(pfad, z + 1,
+                   QStringLiteral("Kategorie %1 und Anzahl %2 müssen ganze Zahlen sein")
+                           .arg(zitat(felder.at(0)), zitat(SchiffsDatei::ohneZeilenende(anzahl)))
+                       + abgelehnt);
             continue;
         }
         if (v20) {
-            const int kat = Persistenz::feldZahl(felder.at(0));
+            const int kat = SchiffsDatei::feldZahl(felder.at(0));
             const QStringList spalten = felder.mid(2);
-            const QString name = Persistenz::ohneZeilenende(spalten.at(0));
-            if (Persistenz::istEingebaut(kat)) {
+            const QString name = SchiffsDatei::ohneZeilenende(spalten.at(0));
+            if (SchiffsDatei::istEingebaut(kat)) {
                 if (!m_namen.at(kat).contains(name)) {
                     befund(pfad, z + 1,
                            QStringLiteral("Kategorie %1 hat keine Komponente %2")
                                    .arg(QString::number(kat), zitat(name))
                                + nichtGefunden + hinweis(kat, name));
                 }
-            } else if (!Persistenz::istKategorie(kat)) {
+            } else if (!SchiffsDatei::istKategorie(kat)) {
                 befund(pfad, z + 1,
                        QStringLiteral("Die Kategorie %1 gibt es nicht (0 bis 23); die Komponente %2 wird beim "
                                       "Laden als nicht gefunden gemeldet")
@@ -627,28 +633,25 @@ void ListenPruefung::pruefeBasisliste()
                 const std::unique_ptr<Komponente> k(m_bibliothek.ausFeldern(kat, spalten));
                 if (!k) {
                     const std::unique_ptr<Komponente> art(m_bibliothek.neu(kat));
-                    qsizetype n = spalten.size();
-                    if (n > 1 && spalten.last().trimmed().isEmpty())
-                        --n; // the line end after the last ";"
                     befund(pfad, z + 1,
                            QStringLiteral("Die Komponente %1 lässt sich nicht neu anlegen: Kategorie %2 braucht "
                                           "%3 Felder, die Zeile hat %4")
                                    .arg(zitat(name), QString::number(kat),
-                                        QString::number(art->spaltenAnzahl()), QString::number(n))
-                               + nichtGefunden);
+                                        QString::number(art->spaltenAnzahl()), QString::number(n - 2))
+                               + abgelehnt);
                 }
             }
             continue;
         }
         // Versions 1.1 and 1.0 find every component by its name.
-        int kat = Persistenz::feldZahl(felder.at(0));
-        QString name = Persistenz::ohneZeilenende(felder.at(1));
+        int kat = SchiffsDatei::feldZahl(felder.at(0));
+        QString name = SchiffsDatei::ohneZeilenende(felder.at(1));
         if (v10) {
-            kat = Persistenz::alteKategorie(kat);
+            kat = SchiffsDatei::alteKategorie(kat);
             if (name == QStringLiteral("Kabinen/Gänge/Räume"))
                 name = QStringLiteral("Kabinen & Gänge");
         }
-        bool gefunden = Persistenz::istKategorie(kat) && m_namen.at(kat).contains(name);
+        bool gefunden = SchiffsDatei::istKategorie(kat) && m_namen.at(kat).contains(name);
         for (int eingebaut : {0, 2, 3})
             gefunden = gefunden || m_namen.at(eingebaut).contains(name);
         if (!gefunden) {

@@ -13,6 +13,7 @@
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsbogen.h"
+#include "schiffsdatei.h"
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
 #include "zahlformat.h"
@@ -103,8 +104,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version)));
 
+    ui->actionNeu->setShortcuts(QKeySequence::New);
     ui->actionLaden->setShortcuts(QKeySequence::Open);
     ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    // QKeySequence::SaveAs is empty on some platforms.
+    ui->actionSpeichernUnter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
     ui->actionDrucken->setShortcuts(QKeySequence::Print);
     ui->actionBeenden->setShortcuts(QKeySequence::Quit);
@@ -131,8 +135,12 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_pAuswahl, &KomponentenAuswahl::signalAddKomponente, this, &MainWindow::onAddKomponente);
     ok = connect(m_pModel, &SchiffsModel::neueDaten, this, &MainWindow::onNeueDaten);
     Q_ASSERT_X(ok, "MainWindow", "connect m_pModel neueDaten -> onNeueDaten");
+    ok = connect(ui->actionNeu, &QAction::triggered, this, &MainWindow::onNeu);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionNeu triggered -> onNeu");
     ok = connect(ui->actionSpeichern, &QAction::triggered, this, &MainWindow::onSpeichern);
     Q_ASSERT_X(ok, "MainWindow", "connect actionSpeichern triggered -> onSpeichern");
+    ok = connect(ui->actionSpeichernUnter, &QAction::triggered, this, &MainWindow::onSpeichernUnter);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionSpeichernUnter triggered -> onSpeichernUnter");
     ok = connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLaden);
     Q_ASSERT_X(ok, "MainWindow", "connect actionLaden triggered -> onLaden");
     ok = connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExport);
@@ -163,7 +171,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->editName, &QLineEdit::textChanged, this, &MainWindow::pruefeAenderung);
     connect(ui->editBeschreibung, &QLineEdit::textChanged, this, &MainWindow::pruefeAenderung);
 
-    ladeBasisliste();
+    ladeBasisliste(false);
     ladeStil();
     richteDatenspaltenAus();
     teileFensterAuf();
@@ -191,16 +199,24 @@ QString MainWindow::datenOrdner() const
     return ordner.isEmpty() ? QDir::currentPath() : ordner;
 }
 
-void MainWindow::ladeBasisliste()
+void MainWindow::ladeBasisliste(bool ersetzen)
 {
-    QString name;
-    QString beschreibung;
-    if (!m_pPersistenz->laden(name, beschreibung, DatenOrdner::pfad(QLatin1String(basisliste)))) {
+    SchiffsDatei::Inhalt inhalt;
+    if (!m_pPersistenz->lies(DatenOrdner::pfad(QLatin1String(basisliste)), inhalt)) {
         QMessageBox::warning(nullptr, QStringLiteral("Kein Zugriff auf Standardauswahl"),
                              QStringLiteral("Es konnte auf die Datei %1 nicht zugegriffen werden.")
                                  .arg(QLatin1String(basisliste)),
                              QMessageBox::Ok);
+        return;
     }
+    if (inhalt.befund == SchiffsDatei::Befund::Abgelehnt)
+        return;
+    if (ersetzen)
+        leereSchiff();
+    // The base list's own name and description are not the ship's.
+    QString name;
+    QString beschreibung;
+    m_pPersistenz->uebernimm(inhalt, name, beschreibung);
 }
 
 void MainWindow::ladeStil()
@@ -465,6 +481,18 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
     richteDatenspaltenAus();
 }
 
+void MainWindow::onNeu()
+{
+    if (!aenderungenBehandelt())
+        return;
+    // An unbound ship with the standard selection and a history of its own.
+    ++m_sammelt;
+    leereSchiff();
+    ladeBasisliste(false);
+    --m_sammelt;
+    setzeDokument(QString(), true);
+}
+
 void MainWindow::onListeLeeren()
 {
     if (!aenderungenBehandelt())
@@ -494,23 +522,43 @@ void MainWindow::onBasisliste()
 {
     if (!aenderungenBehandelt())
         return;
-    schritt(QStringLiteral("Basisliste laden"), [this] {
-        leereSchiff();
-        ladeBasisliste();
-    });
+    schritt(QStringLiteral("Basisliste laden"), [this] { ladeBasisliste(true); });
 }
 
 void MainWindow::onSpeichern()
 {
-    speichereSchiff();
+    speichereSchiff(false);
 }
 
-bool MainWindow::speichereSchiff()
+void MainWindow::onSpeichernUnter()
 {
-    if (!m_pPersistenz->speichern(ui->editName->text(), ui->editBeschreibung->text()))
+    speichereSchiff(true);
+}
+
+bool MainWindow::speichereSchiff(bool fragen)
+{
+    const QString name = ui->editName->text();
+    const QString beschreibung = ui->editBeschreibung->text();
+    const bool gespeichert = fragen || m_datei.isEmpty()
+                                 ? m_pPersistenz->speichernUnter(name, beschreibung, m_datei)
+                                 : m_pPersistenz->speichereDatei(m_datei, name, beschreibung);
+    if (!gespeichert)
         return false;
+    zeigeGespeichert();
     setzeDokument(m_pPersistenz->letzteDatei(), true, false);
     return true;
+}
+
+void MainWindow::zeigeGespeichert()
+{
+    ++m_sammelt;
+    for (QLineEdit *feld : {ui->editName, ui->editBeschreibung}) {
+        const QString gespeichert = SchiffsDatei::alsFeld(feld->text());
+        if (feld->text() != gespeichert)
+            feld->setText(gespeichert);
+    }
+    --m_sammelt;
+    m_letzterStand = stand();
 }
 
 void MainWindow::onLaden()
@@ -543,16 +591,26 @@ void MainWindow::ladeDatei(const QString &datei)
                              QMessageBox::Ok);
         return;
     }
+    SchiffsDatei::Inhalt inhalt;
+    m_pPersistenz->lies(datei, inhalt);
+    const bool teil = inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
+    if (inhalt.befund != SchiffsDatei::Befund::Gelesen && !teil)
+        return; // refused, or gone since: the ship on screen stays
     ++m_sammelt;
     leereSchiff();
     QString name;
     QString beschreibung;
-    m_pPersistenz->laden(name, beschreibung, datei);
+    m_pPersistenz->uebernimm(inhalt, name, beschreibung);
     ui->editName->setText(name);
     ui->editBeschreibung->setText(beschreibung);
     --m_sammelt;
-    // A ship that lacks part of its file is never taken for the saved one.
-    setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
+    // The readable part of a damaged file is a new ship, never bound to
+    // that file. A ship that lacks or changed part of its file is never
+    // taken for the saved one.
+    if (teil)
+        setzeDokument(QString(), false);
+    else
+        setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
 }
 
 QByteArray MainWindow::dokument() const
@@ -632,7 +690,7 @@ bool MainWindow::aenderungenBehandelt()
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return speichereSchiff();
+        return speichereSchiff(false);
     case QMessageBox::Discard:
         return true;
     default:

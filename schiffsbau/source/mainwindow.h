@@ -47,9 +47,11 @@ public slots:
     void onKategorieKlick(const QModelIndex &index);
     void onAddKomponente(uint kategorie, uint element, int anzahl);
     void onNeueDaten(SchiffsDaten d);
+    void onNeu();
     void onListeLeeren();
     void onBasisliste();
     void onSpeichern();
+    void onSpeichernUnter();
     void onLaden();
     void onExport();
     void onDrucken();
@@ -85,12 +87,20 @@ private:
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
-    bool speichereSchiff();
+    // Saves into the ship's file; asks for one when `fragen` or when the
+    // ship has none yet. False when cancelled or not written.
+    bool speichereSchiff(bool fragen);
+    // Shows name and description as the file holds them now, as part of
+    // the save: no step of its own.
+    void zeigeGespeichert();
     // Empties the ship, name and description (what "leeren" does, without asking).
     void leereSchiff();
     // The folder whose data files the program reads.
     QString datenOrdner() const;
-    void ladeBasisliste();
+    // Loads the standard selection. With `ersetzen` it replaces the ship
+    // (name and description too) once it was read: a refused base list
+    // leaves the ship as it is.
+    void ladeBasisliste(bool ersetzen);
     void ladeStil();
     void platziereFenster();
     void richteDatenspaltenAus();

@@ -1,6 +1,5 @@
 #include "persistenz.h"
 
-#include "csvtabelle.h"
 #include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
@@ -9,115 +8,18 @@
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringConverter>
+#include <QPushButton>
 
 #include <algorithm>
 #include <functional>
 #include <vector>
 
 namespace {
-
-const QChar trenner(QLatin1Char(';'));
-
-// A readable stand-in for a character that Latin-1 cannot hold.
-QString ersatzFuer(char32_t c)
-{
-    switch (c) {
-    case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014:
-    case 0x2015: case 0x2212:
-        return QStringLiteral("-");
-    case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
-    case 0x2039: case 0x203A:
-        return QStringLiteral("'");
-    case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
-        return QStringLiteral("\"");
-    case 0x2026:
-        return QStringLiteral("...");
-    case 0x20AC:
-        return QStringLiteral("EUR");
-    case 0x2022: case 0x2023: case 0x2043:
-        return QStringLiteral("*");
-    case 0x2002: case 0x2003: case 0x2004: case 0x2005: case 0x2006:
-    case 0x2007: case 0x2008: case 0x2009: case 0x200A: case 0x202F:
-        return QStringLiteral(" ");
-    case 0x2122:
-        return QStringLiteral("(TM)");
-    case 0x0152:
-        return QStringLiteral("OE");
-    case 0x0153:
-        return QStringLiteral("oe");
-    case 0x1E9E:
-        return QStringLiteral("SS");
-    default:
-        return QStringLiteral("?");
-    }
-}
-
-// Makes a text fit for one field of a ship file: ";" becomes ",", a line
-// break (or a zero character, which would end the line for the reader)
-// becomes a blank, and every character beyond Latin-1 is replaced by a
-// readable stand-in that is noted in `ersetzt` ("€ → EUR").
-QString alsFeld(const QString& text, QStringList* ersetzt)
-{
-    QString ergebnis;
-    ergebnis.reserve(text.size());
-    const QList<uint> zeichen = text.toUcs4();
-    for (int i = 0; i < zeichen.size(); ++i) {
-        const char32_t c = zeichen.at(i);
-        if (c == U';') {
-            ergebnis += QLatin1Char(',');
-        } else if (c == U'\r' && i + 1 < zeichen.size() && zeichen.at(i + 1) == U'\n') {
-            ergebnis += QLatin1Char(' ');
-            ++i;
-        } else if (c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0) {
-            ergebnis += QLatin1Char(' ');
-        } else if (c <= 0xFF) {
-            ergebnis += QChar(static_cast<char16_t>(c));
-        } else {
-            const QString ersatz = ersatzFuer(c);
-            ergebnis += ersatz;
-            if (ersetzt) {
-                const QString eintrag = QStringLiteral("%1 \u2192 %2")
-                        .arg(QString::fromUcs4(&c, 1), ersatz);
-                if (!ersetzt->contains(eintrag))
-                    ersetzt->append(eintrag);
-            }
-        }
-    }
-    return ergebnis;
-}
-
-// Ship files are Latin-1. A file that is valid UTF-8 and holds bytes
-// beyond ASCII comes from a UTF-8 editor or an earlier version instead (a
-// Latin-1 umlaut followed by plain text is never valid UTF-8); its fields
-// are decoded as UTF-8.
-bool istUtf8(const QByteArray& bytes)
-{
-    const bool nurAscii = std::all_of(bytes.cbegin(), bytes.cend(),
-                                      [](char c) { return uchar(c) < 0x80; });
-    if (nurAscii)
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    Q_UNUSED(text);
-    return !utf8.hasError();
-}
-
-bool istUtf8Datei(const QString& datei)
-{
-    QFile file(datei);
-    return file.open(QIODevice::ReadOnly) && istUtf8(file.readAll());
-}
-
-// The rare Latin-1 ship file whose bytes also read as UTF-8 (a name such as
-// "Ã¤") carries this as a fourth field of its first line, so that it is
-// read back as Latin-1. Readers that do not know it ignore the field.
-const QLatin1String latin1Marke("Latin-1");
 
 // The placeholders of an export template, numbered as QString::arg numbers
 // them: "%" with an optional "L" and one or two digits.
@@ -165,42 +67,33 @@ Persistenz::~Persistenz() = default;
 
 QString Persistenz::version()
 {
-    return QStringLiteral("2.0");
+    return SchiffsDatei::version();
 }
 
 bool Persistenz::istEingebaut(int kat)
 {
-    return kat == 0 || kat == 2 || kat == 3;
+    return SchiffsDatei::istEingebaut(kat);
 }
 
 bool Persistenz::istKategorie(int kat)
 {
-    return kat >= 0 && kat <= 23;
+    return SchiffsDatei::istKategorie(kat);
 }
 
 int Persistenz::feldZahl(const QString& feld)
 {
-    bool ok = false;
-    const int wert = feld.trimmed().toInt(&ok);
-    return ok ? wert : 0;
+    return SchiffsDatei::feldZahl(feld);
 }
 
 QString Persistenz::ohneZeilenende(QString feld)
 {
-    while (feld.endsWith(QLatin1Char('\n')) || feld.endsWith(QLatin1Char('\r')))
-        feld.chop(1);
-    return feld;
+    return SchiffsDatei::ohneZeilenende(feld);
 }
 
 int Persistenz::alteKategorie(int alt)
 {
-    if (alt >= 1 && alt <= 20)
-        return alt + 1;
-    if (alt == 21)
-        return 23;
-    return 0;
+    return SchiffsDatei::alteKategorie(alt);
 }
-
 QString Persistenz::vorlage() const
 {
     return m_vorlage;
@@ -216,79 +109,16 @@ void Persistenz::setzeVorlage(const QString& datei)
 QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreibung,
                                    QStringList* ersetzt) const
 {
-    if (ersetzt)
-        ersetzt->clear();
-
-    // One field after the other, so that replacements are noted in order.
-    QString text = version() + trenner;
-    text += alsFeld(name, ersetzt) + trenner;
-    text += alsFeld(beschreibung, ersetzt) + trenner + QLatin1Char('\n');
-
-    const int zeilen = m_pModel ? m_pModel->rowCount() : 0;
-    for (int i = 0; i < zeilen; ++i) {
-        const Komponente* k = m_pModel->komponente(i);
-        if (!k)
-            continue;
-        const int kat = k->typ();
-        text += QString::number(kat) + trenner + QString::number(m_pModel->anzahl(i)) + trenner;
-        if (istEingebaut(kat)) {
-            text += alsFeld(k->name(), ersetzt) + trenner;
-        } else {
-            const int spalten = k->spaltenAnzahl();
-            for (int s = 0; s < spalten; ++s)
-                text += alsFeld(Komponente::spaltenText(k->spaltenWert(s)), ersetzt) + trenner;
-        }
-        text += QLatin1Char('\n');
-    }
-    // Every character is Latin-1 now, so the conversion loses nothing.
-    QByteArray daten = text.toLatin1();
-    if (istUtf8(daten))
-        daten.insert(daten.indexOf('\n'), QByteArray(latin1Marke.data(), latin1Marke.size()) + ';');
-    return daten;
-}
-
-bool Persistenz::schreibe(const QString& datei, const QByteArray& daten,
-                          bool textModus, QString* fehler)
-{
-    QSaveFile file(datei);
-    QIODevice::OpenMode modus = QIODevice::WriteOnly | QIODevice::Unbuffered;
-    if (textModus)
-        modus |= QIODevice::Text;
-    if (!file.open(modus)) {
-        if (fehler)
-            *fehler = file.errorString();
-        return false;
-    }
-    // Unbuffered, so that a short write (a full disk) shows in the result
-    // of write() itself; QSaveFile would otherwise commit a cut-off file.
-    const qint64 geschrieben = file.write(daten);
-    if (geschrieben != daten.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        if (fehler) {
-            *fehler = QStringLiteral("Es konnten nicht alle Daten geschrieben werden "
-                                     "(ist der Datenträger voll?).");
-            if (file.error() != QFileDevice::NoError)
-                *fehler += QLatin1Char(' ') + file.errorString();
-        }
-        file.cancelWriting(); // the temporary file goes, the old file stays
-        return false;
-    }
-    if (!file.commit()) {
-        if (fehler)
-            *fehler = file.errorString();
-        return false;
-    }
-    return true;
+    return SchiffsDatei::text(m_pModel, name, beschreibung, ersetzt);
 }
 
 bool Persistenz::speichereDatei(const QString& datei, const QString& name,
                                 const QString& beschreibung)
 {
     QStringList ersetzt;
-    const QByteArray daten = schiffsText(name, beschreibung, &ersetzt);
     const QString anzeige = QDir::toNativeSeparators(datei);
-
     QString fehler;
-    if (!schreibe(datei, daten, false, &fehler)) {
+    if (!SchiffsDatei::schreibe(datei, m_pModel, name, beschreibung, &fehler, &ersetzt)) {
         meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Speichern"),
                 QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.\n%2")
                         .arg(anzeige, fehler));
@@ -307,9 +137,17 @@ bool Persistenz::speichereDatei(const QString& datei, const QString& name,
 
 bool Persistenz::speichern(QString name, QString beschreibung)
 {
+    return speichernUnter(name, beschreibung, QString());
+}
+
+bool Persistenz::speichernUnter(const QString& name, const QString& beschreibung,
+                                const QString& bisher)
+{
     m_vorschlag = name;
+    m_vorschlagDatei = bisher;
     const QString datei = frageDatei(QStringLiteral("In welche Datei soll gespeichert werden?"),
                                      QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    m_vorschlagDatei.clear();
     if (datei.isEmpty())
         return false;
     return speichereDatei(datei, name, beschreibung);
@@ -345,124 +183,76 @@ bool Persistenz::lesbar(const QString& datei, QString* grund)
 
 bool Persistenz::laden(QString& name, QString& beschreibung, QString datei)
 {
-    if (datei.isEmpty())
+    SchiffsDatei::Inhalt inhalt;
+    if (!lies(datei, inhalt))
         return false;
-    // A file that cannot be opened leaves the table empty.
-    CsvTabelle tabelle;
-    tabelle.lese(datei, trenner);
-    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
-                      && istUtf8Datei(datei);
-    ladeTabelle(name, beschreibung, tabelle, utf8);
+    uebernimm(inhalt, name, beschreibung);
     return true;
 }
 
 void Persistenz::ladeText(QString& name, QString& beschreibung, const QByteArray& text)
 {
-    CsvTabelle tabelle;
-    tabelle.leseDaten(text, trenner);
-    const bool utf8 = tabelle.zeilen() > 0 && tabelle.zeile(0).value(3) != latin1Marke
-                      && istUtf8(text);
-    ladeTabelle(name, beschreibung, tabelle, utf8);
+    SchiffsDatei::Inhalt inhalt = SchiffsDatei(m_pBibliothek).liesDaten(text, QString());
+    uebernimm(inhalt, name, beschreibung);
 }
 
-void Persistenz::ladeTabelle(QString& name, QString& beschreibung, const CsvTabelle& tabelle,
-                             bool utf8)
+bool Persistenz::lies(const QString& datei, SchiffsDatei::Inhalt& inhalt)
 {
-    QStringList nichtGefunden;
-    const auto vermisst = [&nichtGefunden](int anzahl, const QString& gespeichert) {
-        nichtGefunden.append(QStringLiteral("%1x %2 \n")
-                                     .arg(QString::number(anzahl), gespeichert));
-    };
-
-    m_vollstaendig = tabelle.zeilen() > 0;
-    const auto zeile = [&tabelle, utf8](int i) {
-        QStringList felder = tabelle.zeile(i);
-        if (utf8) {
-            for (QString& feld : felder)
-                feld = QString::fromUtf8(feld.toLatin1());
-            if (i == 0 && !felder.isEmpty() && felder.first().startsWith(QChar(0xFEFF)))
-                felder.first().remove(0, 1); // byte-order mark
-        }
-        return felder;
-    };
-
-    // A ship without components is its first line alone.
-    if (tabelle.zeilen() >= 1 && m_pModel && m_pBibliothek) {
-        const QStringList kopf = zeile(0);
-        const QString version = kopf.value(0);
-        enum class Format { V20, V11, V10, Unbekannt };
-        Format format = Format::Unbekannt;
-        if (version.startsWith(QStringLiteral("2.0")))
-            format = Format::V20;
-        else if (version.startsWith(QStringLiteral("1.1")))
-            format = Format::V11;
-        else if (version.startsWith(QStringLiteral("1.0")))
-            format = Format::V10;
-
-        if (format == Format::Unbekannt) {
-            m_vollstaendig = false;
-            meldung(QMessageBox::Warning, QStringLiteral("Fehler beim Laden"),
-                    QStringLiteral("Die Datei hat nicht die passende Version (%1). ")
-                            .arg(Persistenz::version()));
-        } else {
-            if (kopf.size() > 2) {
-                name = ohneZeilenende(kopf.at(1));
-                beschreibung = ohneZeilenende(kopf.at(2));
-            }
-            for (int z = 1; z < tabelle.zeilen(); ++z) {
-                QStringList felder = zeile(z);
-                if (felder.size() <= 2)
-                    continue;
-                Komponente* k = nullptr;
-                int anzahl = 0;
-                QString gespeichert;
-                if (format == Format::V20) {
-                    const int kat = feldZahl(felder.at(0));
-                    anzahl = feldZahl(felder.at(1));
-                    felder.remove(0, 2);
-                    gespeichert = ohneZeilenende(felder.at(0));
-                    if (istEingebaut(kat))
-                        k = m_pBibliothek->kopie(kat, gespeichert);
-                    else if (istKategorie(kat))
-                        k = m_pBibliothek->ausFeldern(kat, felder);
-                } else {
-                    int kat = feldZahl(felder.at(0));
-                    gespeichert = ohneZeilenende(felder.at(1));
-                    anzahl = feldZahl(felder.at(2));
-                    QString gesucht = gespeichert;
-                    if (format == Format::V10) {
-                        kat = alteKategorie(kat);
-                        if (gesucht == QStringLiteral("Kabinen/Gänge/Räume"))
-                            gesucht = QStringLiteral("Kabinen & Gänge");
-                    }
-                    if (istKategorie(kat))
-                        k = m_pBibliothek->kopie(kat, gesucht);
-                    // Older versions filed some rooms and fittings under other
-                    // categories (the cabins among the life support): a
-                    // built-in name is also found in the other built-in
-                    // categories, where names are unique.
-                    for (int eingebaut : {0, 2, 3}) {
-                        if (!k && eingebaut != kat)
-                            k = m_pBibliothek->kopie(eingebaut, gesucht);
-                    }
-                }
-                if (k)
-                    m_pModel->addKomponente(k, anzahl);
-                else
-                    vermisst(anzahl, gespeichert);
-            }
-            m_pModel->berechne();
-        }
+    m_vollstaendig = false;
+    if (datei.isEmpty() || !m_pBibliothek) {
+        inhalt = SchiffsDatei::Inhalt();
+        inhalt.befund = SchiffsDatei::Befund::NichtGeoeffnet;
+        return !datei.isEmpty();
     }
+    inhalt = SchiffsDatei(m_pBibliothek).lies(datei);
+    if (inhalt.befund != SchiffsDatei::Befund::Abgelehnt)
+        return true;
 
-    if (!nichtGefunden.isEmpty()) {
-        m_vollstaendig = false;
-        meldung(QMessageBox::Warning, QStringLiteral("Komponenten nicht gefunden"),
-                QStringLiteral("Folgende Komponenten wurden nicht gefunden:\n")
-                        + nichtGefunden.join(QString()));
+    const QString titel = QStringLiteral("Fehler beim Laden");
+    QString text = inhalt.grund + QStringLiteral("\n\nDas aktuelle Schiff wurde beibehalten.");
+    if (!inhalt.teilLesbar) {
+        meldung(QMessageBox::Warning, titel, text);
+        return true;
     }
+    // The user may take what could be read, as a ship of its own.
+    text += QStringLiteral(" „Lesbaren Teil laden“ lädt alles vor Zeile %1 als neues, "
+                           "ungespeichertes Schiff.")
+                    .arg(inhalt.lesbareZeilen + 1);
+    if (meldungMitWahl(QMessageBox::Warning, titel, text, QStringLiteral("Lesbaren Teil laden")))
+        inhalt.befund = SchiffsDatei::Befund::LesbarerTeil;
+    else
+        inhalt.komponenten.clear();
+    return true;
 }
 
+void Persistenz::uebernimm(SchiffsDatei::Inhalt& inhalt, QString& name, QString& beschreibung)
+{
+    const bool ganz = inhalt.befund == SchiffsDatei::Befund::Gelesen;
+    m_vollstaendig = ganz && inhalt.nichtGefunden.isEmpty() && inhalt.angepasst.isEmpty();
+    if (!m_pModel || (!ganz && inhalt.befund != SchiffsDatei::Befund::LesbarerTeil))
+        return;
+    if (inhalt.kopf) {
+        name = inhalt.name;
+        beschreibung = inhalt.beschreibung;
+    }
+    for (SchiffsDatei::Eintrag& e : inhalt.komponenten)
+        m_pModel->addKomponente(e.komponente.release(), e.anzahl);
+    inhalt.komponenten.clear();
+    m_pModel->berechne();
+
+    const QString datei = QDir::toNativeSeparators(inhalt.datei);
+    if (!inhalt.nichtGefunden.isEmpty()) {
+        meldung(QMessageBox::Warning, QStringLiteral("Komponenten nicht gefunden"),
+                QStringLiteral("Folgende Komponenten wurden nicht gefunden:\n%1\n\nDatei: %2")
+                        .arg(inhalt.nichtGefunden.join(QLatin1Char('\n')), datei));
+    }
+    if (!inhalt.angepasst.isEmpty()) {
+        meldung(QMessageBox::Warning, QStringLiteral("Werte angepasst"),
+                QStringLiteral("Die Datei %1 enthält Werte außerhalb des Erlaubten. Sie wurden "
+                               "auf den nächsten erlaubten Wert gesetzt:\n%2")
+                        .arg(datei, inhalt.angepasst.join(QLatin1Char('\n'))));
+    }
+}
 // ---------------------------------------------------------------- export
 
 QString Persistenz::exportText(const QString& vorlage, const QString& name,
@@ -618,7 +408,7 @@ bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
     const QString text = exportText(vorlage, name, beschreibung);
 
     QString fehler;
-    if (!schreibe(datei, text.toUtf8(), true, &fehler)) {
+    if (!SchiffsDatei::schreibeSicher(datei, text.toUtf8(), true, &fehler)) {
         meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
                 QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
                         .arg(QDir::toNativeSeparators(datei), fehler));
@@ -645,7 +435,7 @@ bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
     QString fehler;
     if (daten.isEmpty())
         fehler = QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.");
-    if (daten.isEmpty() || !schreibe(datei, daten, false, &fehler)) {
+    if (daten.isEmpty() || !SchiffsDatei::schreibeSicher(datei, daten, false, &fehler)) {
         meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
                 QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
                         .arg(QDir::toNativeSeparators(datei), fehler));
@@ -668,8 +458,11 @@ void Persistenz::pdfExportieren(QString name, QString beschreibung)
 
 QString Persistenz::frageDatei(const QString& titel, const QString& filter)
 {
-    // In the folder last used, with a name made from the ship's.
-    QFileDialog dialog(nullptr, titel, LetzterOrdner::ordner(), filter);
+    // The file the ship came from, or in the folder last used a name made
+    // from the ship's.
+    const QString ordner = m_vorschlagDatei.isEmpty() ? LetzterOrdner::ordner()
+                                                      : QFileInfo(m_vorschlagDatei).absolutePath();
+    QFileDialog dialog(nullptr, titel, ordner, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // "schiff" becomes "schiff.zss" (or ".txt"), as the filter promises.
@@ -679,8 +472,15 @@ QString Persistenz::frageDatei(const QString& titel, const QString& filter)
         const QString endung = filter.mid(von + 3, bis - von - 3);
         dialog.setDefaultSuffix(endung);
         const QString basis = LetzterOrdner::dateiname(m_vorschlag);
-        if (!basis.isEmpty())
+        if (!m_vorschlagDatei.isEmpty())
+            dialog.selectFile(QFileInfo(m_vorschlagDatei).fileName());
+        else if (!basis.isEmpty())
             dialog.selectFile(basis + QLatin1Char('.') + endung);
+        // The suggestion stays in the name field alone: a file of that name
+        // selected in the list as well would outweigh another name typed
+        // into the field while the field does not have the focus.
+        if (auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView")))
+            liste->clearSelection();
     }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
@@ -695,4 +495,14 @@ void Persistenz::meldung(QMessageBox::Icon symbol, const QString& titel,
 {
     QMessageBox box(symbol, titel, text, QMessageBox::Ok);
     box.exec();
+}
+
+bool Persistenz::meldungMitWahl(QMessageBox::Icon symbol, const QString& titel,
+                                const QString& text, const QString& wahl)
+{
+    QMessageBox box(symbol, titel, text, QMessageBox::Ok);
+    QPushButton* knopf = box.addButton(wahl, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == knopf;
 }

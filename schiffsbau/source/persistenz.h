@@ -1,20 +1,22 @@
 #ifndef PERSISTENZ_H
 #define PERSISTENZ_H
 
+#include "schiffsdatei.h"
+
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 
-class CsvTabelle;
 class SchiffsModel;
 class KomponentenBibliothek;
 
 // Ship files ("*.zss", the base list "basisliste.zsb") and the text export
-// filled into the template "exportvorlage.zse".
+// filled into the template "exportvorlage.zse", as the windows use them:
+// asks for the files and shows what went wrong. The file format itself is
+// SchiffsDatei's.
 //
-// Ship files are ";"-separated Latin-1 text with a version line. Saving
-// builds the whole file in memory and writes it through QSaveFile, so a
-// failed save never harms the previous file.
+// Saving builds the whole file in memory and writes it through QSaveFile,
+// so a failed save never harms the previous file.
 class Persistenz : public QObject
 {
     Q_OBJECT
@@ -26,15 +28,35 @@ public:
     ~Persistenz() override;
 
     // Asks for a file and saves the ship into it; true when it was written.
+    // The dialog suggests a file named after the ship.
     bool speichern(QString name, QString beschreibung);
-    // Loads the ship file `datei` into the ship model and fills `name` and
-    // `beschreibung` from its header (also of a file without components).
-    // False only for an empty file name.
+    // The same, the dialog suggesting `bisher` (the ship's file) when it is
+    // not empty.
+    bool speichernUnter(const QString& name, const QString& beschreibung,
+                        const QString& bisher);
+    // Loads the ship file `datei` (lies, then uebernimm): appends its
+    // components to the ship model and fills `name` and `beschreibung` from
+    // its header (also of a file without components). A refused file
+    // changes nothing. False only for an empty file name.
     bool laden(QString& name, QString& beschreibung, QString datei);
     // The same for the text of a ship file in memory (undo and redo).
     void ladeText(QString& name, QString& beschreibung, const QByteArray& text);
-    // False when the last load left something of the file out (components
-    // not found, an unknown version, a file that could not be read).
+    // Reads `datei` whole into `inhalt`; the ship stays as it is. A file
+    // that cannot be read as a whole is refused with a box ("Fehler beim
+    // Laden") that names the file, says what is wrong and that the ship was
+    // kept. When its beginning is readable, the box also offers "Lesbaren
+    // Teil laden"; taking it leaves that part in `inhalt` (befund
+    // LesbarerTeil). A file that cannot be opened gives no box (befund
+    // NichtGeoeffnet). False only for an empty file name.
+    bool lies(const QString& datei, SchiffsDatei::Inhalt& inhalt);
+    // Appends what `inhalt` holds (a file read whole, or the readable part
+    // taken) to the ship model, fills `name` and `beschreibung` from its
+    // header and recomputes; then reports components that were not found
+    // and counts that were clamped. Anything else changes nothing.
+    void uebernimm(SchiffsDatei::Inhalt& inhalt, QString& name, QString& beschreibung);
+    // False when the last load left something of the file out or changed it
+    // (components not found, counts clamped, a refused file or only its
+    // readable part, a file that could not be read).
     bool vollstaendigGeladen() const;
     // The file that the last successful save went to.
     QString letzteDatei() const;
@@ -78,7 +100,7 @@ public:
     // The version that the loader expects and the saver writes.
     static QString version();
 
-    // How a ship file's lines are read (also by the list checker).
+    // How a ship file's lines are read (SchiffsDatei's).
     // Categories whose components are stored by name (the built-in rooms and
     // fittings); all others are stored with their list columns.
     static bool istEingebaut(int kat);
@@ -92,26 +114,26 @@ public:
 
 protected:
     // File dialog and message boxes, overridable so that they can be
-    // answered without a window (tests). The dialog starts in the folder
-    // last used (LetzterOrdner) and suggests a file named after the ship.
+    // answered without a window (tests). The dialog suggests the ship's
+    // file, or one named after the ship in the folder last used
+    // (LetzterOrdner).
     virtual QString frageDatei(const QString& titel, const QString& filter);
     virtual void meldung(QMessageBox::Icon symbol, const QString& titel,
                          const QString& text);
+    // A box like meldung() with a second button `wahl` beside Ok; true when
+    // the user chose `wahl`.
+    virtual bool meldungMitWahl(QMessageBox::Icon symbol, const QString& titel,
+                                const QString& text, const QString& wahl);
 
 private:
-    void ladeTabelle(QString& name, QString& beschreibung, const CsvTabelle& tabelle, bool utf8);
-    // Writes `daten` through QSaveFile; on any failure the previous file
-    // stays untouched and `fehler` tells why.
-    static bool schreibe(const QString& datei, const QByteArray& daten,
-                         bool textModus, QString* fehler);
-
     SchiffsModel* m_pModel;
     KomponentenBibliothek* m_pBibliothek;
     QString m_vorlage;
     QString m_letzteDatei;
     bool m_vollstaendig = true;
-    // The ship's name while its save or export dialog is open.
+    // The ship's name and file while its save or export dialog is open.
     QString m_vorschlag;
+    QString m_vorschlagDatei;
 };
 
 #endif // PERSISTENZ_H

@@ -70,10 +70,11 @@ private:
 
 // Answers every file dialog that opens while it lives with `datei`, written
 // into the dialog's name field (a name set any other way is lost while that
-// field has the focus), and records the caption and whether the dialog has
-// a parent. The question about unsaved changes gets `frage`; other boxes are
-// accepted and their texts recorded. Polls, so a dialog that becomes active
-// late is answered too.
+// field has the focus), and records the caption, the file the dialog
+// suggested and whether the dialog has a parent. The question about unsaved
+// changes gets `frage`; other boxes are accepted (with their button
+// `knopf` when they have one) and their texts recorded. Polls, so a dialog
+// that becomes active late is answered too.
 class DateiAntwort : public QObject
 {
 public:
@@ -88,10 +89,12 @@ public:
     }
 
     QString titel;
+    QString vorschlag; // folder and name the dialog suggested
     bool ohneEltern = false;
     int dialoge = 0;
     int fragen = 0;
     QStringList meldungen;
+    QString knopf;
 
 private:
     void pruefe()
@@ -101,10 +104,16 @@ private:
             if (box->button(QMessageBox::Discard)) {
                 ++fragen;
                 box->button(frage)->click();
-            } else {
-                meldungen << box->text();
-                box->accept();
+                return;
             }
+            meldungen << box->text();
+            for (QAbstractButton *b : box->buttons()) {
+                if (!knopf.isEmpty() && b->text() == knopf) {
+                    b->click();
+                    return;
+                }
+            }
+            box->accept();
             return;
         }
         auto *dialog = qobject_cast<QFileDialog *>(w);
@@ -118,6 +127,7 @@ private:
             dialog->reject(); // the test fails instead of hanging
             return;
         }
+        vorschlag = QDir(dialog->directory()).filePath(feld->text());
         feld->setText(datei);
         static_cast<QDialog *>(dialog)->accept();
     }

@@ -399,8 +399,9 @@ void TestMainWindow::menues()
         for (QAction *a : menu->menu()->actions())
             if (!a->isSeparator())
                 texte << a->objectName() + QLatin1Char('=') + a->text();
-    QCOMPARE(texte, QStringList({"actionLaden=laden ...", "actionZuletztGeoeffnet=Zuletzt geöffnet",
-                                 "actionSpeichern=speichern ...",
+    QCOMPARE(texte, QStringList({"actionNeu=neu", "actionLaden=laden ...",
+                                 "actionZuletztGeoeffnet=Zuletzt geöffnet", "actionSpeichern=speichern",
+                                 "actionSpeichernUnter=speichern unter ...",
                                  "actionExportieren=exportieren ...",
                                  "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
                                  "actionBeenden=Beenden",

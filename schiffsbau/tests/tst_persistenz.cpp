@@ -275,53 +275,71 @@ void TstPersistenz::ladenHandgeschrieben_data()
             << QStringLiteral("A") << QStringLiteral("B")
             << QStringList{QStringLiteral("8|2|Kühler Größe 8-0")}
             << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
-                                          "nicht gefunden:\n1x Kühler Größe 7-0 \n")}
+                                          "nicht gefunden:\n1x Kühler Größe 7-0 (Zeile 2)\n\nDatei: @")}
             << 1;
+    const QString behalten = QStringLiteral("\n\nDas aktuelle Schiff wurde beibehalten.");
     QTest::newRow("3.0 falsche Version")
             << latin1(QStringLiteral("3.0;Neu;Neuer;\n0;3;Turbolifte;\n"))
             << vorher << vorher << QStringList()
-            << QStringList{QStringLiteral("Fehler beim Laden|Die Datei hat nicht die passende "
-                                          "Version (2.0). ")}
+            << QStringList{QStringLiteral("Fehler beim Laden|Die Datei @ ist keine Schiffsdatei "
+                                          "(erste Zeile: 3.0;Neu;Neuer;).") + behalten}
             << 0;
     QTest::newRow("kleines 2.0 ist keine Version")
             << latin1(QStringLiteral("v2.0;Neu;Neuer;\n0;3;Turbolifte;\n"))
             << vorher << vorher << QStringList()
-            << QStringList{QStringLiteral("Fehler beim Laden|Die Datei hat nicht die passende "
-                                          "Version (2.0). ")}
+            << QStringList{QStringLiteral("Fehler beim Laden|Die Datei @ ist keine Schiffsdatei "
+                                          "(erste Zeile: v2.0;Neu;Neuer;).") + behalten}
             << 0;
     QTest::newRow("Zeilen mit zwei Feldern")
             << latin1(QStringLiteral("2.0;N;B;\n0;3\n;\n\n0;5;Turbolifte;\n1.1;Turbolifte\n"))
+            << vorher << vorher << QStringList()
+            << QStringList{QStringLiteral("Fehler beim Laden|Die Datei @ ist beschädigt: Zeile 2 ist "
+                                          "unvollständig.") + behalten
+                           + QStringLiteral(" „Lesbaren Teil laden“ lädt alles vor Zeile 2 als neues, "
+                                            "ungespeichertes Schiff. [Lesbaren Teil laden]")}
+            << 0;
+    QTest::newRow("unlesbare Anzahl")
+            << latin1(QStringLiteral("2.0;N;B;\n0;1;Turbolifte;\n0;drei;Turbolifte;\n"))
+            << vorher << vorher << QStringList()
+            << QStringList{QStringLiteral("Fehler beim Laden|Die Datei @ ist beschädigt: In Zeile 3 steht "
+                                          "„drei“, wo die Anzahl (eine Zahl) stehen muss.") + behalten
+                           + QStringLiteral(" „Lesbaren Teil laden“ lädt alles vor Zeile 3 als neues, "
+                                            "ungespeichertes Schiff. [Lesbaren Teil laden]")}
+            << 0;
+    QTest::newRow("Anzahlen mit Leerzeichen und außerhalb")
+            << latin1(QStringLiteral("2.0;N;B;\n0; 7 ;Turbolifte;\n0;99999999999;Turbolifte;\n"
+                                     "0;-4;Turbolifte;\n"))
             << QStringLiteral("N") << QStringLiteral("B")
-            << QStringList{QStringLiteral("0|5|Turbolifte")} << QStringList() << 1;
-    QTest::newRow("unlesbare Zahlen")
-            << latin1(QStringLiteral("2.0;N;B;\n0;drei;Turbolifte;\nx;2;Turbolifte;\n"
-                                     "0; 7 ;Turbolifte;\n0;99999999999;Turbolifte;\n"))
-            << QStringLiteral("N") << QStringLiteral("B")
-            << QStringList{QStringLiteral("0|0|Turbolifte"), QStringLiteral("0|2|Turbolifte"),
-                           QStringLiteral("0|7|Turbolifte"), QStringLiteral("0|0|Turbolifte")}
-            << QStringList() << 1;
+            << QStringList{QStringLiteral("0|7|Turbolifte"), QStringLiteral("0|1000000|Turbolifte"),
+                           QStringLiteral("0|0|Turbolifte")}
+            << QStringList{QStringLiteral("Werte angepasst|Die Datei @ enthält Werte außerhalb des "
+                                          "Erlaubten. Sie wurden auf den nächsten erlaubten Wert "
+                                          "gesetzt:\nZeile 3, Anzahl: 99999999999 gelesen, 1000000 "
+                                          "übernommen\nZeile 4, Anzahl: -4 gelesen, 0 übernommen")}
+            << 1;
     QTest::newRow("fehlende Komponenten")
             << latin1(QStringLiteral("2.0;N;B;\n0;3;Warpkern;\n2;1;Umweltkontrollsystem;\n"
                                      "3;2;Holodeck Ö;\n0;1;turbolifte;\n"))
             << QStringLiteral("N") << QStringLiteral("B")
             << QStringList{QStringLiteral("2|1|Umweltkontrollsystem")}
             << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
-                                          "nicht gefunden:\n3x Warpkern \n2x Holodeck Ö \n"
-                                          "1x turbolifte \n")}
+                                          "nicht gefunden:\n3x Warpkern (Zeile 2)\n2x Holodeck Ö (Zeile 4)\n"
+                                          "1x turbolifte (Zeile 5)\n\nDatei: @")}
             << 1;
     QTest::newRow("1.1 fehlende Komponente")
             << latin1(QStringLiteral("1.1;N;B;\n7;Unbekannter Reaktor;4;\n2;Fallschirm;6;\n"))
             << QStringLiteral("N") << QStringLiteral("B")
             << QStringList{QStringLiteral("2|6|Fallschirm")}
             << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
-                                          "nicht gefunden:\n4x Unbekannter Reaktor \n")}
+                                          "nicht gefunden:\n4x Unbekannter Reaktor (Zeile 2)\n\nDatei: @")}
             << 1;
     QTest::newRow("unbekannte Kategorie wird gemeldet")
             << latin1(QStringLiteral("2.0;N;B;\n99;2;Geheimnis;x;\n-3;1;Rätsel;\n0;1;Turbolifte;\n"))
             << QStringLiteral("N") << QStringLiteral("B")
             << QStringList{QStringLiteral("0|1|Turbolifte")}
             << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
-                                          "nicht gefunden:\n2x Geheimnis \n1x Rätsel \n")}
+                                          "nicht gefunden:\n2x Geheimnis (Zeile 2)\n1x Rätsel (Zeile 3)\n"
+                                          "\nDatei: @")}
             << 1;
     QTest::newRow("UTF-8 aus einem Editor")
             << QByteArray("\xEF\xBB\xBF") + QStringLiteral("2.0;Jäger;Größe;\n0;2;Kabinen & Gänge;\n"
@@ -329,7 +347,7 @@ void TstPersistenz::ladenHandgeschrieben_data()
             << QStringLiteral("Jäger") << QStringLiteral("Größe")
             << QStringList{QStringLiteral("0|2|Kabinen & Gänge")}
             << QStringList{QStringLiteral("Komponenten nicht gefunden|Folgende Komponenten wurden "
-                                          "nicht gefunden:\n1x Holodeck Größe \n")}
+                                          "nicht gefunden:\n1x Holodeck Größe (Zeile 3)\n\nDatei: @")}
             << 1;
     QTest::newRow("Latin-1 bleibt Latin-1")
             << QByteArray("2.0;J\xE4ger \xC3\xA4;;\n0;2;Kabinen & G\xE4nge;\n")
@@ -339,13 +357,15 @@ void TstPersistenz::ladenHandgeschrieben_data()
     QTest::newRow("nur Kopfzeile") << latin1(QStringLiteral("2.0;Neu;Neuer;\n"))
                                    << QStringLiteral("Neu") << QStringLiteral("Neuer")
                                    << QStringList() << QStringList() << 1;
-    QTest::newRow("leere Datei") << QByteArray() << vorher << vorher << QStringList() << QStringList()
+    QTest::newRow("leere Datei") << QByteArray() << vorher << vorher << QStringList()
+                                 << QStringList{QStringLiteral("Fehler beim Laden|Die Datei @ ist leer.")
+                                                + behalten}
                                  << 0;
     QTest::newRow("Kopfzeile mit zwei Feldern")
             << latin1(QStringLiteral("2.0;Nur\n0;1;Turbolifte;\n")) << vorher << vorher
             << QStringList{QStringLiteral("0|1|Turbolifte")} << QStringList() << 1;
     QTest::newRow("CR LF und fehlendes letztes Semikolon")
-            << latin1(QStringLiteral("2.0;N;B\r\n0;3;Turbolifte\r\n1.1\n2;2;Smashbag\n"))
+            << latin1(QStringLiteral("2.0;N;B\r\n0;3;Turbolifte\r\n2;2;Smashbag\n"))
             << QStringLiteral("N") << QStringLiteral("B")
             << QStringList{QStringLiteral("0|3|Turbolifte"), QStringLiteral("2|2|Smashbag")}
             << QStringList() << 1;
@@ -359,6 +379,7 @@ void TstPersistenz::ladenHandgeschrieben()
     QFETCH(QStringList, erwZeilen);
     QFETCH(QStringList, erwMeldungen);
     QFETCH(int, erwBerechnungen);
+    erwMeldungen.replaceInStrings(QStringLiteral("@"), QDir::toNativeSeparators(pfad("hand.zss")));
 
     QVERIFY(schreibeBytes(pfad("hand.zss"), datei));
     SchiffsModel* model = neuesModel();
@@ -546,7 +567,9 @@ void TstPersistenz::echterDialogUndMeldung()
     QString n, b;
     QVERIFY(p.laden(n, b, pfad("v3.zss")));
     QCOMPARE(waechter.titel, QStringList { QStringLiteral("Fehler beim Laden") });
-    QCOMPARE(waechter.texte, QStringList { QStringLiteral("Die Datei hat nicht die passende Version (2.0). ") });
+    QCOMPARE(waechter.texte, QStringList { QStringLiteral("Die Datei %1 ist keine Schiffsdatei (erste Zeile: "
+                                                          "3.0;A;B;).\n\nDas aktuelle Schiff wurde beibehalten.")
+                                               .arg(QDir::toNativeSeparators(pfad("v3.zss"))) });
     QVERIFY(waechter.alleOhneEltern);
 }
 

@@ -37,6 +37,9 @@ public:
     QString naechsteDatei;
     QStringList fragen; // captions and filters of the dialogs asked
     QList<Meldung> meldungen;
+    // The answer to a box that offers a choice beside Ok (recorded among
+    // the others): true takes the choice.
+    bool waehle = false;
 
 protected:
     QString frageDatei(const QString& titel, const QString& filter) override
@@ -47,6 +50,12 @@ protected:
     void meldung(QMessageBox::Icon symbol, const QString& titel, const QString& text) override
     {
         meldungen.append({symbol, titel, text});
+    }
+    bool meldungMitWahl(QMessageBox::Icon symbol, const QString& titel, const QString& text,
+                        const QString& wahl) override
+    {
+        meldungen.append({symbol, titel, text + QStringLiteral(" [") + wahl + QLatin1Char(']')});
+        return waehle;
     }
 };
 

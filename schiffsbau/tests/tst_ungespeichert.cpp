@@ -1,16 +1,24 @@
 // The ship builder never loses or changes a game master's work: unsaved
-// changes are never thrown away unasked, files read back as they were
-// written, and no file makes the calculation overflow.
+// changes are never thrown away unasked, a file that cannot be read whole
+// never replaces the ship on screen, files read back as they were written,
+// and no file makes the calculation overflow.
+#include "komponente.h"
 #include "komponentenbibliothek.h"
 #include "mainwindow.h"
 #include "persistenz.h"
 #include "schiffsmodel.h"
+#include "startargument.h"
 #include "tst_fenster_hilfen.h"
+#include "zuletztgeoeffnet.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -26,6 +34,10 @@ private slots:
     void frageVorDemVerwerfen_data();
     void frageVorDemVerwerfen();
     void unlesbareDateiLaesstSchiffStehen();
+    void schlechteDateien_data();
+    void schlechteDateien();
+    void speichernUndSpeichernUnter();
+    void neuesSchiff();
     void dateienLesenSichWieGeschrieben();
     void riesigeWerteLaufenNichtUeber_data();
     void riesigeWerteLaufenNichtUeber();
@@ -35,6 +47,11 @@ private:
     T *kind(const char *name) { return kindVon<T>(m_pFenster.get(), name); }
     QString pfad(const char *name) const { return m_pDir->filePath(QLatin1String(name)); }
     void starte();
+    int schritte() { return m_pFenster->findChild<QUndoStack *>()->count(); }
+    ZuletztGeoeffnet *zuletzt() { return m_pFenster->findChild<ZuletztGeoeffnet *>(); }
+    // The rows, name, description, title, changed mark, history and recent
+    // files of the window.
+    QStringList zustand();
 
     QString m_altesVerzeichnis;
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -65,6 +82,8 @@ void TestUngespeichert::init()
     m_altesVerzeichnis = QDir::currentPath();
     m_pDir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_pDir->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, pfad("einstellungen"));
+    QSettings().clear();
     // The delivered lists and base list, read from the working directory.
     QVERIFY(QDir::setCurrent(QStringLiteral(ZORVEL_DATA_DIR)));
 }
@@ -72,6 +91,7 @@ void TestUngespeichert::init()
 void TestUngespeichert::cleanup()
 {
     m_pFenster.reset();
+    QSettings().clear();
     qApp->setStyleSheet(QString());
     QDir::setCurrent(m_altesVerzeichnis);
     m_pDir.reset();
@@ -167,6 +187,191 @@ void TestUngespeichert::unlesbareDateiLaesstSchiffStehen()
     QString grund;
     QVERIFY(!Persistenz::lesbar(m_pDir->path(), &grund));
     QVERIFY(!grund.isEmpty());
+}
+
+QStringList TestUngespeichert::zustand()
+{
+    QStringList z;
+    const SchiffsModel *model = m_pFenster->schiffsModel();
+    for (int i = 0; i < model->rowCount(); ++i)
+        z << QStringLiteral("%1x %2").arg(model->anzahl(i)).arg(model->komponente(i)->name());
+    z << kind<QLineEdit>("editName")->text() << kind<QLineEdit>("editBeschreibung")->text()
+      << m_pFenster->windowTitle() << QString::number(m_pFenster->isWindowModified())
+      << QString::number(schritte()) << zuletzt()->dateien();
+    return z;
+}
+
+void TestUngespeichert::schlechteDateien_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QString>("meldung"); // part of the box's text
+    QTest::addColumn<int>("zeilen");      // rows loaded; -1: refused
+    QTest::addColumn<int>("lesbar");      // rows of the readable part; -1: none offered
+
+    QByteArray zufall(600, '\0');
+    QRandomGenerator zahlen(23);
+    for (char &c : zufall)
+        c = char(zahlen.bounded(256));
+    const QByteArray anfang("2.0;Kormoran;Frachter;\n3;5;Treibstofftank;\n");
+    QTest::newRow("leer") << QByteArray() << "ist leer." << -1 << -1;
+    QTest::newRow("Nullbytes") << anfang + QByteArray(64, '\0') << "Ab Zeile 3 enthält sie Binärdaten" << -1 << 1;
+    QTest::newRow("Zufall") << zufall << "ist keine Schiffsdatei" << -1 << -1;
+    QTest::newRow("Charakterdatei")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<charakter>\n <name>Arkon</name>\n</charakter>\n")
+        << "ist keine Schiffsdatei (erste Zeile: <?xml version=\"1.0\" encoding=\"UTF-8\"?>)." << -1 << -1;
+    QTest::newRow("unbekannte Version") << QByteArray("3.0;Neu;;\n0;1;Turbolifte;\n")
+                                        << "ist keine Schiffsdatei (erste Zeile: 3.0;Neu;;)." << -1 << -1;
+    QTest::newRow("mitten in der Zeile abgeschnitten") << anfang + "0;2;Turbo"
+                                                       << "bricht mitten in Zeile 3 ab." << -1 << 1;
+    QTest::newRow("Kategorie keine Zahl") << anfang + "x;2;Turbolifte;\n"
+                                          << "In Zeile 3 steht „x“, wo die Kategorie" << -1 << 1;
+    QTest::newRow("Anzahl keine Zahl") << QByteArray("2.0;Kormoran;;\n3;viele;Treibstofftank;\n")
+                                       << "In Zeile 2 steht „viele“, wo die Anzahl" << -1 << 0;
+    QTest::newRow("zu wenige Felder") << anfang + "3;5;\n" << "Zeile 3 ist unvollständig." << -1 << 1;
+    QTest::newRow("Anzahl zu groß") << anfang + "3;5000000;Treibstofftank;\n"
+                                    << "Zeile 3, Anzahl: 5000000 gelesen, 1000000 übernommen" << 2 << -1;
+}
+
+// Through "laden ...", the start argument and "Zuletzt geöffnet": a file
+// that cannot be read whole changes nothing (not even the recent files);
+// its readable part is loaded only when asked for, as a new ship.
+void TestUngespeichert::schlechteDateien()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QString, meldung);
+    QFETCH(int, zeilen);
+    QFETCH(int, lesbar);
+    const QString datei = pfad("kaputt.zss");
+    QVERIFY(schreib(datei, inhalt));
+    starte();
+    kind<QLineEdit>("editName")->setText(QStringLiteral("Bleibt"));
+
+    for (int weg = 0; weg < 3; ++weg) {
+        if (weg == 2)
+            zuletzt()->merke(datei);
+        const QStringList vorher = zustand();
+        DateiAntwort antwort(datei);
+        if (weg == 0)
+            kind<QAction>("actionLaden")->trigger();
+        else if (weg == 1)
+            m_pFenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), datei}));
+        else
+            zuletzt()->menue()->actions().at(0)->trigger();
+        QCOMPARE(antwort.meldungen.size(), 1);
+        const QString text = antwort.meldungen.first();
+        QVERIFY2(text.contains(meldung) && text.contains(QDir::toNativeSeparators(datei)), qPrintable(text));
+        if (zeilen < 0) {
+            QVERIFY2(text.contains(QStringLiteral("Das aktuelle Schiff wurde beibehalten.")), qPrintable(text));
+            QCOMPARE(text.contains(QStringLiteral("Lesbaren Teil laden")), lesbar >= 0);
+            QCOMPARE(zustand(), vorher);
+        } else {
+            QCOMPARE(m_pFenster->schiffsModel()->rowCount(), zeilen);
+            QCOMPARE(m_pFenster->schiffsModel()->anzahl(1), SchiffsModel::maxAnzahl);
+            QVERIFY(m_pFenster->windowTitle().startsWith(QStringLiteral("kaputt.zss")));
+            QVERIFY(m_pFenster->isWindowModified());
+            QCOMPARE(zuletzt()->dateien().value(0), QFileInfo(datei).absoluteFilePath());
+        }
+    }
+    if (lesbar < 0)
+        return;
+
+    // The readable part: a new, changed ship that saving never puts back
+    // into the damaged file.
+    const QStringList dateien = zuletzt()->dateien();
+    {
+        DateiAntwort antwort(datei);
+        antwort.knopf = QStringLiteral("Lesbaren Teil laden");
+        kind<QAction>("actionLaden")->trigger();
+    }
+    QCOMPARE(m_pFenster->schiffsModel()->rowCount(), lesbar);
+    QCOMPARE(kind<QLineEdit>("editName")->text(), QStringLiteral("Kormoran"));
+    QCOMPARE(m_pFenster->windowTitle(), titel);
+    QVERIFY(m_pFenster->isWindowModified());
+    QCOMPARE(schritte(), 0);
+    QCOMPARE(zuletzt()->dateien(), dateien);
+    DateiAntwort antwort(pfad("gerettet.zss"));
+    kind<QAction>("actionSpeichern")->trigger();
+    QCOMPARE(antwort.dialoge, 1);
+    QCOMPARE(lies(datei), inhalt);
+    QVERIFY(!m_pFenster->isWindowModified());
+}
+
+// "speichern" asks for a file once, then writes to it; "speichern unter
+// ..." always asks, suggesting the ship's file. The fields show what the
+// file holds.
+void TestUngespeichert::speichernUndSpeichernUnter()
+{
+    starte();
+    QCOMPARE(kind<QAction>("actionSpeichern")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(kind<QAction>("actionSpeichernUnter")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    auto *name = kind<QLineEdit>("editName");
+    name->setText(QStringLiteral("Kormoran; Mk II \U0001F680 €"));
+    // Still being typed: the field keeps the focus.
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral(" X"));
+    const int vorher = schritte();
+    const QString datei = pfad("kormoran.zss");
+    {
+        DateiAntwort antwort(datei);
+        kind<QAction>("actionSpeichern")->trigger();
+        QCOMPARE(antwort.dialoge, 1);
+    }
+    QVERIFY(lies(datei).startsWith("2.0;Kormoran, Mk II ? EUR X;"));
+    QCOMPARE(name->text(), QStringLiteral("Kormoran, Mk II ? EUR X"));
+    QCOMPARE(schritte(), vorher);
+    QVERIFY(!m_pFenster->isWindowModified());
+    QCOMPARE(m_pFenster->windowTitle(), QStringLiteral("kormoran.zss[*] - ") + titel);
+
+    m_pFenster->onAddKomponente(0, 2, 3);
+    QVERIFY(m_pFenster->isWindowModified());
+    {
+        DateiAntwort antwort(pfad("nie.zss"));
+        kind<QAction>("actionSpeichern")->trigger();
+        QCOMPARE(antwort.dialoge, 0);
+    }
+    QVERIFY(!QFile::exists(pfad("nie.zss")));
+    QVERIFY(!m_pFenster->isWindowModified());
+    const QByteArray gespeichert = lies(datei);
+    QVERIFY(gespeichert.endsWith(";\n0;3;Turbolifte;\n"));
+
+    DateiAntwort antwort(pfad("zweit.zss"));
+    kind<QAction>("actionSpeichernUnter")->trigger();
+    QCOMPARE(antwort.dialoge, 1);
+    QCOMPARE(QFileInfo(antwort.vorschlag).absoluteFilePath(), QFileInfo(datei).absoluteFilePath());
+    QCOMPARE(lies(pfad("zweit.zss")), gespeichert);
+    QCOMPARE(m_pFenster->windowTitle(), QStringLiteral("zweit.zss[*] - ") + titel);
+}
+
+// "neu" asks first (its "Speichern" saves as "speichern" does), then starts
+// an unbound ship with the base list. "leeren" keeps the ship's file.
+void TestUngespeichert::neuesSchiff()
+{
+    const QString datei = pfad("kormoran.zss");
+    QVERIFY(schreib(datei, "2.0;Kormoran;Frachter;\n3;5;Treibstofftank;\n"));
+    starte();
+    QCOMPARE(kind<QAction>("actionNeu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    const QStringList neu = zustand();
+    m_pFenster->oeffneDatei(datei);
+    {
+        DialogWaechter waechter;
+        kind<QAction>("actionLeeren")->trigger();
+        QCOMPARE(waechter.fragen, 0);
+    }
+    QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 0);
+    QCOMPARE(m_pFenster->windowTitle(), QStringLiteral("kormoran.zss[*] - ") + titel);
+    QVERIFY(m_pFenster->isWindowModified());
+    {
+        DateiAntwort antwort(pfad("nie.zss"), QMessageBox::Save);
+        kind<QAction>("actionNeu")->trigger();
+        QCOMPARE(antwort.fragen, 1);
+        QCOMPARE(antwort.dialoge, 0);
+    }
+    QCOMPARE(lies(datei), QByteArray("2.0;;;\n"));
+    const QStringList dateien = { QFileInfo(datei).absoluteFilePath() };
+    QCOMPARE(zustand(), neu + dateien);
+    DateiAntwort antwort(pfad("neu.zss"));
+    kind<QAction>("actionSpeichern")->trigger();
+    QCOMPARE(antwort.dialoge, 1);
 }
 
 // A ship without components, and a Latin-1 name whose bytes are also

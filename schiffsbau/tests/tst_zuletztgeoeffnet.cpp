@@ -90,7 +90,7 @@ void TestZuletztGeoeffnet::geoeffnetUndGespeichert()
             QVERIFY(waechter.texte.isEmpty());
         }
         DateiAntwort antwort(m_pDir->filePath(QStringLiteral("neu.zss")));
-        fenster->findChild<QAction *>(QStringLiteral("actionSpeichern"))->trigger();
+        fenster->findChild<QAction *>(QStringLiteral("actionSpeichernUnter"))->trigger();
         QCOMPARE(antwort.dialoge, 1);
         QVERIFY(QFile::exists(m_pDir->filePath(QStringLiteral("neu.zss"))));
     }
