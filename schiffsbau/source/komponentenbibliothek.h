@@ -1,6 +1,8 @@
 #ifndef KOMPONENTENBIBLIOTHEK_H
 #define KOMPONENTENBIBLIOTHEK_H
 
+#include "kategorien.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,14 +10,14 @@
 class CsvTabelle;
 class Komponente;
 
-// Catalogue of every component that can be built into a ship: 24 categories,
-// filled from the list files in the folder "listen" of the data folder
-// (DatenOrdner; the working directory unless another was found) and from
-// the built-in rooms and fittings. Owns its components.
+// Catalogue of every component that can be built into a ship: 24 categories
+// (table Kategorien), filled from the list files in the folder "listen" of
+// the data folder (DatenOrdner; the working directory unless another was
+// found) and from the built-in rooms and fittings. Owns its components.
 class KomponentenBibliothek
 {
 public:
-    static constexpr int AnzahlKategorien = 24;
+    static constexpr int AnzahlKategorien = Kategorien::Anzahl;
 
     KomponentenBibliothek();
     virtual ~KomponentenBibliothek();

@@ -8,6 +8,7 @@
 #include "feuerleitsystem.h"
 #include "gravitationsgen.h"
 #include "hauptcomputer.h"
+#include "kategorien.h"
 #include "kommrelais.h"
 #include "komponente.h"
 #include "manoevertw.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -51,6 +53,72 @@ qint64 zehnerPreis(qint64 n, qint64 proZehn, qint64 proEinheit)
     qint64 preis = mal(n / 10, proZehn);
     addiere(preis, mal(n % 10, proEinheit));
     return preis;
+}
+
+// What a built-in room or fitting adds beyond its per-unit values: n times
+// `faktor` to one sum, a flag it sets, and a price of `proZehn` per full ten
+// units and `proEinheit` per further unit.
+struct Einbauregel
+{
+    Diverse::Typ typ;
+    qint64 SchiffsDaten::*summe;
+    qint64 faktor;
+    bool SchiffsDaten::*schalter;
+    qint64 proZehn;
+    qint64 proEinheit;
+};
+
+using Typ = Diverse::Typ;
+using D = SchiffsDaten;
+
+constexpr Einbauregel einbauregeln[] = {
+    {Typ::Maschinenraum, nullptr, 0, &D::maschinenraum, 0, 0},
+    {Typ::Treibstofftank, &D::treibstoffTonnen, 2, nullptr, 4000, 1000},
+    {Typ::Treppen, &D::treppenDecks, 1, nullptr, 0, 0},
+    {Typ::Turbolifte, &D::liftDecks, 1, nullptr, 0, 0},
+    {Typ::Bruecke, &D::brueckeGstpv, 1, nullptr, 0, 0},
+    {Typ::Kabinen, &D::kabinenGstpv, 1, nullptr, 0, 0},
+    {Typ::FrachtraumIntern, &D::frachtInternTonnen, 1, nullptr, 1000, 400},
+    {Typ::FrachtraumExtern, &D::frachtExternTonnen, 2, nullptr, 1000, 400},
+    {Typ::HangarTor, &D::hangarTor, 1, nullptr, 1500, 600},
+    {Typ::HangarKraftfeld, &D::hangarKraftfeld, 1, nullptr, 1500, 600},
+    {Typ::Umweltkontrolle, &D::lebenserhaltungPersonen, 1, nullptr, 0, 0},
+    {Typ::Wassertank, &D::wasserLiter, 100, nullptr, 0, 0},
+    // the count is a percentage of the ship's size (finishing steps)
+    {Typ::Traegheitsdaempfer, &D::traegheitsdaempfung, 1, nullptr, 0, 0},
+    {Typ::Spiegelpanzerung, nullptr, 0, &D::spiegelpanzerung, 0, 0},
+    {Typ::EmapStarkfeld, nullptr, 0, &D::emapStarkfeld, 0, 0},
+    {Typ::Landestelzen, nullptr, 0, &D::landestelzen, 0, 0},
+    {Typ::Druckschotts, nullptr, 0, &D::druckschotts, 0, 0},
+    {Typ::Rettungskapsel, &D::rettungskapselPersonen, 1, nullptr, 0, 0},
+    {Typ::Schleudersitz, &D::schleudersitzPersonen, 1, nullptr, 0, 0},
+    {Typ::Gasballon, &D::gasballons, 1, nullptr, 0, 0},
+    {Typ::Fallschirm, &D::fallschirme, 1, nullptr, 0, 0},
+    {Typ::Smashbag, &D::smashbags, 1, nullptr, 0, 0},
+};
+
+constexpr bool inTypfolge()
+{
+    for (int i = 0; i < int(std::size(einbauregeln)); ++i) {
+        if (int(einbauregeln[i].typ) != i + 1)
+            return false;
+    }
+    return int(std::size(einbauregeln)) == Diverse::AnzahlTypen;
+}
+static_assert(inTypfolge(), "one rule per built-in type, in type order");
+
+void rechneEinbau(SchiffsDaten &d, const Diverse &k, qint64 n)
+{
+    const int typ = k.typNummer();
+    if (typ < 1 || typ > int(std::size(einbauregeln)))
+        return;
+    const Einbauregel &regel = einbauregeln[typ - 1];
+    if (regel.proZehn != 0 || regel.proEinheit != 0)
+        addiere(d.preis, zehnerPreis(n, regel.proZehn, regel.proEinheit));
+    if (regel.summe)
+        addiere(d.*regel.summe, mal(regel.faktor, n));
+    if (regel.schalter)
+        d.*regel.schalter = true;
 }
 
 // Steering at one load: partial steering over size plus weight, raised by
@@ -94,164 +162,91 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
             continue;
         const qint64 n = anzahlen.at(i);
 
-        switch (k->typ()) {
-        case 0:
-        case 2:
-        case 3:
-            switch (static_cast<const Diverse *>(k)->typNummer()) {
-            case 1:
-                d.maschinenraum = true;
+        const int typ = k->typ();
+        if (Kategorien::eingebaut(typ)) {
+            rechneEinbau(d, *static_cast<const Diverse *>(k), n);
+        } else {
+            switch (Kategorie(typ)) {
+            case Kategorie::WeitereRaeume:
+                addiere(d.weitereRaeumeGstpv, mal(n, k->gstpv()));
                 break;
-            case 2:
-                addiere(d.preis, zehnerPreis(n, 4000, 1000));
-                addiere(d.treibstoffTonnen, mal(2, n));
+            case Kategorie::Rumpf:
+                addiere(d.gstp, n);
+                rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
                 break;
-            case 3:
-                addiere(d.treppenDecks, n);
+            case Kategorie::Panzerungen:
+                addiere(d.teilschutzSumme, mal(n, static_cast<const Panzerung *>(k)->teilschutz()));
+                addiere(d.panzerungGstpv, n);
                 break;
-            case 4:
-                addiere(d.liftDecks, n);
+            case Kategorie::GravitationsGeneratoren:
+                addiere(d.gravGstp, mal(n, static_cast<const GravitationsGen *>(k)->gravGstp()));
                 break;
-            case 5:
-                addiere(d.brueckeGstpv, n);
+            case Kategorie::Reaktoren:
+                addiere(d.re, mal(n, static_cast<const Reaktor *>(k)->re()));
                 break;
-            case 6:
-                addiere(d.kabinenGstpv, n);
+            case Kategorie::Energiespeicher:
+                addiere(d.be, mal(n, static_cast<const EnergieSpeicher *>(k)->be()));
                 break;
-            case 7:
-                addiere(d.preis, zehnerPreis(n, 1000, 400));
-                addiere(d.frachtInternTonnen, n);
+            case Kategorie::Manoevertriebwerke:
+                addiere(d.teilsteuerungSumme, mal(n, static_cast<const ManoeverTW *>(k)->teilsteuerung()));
                 break;
-            case 8:
-                addiere(d.preis, zehnerPreis(n, 1000, 400));
-                addiere(d.frachtExternTonnen, mal(2, n));
+            case Kategorie::Feldprojektoren:
+                addiere(d.teilsteuerungSumme, mal(n, static_cast<const FeldProjektor *>(k)->teilsteuerung()));
                 break;
-            case 9:
-                addiere(d.hangarTor, n);
-                addiere(d.preis, zehnerPreis(n, 1500, 600));
+            case Kategorie::Feldspulensysteme:
+                feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
                 break;
-            case 10:
-                addiere(d.hangarKraftfeld, n);
-                addiere(d.preis, zehnerPreis(n, 1500, 600));
+            case Kategorie::SprungAntriebe:
+                addiere(d.sprungTonnen, mal(n, static_cast<const Antrieb *>(k)->sprungTonnage()));
                 break;
-            case 11:
-                addiere(d.lebenserhaltungPersonen, n);
+            case Kategorie::Hauptcomputer:
+                addiere(d.computerSlots, mal(n, static_cast<const Hauptcomputer *>(k)->systemSlots()));
                 break;
-            case 12:
-                addiere(d.wasserLiter, mal(100, n));
+            case Kategorie::Sensorphalange: {
+                const Sensoren *s = static_cast<const Sensoren *>(k);
+                const double r = double(s->reichweite()) * double(n);
+                if (r > besteSensorReichweite) {
+                    besteSensorReichweite = r;
+                    d.sensorBonus = s->erfassung();
+                }
                 break;
-            case 13:
-                addiere(d.traegheitsdaempfung, n);
+            }
+            case Kategorie::Feuerleitsysteme:
+                addiere(d.feuerleitAnzahl, n);
+                addiere(d.handhabungSumme, mal(n, static_cast<const Feuerleitsystem *>(k)->handhabung()));
                 break;
-            case 14:
-                d.spiegelpanzerung = true;
+            case Kategorie::Scanner: {
+                const Scanner *s = static_cast<const Scanner *>(k);
+                if (s->erfassung() > d.scannerErfassung) {
+                    d.scannerErfassung = s->erfassung();
+                    d.scannerReichweite = s->reichweite();
+                }
                 break;
-            case 15:
-                d.emapStarkfeld = true;
+            }
+            case Kategorie::Kommunikationsrelais:
+                d.kommReichweite = std::max(d.kommReichweite,
+                                            mal(n, static_cast<const KommRelais *>(k)->reichweite()));
                 break;
-            case 16:
-                d.landestelzen = true;
+            case Kategorie::TrTransmitter:
+                d.trReichweite = std::max(d.trReichweite,
+                                          mal(n, static_cast<const TrTransmitter *>(k)->reichweite()));
                 break;
-            case 17:
-                d.druckschotts = true;
+            case Kategorie::Schildgeneratoren:
+                addiere(d.schildenergie, mal(n, static_cast<const Schildgenerator *>(k)->schildenergie()));
                 break;
-            case 18:
-                addiere(d.rettungskapselPersonen, n);
+            case Kategorie::Signalinterferanten:
+                addiere(d.teilscanschutzSumme,
+                        mal(n, static_cast<const Signalinterferant *>(k)->teilscanschutz()));
                 break;
-            case 19:
-                addiere(d.schleudersitzPersonen, n);
-                break;
-            case 20:
-                addiere(d.gasballons, n);
-                break;
-            case 21:
-                addiere(d.fallschirme, n);
-                break;
-            case 22:
-                addiere(d.smashbags, n);
+            case Kategorie::Schleppstrahlprojektoren:
+            case Kategorie::Waffensysteme:
+            case Kategorie::WeitereSysteme:
                 break;
             default:
+                Q_ASSERT_X(false, "SchiffsDaten::berechne",
+                           "a component without a kind reached the ship calculation");
                 break;
             }
-            break;
-        case 1:
-            addiere(d.weitereRaeumeGstpv, mal(n, k->gstpv()));
-            break;
-        case 4:
-            addiere(d.gstp, n);
-            rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
-            break;
-        case 5:
-            addiere(d.teilschutzSumme, mal(n, static_cast<const Panzerung *>(k)->teilschutz()));
-            addiere(d.panzerungGstpv, n);
-            break;
-        case 6:
-            addiere(d.gravGstp, mal(n, static_cast<const GravitationsGen *>(k)->gravGstp()));
-            break;
-        case 7:
-            addiere(d.re, mal(n, static_cast<const Reaktor *>(k)->re()));
-            break;
-        case 8:
-            addiere(d.be, mal(n, static_cast<const EnergieSpeicher *>(k)->be()));
-            break;
-        case 9:
-            addiere(d.teilsteuerungSumme, mal(n, static_cast<const ManoeverTW *>(k)->teilsteuerung()));
-            break;
-        case 10:
-            addiere(d.teilsteuerungSumme, mal(n, static_cast<const FeldProjektor *>(k)->teilsteuerung()));
-            break;
-        case 11:
-            feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
-            break;
-        case 12:
-            addiere(d.sprungTonnen, mal(n, static_cast<const Antrieb *>(k)->sprungTonnage()));
-            break;
-        case 13:
-            addiere(d.computerSlots, mal(n, static_cast<const Hauptcomputer *>(k)->systemSlots()));
-            break;
-        case 14: {
-            const Sensoren *s = static_cast<const Sensoren *>(k);
-            const double r = double(s->reichweite()) * double(n);
-            if (r > besteSensorReichweite) {
-                besteSensorReichweite = r;
-                d.sensorBonus = s->erfassung();
-            }
-            break;
-        }
-        case 15:
-            addiere(d.feuerleitAnzahl, n);
-            addiere(d.handhabungSumme, mal(n, static_cast<const Feuerleitsystem *>(k)->handhabung()));
-            break;
-        case 16: {
-            const Scanner *s = static_cast<const Scanner *>(k);
-            if (s->erfassung() > d.scannerErfassung) {
-                d.scannerErfassung = s->erfassung();
-                d.scannerReichweite = s->reichweite();
-            }
-            break;
-        }
-        case 17:
-            d.kommReichweite = std::max(d.kommReichweite,
-                                        mal(n, static_cast<const KommRelais *>(k)->reichweite()));
-            break;
-        case 18:
-            d.trReichweite = std::max(d.trReichweite,
-                                      mal(n, static_cast<const TrTransmitter *>(k)->reichweite()));
-            break;
-        case 19:
-            addiere(d.schildenergie, mal(n, static_cast<const Schildgenerator *>(k)->schildenergie()));
-            break;
-        case 20:
-            addiere(d.teilscanschutzSumme, mal(n, static_cast<const Signalinterferant *>(k)->teilscanschutz()));
-            break;
-        case 21:
-        case 22:
-        case 23:
-            break;
-        default:
-            Q_ASSERT_X(false, "SchiffsDaten::berechne",
-                       "a component without a kind reached the ship calculation");
-            break;
         }
 
         gewichtLaufend += double(k->gewicht()) * double(n);
