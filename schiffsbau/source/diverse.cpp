@@ -22,85 +22,78 @@ struct Eintrag
     int bev;
     float gewicht;
     const char *einheit;
-    // short kind name of the ship table's "Typ" column
-    const char *kurzname;
     // needs a computer slot (one per installed row)
     bool slot;
 };
-
-constexpr const char *Raeume = "Räume";
-constexpr const char *Sonstige = "Sonst.";
-constexpr const char *Leben = "Leben";
-constexpr const char *MaxEinmal = "max 1x";
 
 // Values are per unit of the unit column.
 constexpr Eintrag eintraege[] = {
     {Typ::Maschinenraum, K::StandardRaeume, "Wartungs/Lüftungsschächte, Maschinenraum",
      "5% GSTPV",
-     0, 0, 0, 0, 0.0f, MaxEinmal, Raeume, true},
+     0, 0, 0, 0, 0.0f, "max 1x", true},
     {Typ::Treibstofftank, K::SonstigeBasiskomponenten, "Treibstofftank",
      "2t/GSTPV, 1.000St/GSTPV 4.000St./10GSTPV",
-     1, 0, 0, 0, 0.0f, "GSTPV", Sonstige, true},
+     1, 0, 0, 0, 0.0f, "GSTPV", true},
     {Typ::Treppen, K::StandardRaeume, "Steigschächte/Treppen",
      "10GSTPV/Deck",
-     10, 0, 0, 0, 0.0f, "Decks", Raeume, true},
+     10, 0, 0, 0, 0.0f, "Decks", true},
     {Typ::Turbolifte, K::StandardRaeume, "Turbolifte",
      "pro Deck 10GSTPV, 5REV, 500St",
-     10, 500, 5, 0, 0.0f, "Decks", Raeume, true},
+     10, 500, 5, 0, 0.0f, "Decks", true},
     {Typ::Bruecke, K::StandardRaeume, "Cockpit/Brücke/Zentrale",
      "min. 2GSTPV pro Person, 1.000St/GSTPV",
-     1, 1000, 0, 0, 0.0f, "GSTPV", Raeume, true},
+     1, 1000, 0, 0, 0.0f, "GSTPV", true},
     {Typ::Kabinen, K::StandardRaeume, "Kabinen & Gänge",
      "min. 10GSTPV für 1 Personen-Zimmer, 100St/GSTPV",
-     1, 100, 0, 0, 0.0f, "GSTPV", Raeume, true},
+     1, 100, 0, 0, 0.0f, "GSTPV", true},
     {Typ::FrachtraumIntern, K::StandardRaeume, "Frachtraum, intern",
      "1t Fracht pro GSTPV, 400St/GSTPV, 1.000St/10GSTPV",
-     1, 0, 0, 0, 0.0f, "GSTPV", Raeume, true},
+     1, 0, 0, 0, 0.0f, "GSTPV", true},
     {Typ::FrachtraumExtern, K::StandardRaeume, "Frachtraum, extern",
      "2t Fracht pro GSTPV, 400St/GSTPV, 1.000St/10GSTPV",
-     1, 0, 0, 0, 0.0f, "GSTPV", Raeume, true},
+     1, 0, 0, 0, 0.0f, "GSTPV", true},
     {Typ::HangarTor, K::StandardRaeume, "Hangar mit Tor",
      "600St/GSTPV, 1.500St/10GSTPV, 1BEV/GSTPV",
-     1, 0, 0, 1, 0.0f, "GSTPV", Raeume, true},
+     1, 0, 0, 1, 0.0f, "GSTPV", true},
     {Typ::HangarKraftfeld, K::StandardRaeume, "Hangar mit Kraftfeld",
      "600St/GSTPV, 1.500St/10GSTPV, 1REV/GSTPV",
-     1, 0, 1, 0, 0.0f, "GSTPV", Raeume, true},
+     1, 0, 1, 0, 0.0f, "GSTPV", true},
     {Typ::Umweltkontrolle, K::BasisLebenssysteme, "Umweltkontrollsystem",
      "1 Person pro GSTPV, 10REV/GSTPV, 5.000St/GSTPV",
-     1, 5000, 10, 0, 0.0f, "GSTPV", Leben, true},
+     1, 5000, 10, 0, 0.0f, "GSTPV", true},
     {Typ::Wassertank, K::BasisLebenssysteme, "Wassertank & Recycler",
      "100L pro GSTPV, 500St/GSTPV",
-     1, 500, 0, 0, 0.1f, "GSTPV", Leben, true},
+     1, 500, 0, 0, 0.1f, "GSTPV", true},
     {Typ::Traegheitsdaempfer, K::SonstigeBasiskomponenten, "Trägheitsdämpfer",
      "1%+ GSTPV, 10g+, pro GSTPV: 5.000St, 30REV, 0,2t",
-     0, 0, 0, 0, 0.0f, "% GSTP", Sonstige, true},
+     0, 0, 0, 0, 0.0f, "% GSTP", true},
     {Typ::Spiegelpanzerung, K::SonstigeBasiskomponenten, "Spiegelpanzerung",
      "50.000*Panzerungs-GSTPV St, Energiewaffenschaden-25%)",
-     0, 0, 0, 0, 0.0f, MaxEinmal, Sonstige, true},
+     0, 0, 0, 0, 0.0f, "max 1x", true},
     {Typ::EmapStarkfeld, K::SonstigeBasiskomponenten, "EMAP-Starkfeld",
      "(GSTP/500)% GSTPV (mind.1%), 10REV/GSTPV, 2.000St/GSTPV",
-     0, 0, 0, 0, 0.0f, MaxEinmal, Sonstige, true},
+     0, 0, 0, 0, 0.0f, "max 1x", true},
     {Typ::Landestelzen, K::SonstigeBasiskomponenten, "Landestelzen",
      "1% GSTPV (mind. 1), 1.000St/GSTPV",
-     0, 0, 0, 0, 0.0f, MaxEinmal, Sonstige, true},
+     0, 0, 0, 0, 0.0f, "max 1x", true},
     {Typ::Druckschotts, K::BasisLebenssysteme, "Druckschotts",
      "1% GSTPV, 5.000St/GSTPV, 1t/GSTPV; bis -25% Rumpf möglich",
-     0, 0, 0, 0, 0.0f, MaxEinmal, Leben, true},
+     0, 0, 0, 0, 0.0f, "max 1x", true},
     {Typ::Rettungskapsel, K::BasisLebenssysteme, "Rettungskapsel",
      "Pro Person: 5GSTPV, 10REV, 15.000St, 0,5t)",
-     5, 15000, 10, 0, 0.5f, "Personen", Leben, true},
+     5, 15000, 10, 0, 0.5f, "Personen", true},
     {Typ::Schleudersitz, K::BasisLebenssysteme, "Schleudersitz",
      "Pro Person: 2GSTPV, 10REV, 5.000St, 0,1t",
-     2, 5000, 10, 0, 0.1f, "Personen", Leben, true},
+     2, 5000, 10, 0, 0.1f, "Personen", true},
     {Typ::Gasballon, K::BasisLebenssysteme, "Gasballon",
      "Pro Stück: 1GSTPV, 1.000St",
-     1, 1000, 0, 0, 0.0f, "Stück", Leben, false},
+     1, 1000, 0, 0, 0.0f, "Stück", false},
     {Typ::Fallschirm, K::BasisLebenssysteme, "Fallschirm",
      "Pro Stück: 1GSTPV, 500St",
-     1, 500, 0, 0, 0.0f, "Stück", Leben, false},
+     1, 500, 0, 0, 0.0f, "Stück", false},
     {Typ::Smashbag, K::BasisLebenssysteme, "Smashbag",
      "Pro Stück: 1GSTPV, 3.000St",
-     1, 3000, 0, 0, 0.0f, "Stück", Leben, false},
+     1, 3000, 0, 0, 0.0f, "Stück", false},
 };
 
 constexpr bool inTypfolge()
@@ -143,13 +136,21 @@ int Diverse::typ() const
 bool Diverse::nurEinmal() const
 {
     const Eintrag *e = eintrag(m_typNummer);
-    return e && std::strcmp(e->einheit, MaxEinmal) == 0;
+    return e && std::strcmp(e->einheit, "max 1x") == 0;
 }
 
+// The short kind name follows the category.
 QString Diverse::kurzname() const
 {
     const Eintrag *e = eintrag(m_typNummer);
-    return e ? QString::fromUtf8(e->kurzname) : QString();
+    if (!e)
+        return QString();
+    switch (e->kategorie) {
+    case K::StandardRaeume: return QStringLiteral("Räume");
+    case K::BasisLebenssysteme: return QStringLiteral("Leben");
+    case K::SonstigeBasiskomponenten: return QStringLiteral("Sonst.");
+    default: return QString();
+    }
 }
 
 bool Diverse::leseZeile(const QStringList &felder)

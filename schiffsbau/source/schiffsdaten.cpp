@@ -23,7 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <cstddef>
 #include <limits>
 
 namespace {
@@ -55,70 +55,136 @@ qint64 zehnerPreis(qint64 n, qint64 proZehn, qint64 proEinheit)
     return preis;
 }
 
+// The rule of `regeln` whose key is `wert`; nullptr when there is none.
+template <typename Regel, typename Schluessel, std::size_t N>
+const Regel *regelFuer(const Regel (&regeln)[N], Schluessel Regel::*schluessel, int wert)
+{
+    for (const Regel &regel : regeln) {
+        if (int(regel.*schluessel) == wert)
+            return &regel;
+    }
+    return nullptr;
+}
+
 // What a built-in room or fitting adds beyond its per-unit values: n times
-// `faktor` to one sum, a flag it sets, and a price of `proZehn` per full ten
-// units and `proEinheit` per further unit.
+// `faktor` to one sum, and a price of `proZehn` per full ten units and
+// `proEinheit` per further unit.
 struct Einbauregel
 {
     Diverse::Typ typ;
     qint64 SchiffsDaten::*summe;
     qint64 faktor;
-    bool SchiffsDaten::*schalter;
     qint64 proZehn;
     qint64 proEinheit;
+};
+
+// A built-in fitting that is installed at most once and sets a flag.
+struct Einbauschalter
+{
+    Diverse::Typ typ;
+    bool SchiffsDaten::*schalter;
 };
 
 using Typ = Diverse::Typ;
 using D = SchiffsDaten;
 
-constexpr Einbauregel einbauregeln[] = {
-    {Typ::Maschinenraum, nullptr, 0, &D::maschinenraum, 0, 0},
-    {Typ::Treibstofftank, &D::treibstoffTonnen, 2, nullptr, 4000, 1000},
-    {Typ::Treppen, &D::treppenDecks, 1, nullptr, 0, 0},
-    {Typ::Turbolifte, &D::liftDecks, 1, nullptr, 0, 0},
-    {Typ::Bruecke, &D::brueckeGstpv, 1, nullptr, 0, 0},
-    {Typ::Kabinen, &D::kabinenGstpv, 1, nullptr, 0, 0},
-    {Typ::FrachtraumIntern, &D::frachtInternTonnen, 1, nullptr, 1000, 400},
-    {Typ::FrachtraumExtern, &D::frachtExternTonnen, 2, nullptr, 1000, 400},
-    {Typ::HangarTor, &D::hangarTor, 1, nullptr, 1500, 600},
-    {Typ::HangarKraftfeld, &D::hangarKraftfeld, 1, nullptr, 1500, 600},
-    {Typ::Umweltkontrolle, &D::lebenserhaltungPersonen, 1, nullptr, 0, 0},
-    {Typ::Wassertank, &D::wasserLiter, 100, nullptr, 0, 0},
-    // the count is a percentage of the ship's size (finishing steps)
-    {Typ::Traegheitsdaempfer, &D::traegheitsdaempfung, 1, nullptr, 0, 0},
-    {Typ::Spiegelpanzerung, nullptr, 0, &D::spiegelpanzerung, 0, 0},
-    {Typ::EmapStarkfeld, nullptr, 0, &D::emapStarkfeld, 0, 0},
-    {Typ::Landestelzen, nullptr, 0, &D::landestelzen, 0, 0},
-    {Typ::Druckschotts, nullptr, 0, &D::druckschotts, 0, 0},
-    {Typ::Rettungskapsel, &D::rettungskapselPersonen, 1, nullptr, 0, 0},
-    {Typ::Schleudersitz, &D::schleudersitzPersonen, 1, nullptr, 0, 0},
-    {Typ::Gasballon, &D::gasballons, 1, nullptr, 0, 0},
-    {Typ::Fallschirm, &D::fallschirme, 1, nullptr, 0, 0},
-    {Typ::Smashbag, &D::smashbags, 1, nullptr, 0, 0},
+const Einbauregel einbauregeln[] = {
+    {Typ::Treibstofftank, &D::treibstoffTonnen, 2, 4000, 1000},
+    {Typ::Treppen, &D::treppenDecks, 1, 0, 0},
+    {Typ::Turbolifte, &D::liftDecks, 1, 0, 0},
+    {Typ::Bruecke, &D::brueckeGstpv, 1, 0, 0},
+    {Typ::Kabinen, &D::kabinenGstpv, 1, 0, 0},
+    {Typ::FrachtraumIntern, &D::frachtInternTonnen, 1, 1000, 400},
+    {Typ::FrachtraumExtern, &D::frachtExternTonnen, 2, 1000, 400},
+    {Typ::HangarTor, &D::hangarTor, 1, 1500, 600},
+    {Typ::HangarKraftfeld, &D::hangarKraftfeld, 1, 1500, 600},
+    {Typ::Umweltkontrolle, &D::lebenserhaltungPersonen, 1, 0, 0},
+    {Typ::Wassertank, &D::wasserLiter, 100, 0, 0},
+    {Typ::Traegheitsdaempfer, &D::traegheitsdaempfung, 1, 0, 0}, // a percentage of GSTP
+    {Typ::Rettungskapsel, &D::rettungskapselPersonen, 1, 0, 0},
+    {Typ::Schleudersitz, &D::schleudersitzPersonen, 1, 0, 0},
+    {Typ::Gasballon, &D::gasballons, 1, 0, 0},
+    {Typ::Fallschirm, &D::fallschirme, 1, 0, 0},
+    {Typ::Smashbag, &D::smashbags, 1, 0, 0},
 };
 
-constexpr bool inTypfolge()
-{
-    for (int i = 0; i < int(std::size(einbauregeln)); ++i) {
-        if (int(einbauregeln[i].typ) != i + 1)
-            return false;
-    }
-    return int(std::size(einbauregeln)) == Diverse::AnzahlTypen;
-}
-static_assert(inTypfolge(), "one rule per built-in type, in type order");
+const Einbauschalter einbauschalter[] = {
+    {Typ::Maschinenraum, &D::maschinenraum},
+    {Typ::Spiegelpanzerung, &D::spiegelpanzerung},
+    {Typ::EmapStarkfeld, &D::emapStarkfeld},
+    {Typ::Landestelzen, &D::landestelzen},
+    {Typ::Druckschotts, &D::druckschotts},
+};
 
 void rechneEinbau(SchiffsDaten &d, const Diverse &k, qint64 n)
 {
-    const int typ = k.typNummer();
-    if (typ < 1 || typ > int(std::size(einbauregeln)))
+    if (const Einbauschalter *schalter = regelFuer(einbauschalter, &Einbauschalter::typ, k.typNummer()))
+        d.*schalter->schalter = true;
+    const Einbauregel *regel = regelFuer(einbauregeln, &Einbauregel::typ, k.typNummer());
+    if (!regel)
         return;
-    const Einbauregel &regel = einbauregeln[typ - 1];
-    if (regel.proZehn != 0 || regel.proEinheit != 0)
-        addiere(d.preis, zehnerPreis(n, regel.proZehn, regel.proEinheit));
-    if (regel.summe)
-        addiere(d.*regel.summe, mal(regel.faktor, n));
-    if (regel.schalter)
-        d.*regel.schalter = true;
+    if (regel->proZehn != 0 || regel->proEinheit != 0)
+        addiere(d.preis, zehnerPreis(n, regel->proZehn, regel->proEinheit));
+    addiere(d.*regel->summe, mal(regel->faktor, n));
+}
+
+// What a component of a list category adds: n times its own value to a
+// sum (or, for a range, the largest such product counts), and n to a count.
+struct Beitrag
+{
+    Kategorie kategorie;
+    qint64 SchiffsDaten::*summe;
+    int (*wert)(const Komponente &k);
+    bool hoechster;
+    qint64 SchiffsDaten::*anzahl;
+};
+
+template <typename Art, int (Art::*eigenschaft)() const>
+int wertVon(const Komponente &k)
+{
+    return (static_cast<const Art &>(k).*eigenschaft)();
+}
+
+using K = Kategorie;
+
+const Beitrag beitraege[] = {
+    {K::WeitereRaeume, &D::weitereRaeumeGstpv, wertVon<Komponente, &Komponente::gstpv>, false, nullptr},
+    // the hull points are gathered as a decimal sum
+    {K::Rumpf, nullptr, nullptr, false, &D::gstp},
+    {K::Panzerungen, &D::teilschutzSumme, wertVon<Panzerung, &Panzerung::teilschutz>, false, &D::panzerungGstpv},
+    {K::GravitationsGeneratoren, &D::gravGstp, wertVon<GravitationsGen, &GravitationsGen::gravGstp>, false, nullptr},
+    {K::Reaktoren, &D::re, wertVon<Reaktor, &Reaktor::re>, false, nullptr},
+    {K::Energiespeicher, &D::be, wertVon<EnergieSpeicher, &EnergieSpeicher::be>, false, nullptr},
+    {K::Manoevertriebwerke, &D::teilsteuerungSumme, wertVon<ManoeverTW, &ManoeverTW::teilsteuerung>, false, nullptr},
+    {K::Feldprojektoren, &D::teilsteuerungSumme, wertVon<FeldProjektor, &FeldProjektor::teilsteuerung>, false,
+     nullptr},
+    {K::SprungAntriebe, &D::sprungTonnen, wertVon<Antrieb, &Antrieb::sprungTonnage>, false, nullptr},
+    {K::Hauptcomputer, &D::computerSlots, wertVon<Hauptcomputer, &Hauptcomputer::systemSlots>, false, nullptr},
+    {K::Feuerleitsysteme, &D::handhabungSumme, wertVon<Feuerleitsystem, &Feuerleitsystem::handhabung>, false,
+     &D::feuerleitAnzahl},
+    {K::Kommunikationsrelais, &D::kommReichweite, wertVon<KommRelais, &KommRelais::reichweite>, true, nullptr},
+    {K::TrTransmitter, &D::trReichweite, wertVon<TrTransmitter, &TrTransmitter::reichweite>, true, nullptr},
+    {K::Schildgeneratoren, &D::schildenergie, wertVon<Schildgenerator, &Schildgenerator::schildenergie>, false,
+     nullptr},
+    {K::Signalinterferanten, &D::teilscanschutzSumme,
+     wertVon<Signalinterferant, &Signalinterferant::teilscanschutz>, false, nullptr},
+};
+
+void rechneBeitrag(SchiffsDaten &d, const Komponente &k, qint64 n)
+{
+    const Beitrag *beitrag = regelFuer(beitraege, &Beitrag::kategorie, k.typ());
+    if (!beitrag)
+        return;
+    if (beitrag->summe) {
+        const qint64 wert = mal(n, beitrag->wert(k));
+        qint64 &summe = d.*beitrag->summe;
+        if (beitrag->hoechster)
+            summe = std::max(summe, wert);
+        else
+            addiere(summe, wert);
+    }
+    if (beitrag->anzahl)
+        addiere(d.*beitrag->anzahl, n);
 }
 
 // Steering at one load: partial steering over size plus weight, raised by
@@ -163,90 +229,39 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
         const qint64 n = anzahlen.at(i);
 
         const int typ = k->typ();
-        if (Kategorien::eingebaut(typ)) {
+        Q_ASSERT_X(Kategorien::gueltig(typ), "SchiffsDaten::berechne",
+                   "a component without a kind reached the ship calculation");
+        if (Kategorien::eingebaut(typ))
             rechneEinbau(d, *static_cast<const Diverse *>(k), n);
-        } else {
-            switch (Kategorie(typ)) {
-            case Kategorie::WeitereRaeume:
-                addiere(d.weitereRaeumeGstpv, mal(n, k->gstpv()));
-                break;
-            case Kategorie::Rumpf:
-                addiere(d.gstp, n);
-                rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
-                break;
-            case Kategorie::Panzerungen:
-                addiere(d.teilschutzSumme, mal(n, static_cast<const Panzerung *>(k)->teilschutz()));
-                addiere(d.panzerungGstpv, n);
-                break;
-            case Kategorie::GravitationsGeneratoren:
-                addiere(d.gravGstp, mal(n, static_cast<const GravitationsGen *>(k)->gravGstp()));
-                break;
-            case Kategorie::Reaktoren:
-                addiere(d.re, mal(n, static_cast<const Reaktor *>(k)->re()));
-                break;
-            case Kategorie::Energiespeicher:
-                addiere(d.be, mal(n, static_cast<const EnergieSpeicher *>(k)->be()));
-                break;
-            case Kategorie::Manoevertriebwerke:
-                addiere(d.teilsteuerungSumme, mal(n, static_cast<const ManoeverTW *>(k)->teilsteuerung()));
-                break;
-            case Kategorie::Feldprojektoren:
-                addiere(d.teilsteuerungSumme, mal(n, static_cast<const FeldProjektor *>(k)->teilsteuerung()));
-                break;
-            case Kategorie::Feldspulensysteme:
-                feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
-                break;
-            case Kategorie::SprungAntriebe:
-                addiere(d.sprungTonnen, mal(n, static_cast<const Antrieb *>(k)->sprungTonnage()));
-                break;
-            case Kategorie::Hauptcomputer:
-                addiere(d.computerSlots, mal(n, static_cast<const Hauptcomputer *>(k)->systemSlots()));
-                break;
-            case Kategorie::Sensorphalange: {
-                const Sensoren *s = static_cast<const Sensoren *>(k);
-                const double r = double(s->reichweite()) * double(n);
-                if (r > besteSensorReichweite) {
-                    besteSensorReichweite = r;
-                    d.sensorBonus = s->erfassung();
-                }
-                break;
+        else
+            rechneBeitrag(d, *k, n);
+        // What is not a plain sum.
+        switch (Kategorie(typ)) {
+        case Kategorie::Rumpf:
+            rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
+            break;
+        case Kategorie::Feldspulensysteme:
+            feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
+            break;
+        case Kategorie::Sensorphalange: {
+            const Sensoren *s = static_cast<const Sensoren *>(k);
+            const double r = double(s->reichweite()) * double(n);
+            if (r > besteSensorReichweite) {
+                besteSensorReichweite = r;
+                d.sensorBonus = s->erfassung();
             }
-            case Kategorie::Feuerleitsysteme:
-                addiere(d.feuerleitAnzahl, n);
-                addiere(d.handhabungSumme, mal(n, static_cast<const Feuerleitsystem *>(k)->handhabung()));
-                break;
-            case Kategorie::Scanner: {
-                const Scanner *s = static_cast<const Scanner *>(k);
-                if (s->erfassung() > d.scannerErfassung) {
-                    d.scannerErfassung = s->erfassung();
-                    d.scannerReichweite = s->reichweite();
-                }
-                break;
+            break;
+        }
+        case Kategorie::Scanner: {
+            const Scanner *s = static_cast<const Scanner *>(k);
+            if (s->erfassung() > d.scannerErfassung) {
+                d.scannerErfassung = s->erfassung();
+                d.scannerReichweite = s->reichweite();
             }
-            case Kategorie::Kommunikationsrelais:
-                d.kommReichweite = std::max(d.kommReichweite,
-                                            mal(n, static_cast<const KommRelais *>(k)->reichweite()));
-                break;
-            case Kategorie::TrTransmitter:
-                d.trReichweite = std::max(d.trReichweite,
-                                          mal(n, static_cast<const TrTransmitter *>(k)->reichweite()));
-                break;
-            case Kategorie::Schildgeneratoren:
-                addiere(d.schildenergie, mal(n, static_cast<const Schildgenerator *>(k)->schildenergie()));
-                break;
-            case Kategorie::Signalinterferanten:
-                addiere(d.teilscanschutzSumme,
-                        mal(n, static_cast<const Signalinterferant *>(k)->teilscanschutz()));
-                break;
-            case Kategorie::Schleppstrahlprojektoren:
-            case Kategorie::Waffensysteme:
-            case Kategorie::WeitereSysteme:
-                break;
-            default:
-                Q_ASSERT_X(false, "SchiffsDaten::berechne",
-                           "a component without a kind reached the ship calculation");
-                break;
-            }
+            break;
+        }
+        default:
+            break;
         }
 
         gewichtLaufend += double(k->gewicht()) * double(n);

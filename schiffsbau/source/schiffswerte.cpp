@@ -27,12 +27,23 @@ constexpr S::Wert teil(T teil, int platzhalter)
     return {teil, S::Feld(), F::Standard, 2, platzhalter};
 }
 
+// An entry of one number in one label.
+constexpr S::Eintrag zahl(const char *bezeichnung, const char *einheit, G gruppe, const char *anzeige, S::Wert w)
+{
+    return {bezeichnung, einheit, gruppe, O::Text, nullptr, {anzeige}, {w}, {}};
+}
+
+// An entry shown as a check box.
+constexpr S::Eintrag haken(const char *bezeichnung, G gruppe, const char *anzeige, S::Wert w)
+{
+    return {bezeichnung, "", gruppe, O::Haken, nullptr, {anzeige}, {w}, {}};
+}
+
 const S::Eintrag eintraege[] = {
     // size, weight and energy
-    {"Preis[St]", "St", G::Groesse, O::Text, nullptr, {"labelPreis"}, {wert(&D::preis, 2)}, {}},
-    {"Objektgröße", "", G::Groesse, O::Text, nullptr, {"labelObjektgroesse"}, {wert(&D::objektgroesse, 3)}, {}},
-    {"GSTP*", "GSTP", G::Groesse, O::Text, "%1/%2", {"labelGSTP"},
-     {teil(T::Frei, 7), teil(T::Verfuegbar, 8)},
+    zahl("Preis[St]", "St", G::Groesse, "labelPreis", wert(&D::preis, 2)),
+    zahl("Objektgröße", "", G::Groesse, "labelObjektgroesse", wert(&D::objektgroesse, 3)),
+    {"GSTP*", "GSTP", G::Groesse, O::Text, "%1/%2", {"labelGSTP"}, {teil(T::Frei, 7), teil(T::Verfuegbar, 8)},
      {&D::gstpvBelegt, &D::gstp,
       "Das belegte Volumen übersteigt die Schiffsgröße: %1 GSTPV belegt, %2 GSTP vorhanden.", "überschritten"}},
     {"Volumen der Ausstattung", "GSTPV", G::Groesse, O::Tooltip,
@@ -47,17 +58,15 @@ const S::Eintrag eintraege[] = {
     {"RE", "RE", G::Groesse, O::Text, "%1/%2", {"labelRE"}, {teil(T::Frei, 10), teil(T::Verfuegbar, 11)},
      {&D::rev, &D::re, "Die Energiebilanz ist negativ: Die Verbraucher ziehen %1 REV, die Reaktoren liefern %2 RE.",
       "negativ"}},
-    {"BE (max BEV)", "BE", G::Groesse, O::Text, "%1 (%2)", {"labelBE"},
-     {wert(&D::be, 12), wert(&D::maxBev, 13)}, {}},
-    {"Sprung[t]", "t", G::Groesse, O::Text, nullptr, {"labelGewichtSprung"}, {wert(&D::sprungTonnen, 6)}, {}},
-    {"Grav.GSTP", "GSTP", G::Groesse, O::Text, nullptr, {"labelGravGSTP"}, {wert(&D::gravGstp, 9)}, {}},
-    {"Scan-Schutz", "", G::Groesse, O::Text, nullptr, {"labelScanSchutz"}, {wert(&D::scanschutz, 4)}, {}},
+    {"BE (max BEV)", "BE", G::Groesse, O::Text, "%1 (%2)", {"labelBE"}, {wert(&D::be, 12), wert(&D::maxBev, 13)}, {}},
+    zahl("Sprung[t]", "t", G::Groesse, "labelGewichtSprung", wert(&D::sprungTonnen, 6)),
+    zahl("Grav.GSTP", "GSTP", G::Groesse, "labelGravGSTP", wert(&D::gravGstp, 9)),
+    zahl("Scan-Schutz", "", G::Groesse, "labelScanSchutz", wert(&D::scanschutz, 4)),
     // hull and armour
-    {"Rumpf", "", G::Rumpf, O::Text, nullptr, {"labelRumpf"}, {wert(&D::rumpf, 14, F::Dezimal, 0)}, {}},
-    {"Panzerung", "", G::Rumpf, O::Text, nullptr, {"labelPanzerung"}, {wert(&D::panzerung, 15)}, {}},
-    {"Schild", "SE", G::Rumpf, O::Text, nullptr, {"labelSchildenergie"}, {wert(&D::schildenergie, 17)}, {}},
-    {"Spiegelpanzerung", "", G::Rumpf, O::Haken, nullptr, {"checkSpiegelpanzer"},
-     {wert(&D::spiegelpanzerung, 16)}, {}},
+    zahl("Rumpf", "", G::Rumpf, "labelRumpf", wert(&D::rumpf, 14, F::Dezimal, 0)),
+    zahl("Panzerung", "", G::Rumpf, "labelPanzerung", wert(&D::panzerung, 15)),
+    zahl("Schild", "SE", G::Rumpf, "labelSchildenergie", wert(&D::schildenergie, 17)),
+    haken("Spiegelpanzerung", G::Rumpf, "checkSpiegelpanzer", wert(&D::spiegelpanzerung, 16)),
     // steering and field speed, empty, half and fully loaded
     {"Steuerung*", "", G::Antrieb, O::Text, nullptr, {"labelSteuerung0", "labelSteuerung50", "labelSteuerung100"},
      {wert(&D::steuerungLeer, 52, F::Fest, 2), wert(&D::steuerungHalb, 51, F::Fest, 2),
@@ -73,48 +82,36 @@ const S::Eintrag eintraege[] = {
      {teil(T::Frei, 0), teil(T::Verfuegbar, 29), teil(T::Benutzt, 60)},
      {&D::slotsBelegt, &D::computerSlots, "Die Computer-Slots sind überbelegt: %1 belegt, %2 vorhanden.",
       "überbelegt"}},
-    {"Maschinenraum", "", G::Computer, O::Haken, nullptr, {"checkMaschinenraum"}, {wert(&D::maschinenraum, 28)}, {}},
+    haken("Maschinenraum", G::Computer, "checkMaschinenraum", wert(&D::maschinenraum, 28)),
     {"Beste Scanner[+, km]", "km", G::Computer, O::Text, "%1, %2", {"labelScanner"},
      {wert(&D::scannerErfassung, 24), wert(&D::scannerReichweite, 25)}, {}},
     {"Beste Sensoren[+, Mio.km]", "Mio. km", G::Computer, O::Text, "%1, %2", {"labelSensoren"},
      {wert(&D::sensorBonus, 22), wert(&D::sensorReichweite, 23)}, {}},
-    {"Kommrelais[Mio. km]", "Mio. km", G::Computer, O::Text, nullptr, {"labelKommRelais"},
-     {wert(&D::kommReichweite, 26)}, {}},
-    {"TR-Transmitter[LJ]", "LJ", G::Computer, O::Text, nullptr, {"labelTRTransmitter"},
-     {wert(&D::trReichweite, 27)}, {}},
+    zahl("Kommrelais[Mio. km]", "Mio. km", G::Computer, "labelKommRelais", wert(&D::kommReichweite, 26)),
+    zahl("TR-Transmitter[LJ]", "LJ", G::Computer, "labelTRTransmitter", wert(&D::trReichweite, 27)),
     // rooms
-    {"Brücke[Pers.]", "Pers.", G::Raeume, O::Text, nullptr, {"labelPersonenBruecke"},
-     {wert(&D::brueckePersonen, 30)}, {}},
-    {"Kabinen[Pers.]", "Pers.", G::Raeume, O::Text, nullptr, {"labelPersonenKabine"},
-     {wert(&D::kabinenPersonen, 31)}, {}},
-    {"Diverse Räume [GSTPV]", "GSTPV", G::Raeume, O::Text, nullptr, {"labelDiverseRaeume"},
-     {wert(&D::weitereRaeumeGstpv, 32)}, {}},
-    {"Treppen[Decks]", "Decks", G::Raeume, O::Text, nullptr, {"labelTreppenDecks"}, {wert(&D::treppenDecks, 33)}, {}},
-    {"Lift[Decks]", "Decks", G::Raeume, O::Text, nullptr, {"labelLiftDecks"}, {wert(&D::liftDecks, 34)}, {}},
-    {"Treibstoff[t]", "t", G::Raeume, O::Text, nullptr, {"labelTreibstoffTonne"},
-     {wert(&D::treibstoffTonnen, 35)}, {}},
-    {"Wasser[Liter]", "Liter", G::Raeume, O::Text, nullptr, {"labelWasser"}, {wert(&D::wasserLiter, 36)}, {}},
-    {"Frachtraum int.[t]", "t", G::Raeume, O::Text, nullptr, {"labelFrachtraumInternTonne"},
-     {wert(&D::frachtInternTonnen, 37)}, {}},
-    {"Frachtraum ext.[t]", "t", G::Raeume, O::Text, nullptr, {"labelFrachtraumExternTonne"},
-     {wert(&D::frachtExternTonnen, 38)}, {}},
-    {"Hangar (Tor)[GSTP]", "GSTP", G::Raeume, O::Text, nullptr, {"labelHangarTor"}, {wert(&D::hangarTor, 39)}, {}},
-    {"Hangar (Kraftf.)[GSTP]", "GSTP", G::Raeume, O::Text, nullptr, {"labelHangarKraftfeld"},
-     {wert(&D::hangarKraftfeld, 40)}, {}},
+    zahl("Brücke[Pers.]", "Pers.", G::Raeume, "labelPersonenBruecke", wert(&D::brueckePersonen, 30)),
+    zahl("Kabinen[Pers.]", "Pers.", G::Raeume, "labelPersonenKabine", wert(&D::kabinenPersonen, 31)),
+    zahl("Diverse Räume [GSTPV]", "GSTPV", G::Raeume, "labelDiverseRaeume", wert(&D::weitereRaeumeGstpv, 32)),
+    zahl("Treppen[Decks]", "Decks", G::Raeume, "labelTreppenDecks", wert(&D::treppenDecks, 33)),
+    zahl("Lift[Decks]", "Decks", G::Raeume, "labelLiftDecks", wert(&D::liftDecks, 34)),
+    zahl("Treibstoff[t]", "t", G::Raeume, "labelTreibstoffTonne", wert(&D::treibstoffTonnen, 35)),
+    zahl("Wasser[Liter]", "Liter", G::Raeume, "labelWasser", wert(&D::wasserLiter, 36)),
+    zahl("Frachtraum int.[t]", "t", G::Raeume, "labelFrachtraumInternTonne", wert(&D::frachtInternTonnen, 37)),
+    zahl("Frachtraum ext.[t]", "t", G::Raeume, "labelFrachtraumExternTonne", wert(&D::frachtExternTonnen, 38)),
+    zahl("Hangar (Tor)[GSTP]", "GSTP", G::Raeume, "labelHangarTor", wert(&D::hangarTor, 39)),
+    zahl("Hangar (Kraftf.)[GSTP]", "GSTP", G::Raeume, "labelHangarKraftfeld", wert(&D::hangarKraftfeld, 40)),
     // life support and safety
-    {"Lebenserhaltung[Pers.]", "Pers.", G::Leben, O::Text, nullptr, {"labelLebenserhaltung"},
-     {wert(&D::lebenserhaltungPersonen, 41)}, {}},
-    {"Rettungskapsel[Pers.]", "Pers.", G::Leben, O::Text, nullptr, {"labelRettungskapselPersonen"},
-     {wert(&D::rettungskapselPersonen, 42)}, {}},
-    {"Schleudersitz[Pers.]", "Pers.", G::Leben, O::Text, nullptr, {"labelSchleudersitzPersonen"},
-     {wert(&D::schleudersitzPersonen, 43)}, {}},
+    zahl("Lebenserhaltung[Pers.]", "Pers.", G::Leben, "labelLebenserhaltung", wert(&D::lebenserhaltungPersonen, 41)),
+    zahl("Rettungskapsel[Pers.]", "Pers.", G::Leben, "labelRettungskapselPersonen",
+         wert(&D::rettungskapselPersonen, 42)),
+    zahl("Schleudersitz[Pers.]", "Pers.", G::Leben, "labelSchleudersitzPersonen", wert(&D::schleudersitzPersonen, 43)),
     {"Ballons/Schirme/Bags", "", G::Leben, O::Text, "%1 / %2 / %3", {"labelKapselzusatz"},
      {wert(&D::gasballons, 44), wert(&D::fallschirme, 45), wert(&D::smashbags, 46)}, {}},
-    {"Druckschotten", "", G::Leben, O::Haken, nullptr, {"checkDruckschotten"}, {wert(&D::druckschotts, 47)}, {}},
-    {"Starkfeld", "", G::Leben, O::Haken, nullptr, {"checkEMAPStarkfeld"}, {wert(&D::emapStarkfeld, 20)}, {}},
-    {"Trägheitsdämpfung [g]", "g", G::Leben, O::Text, nullptr, {"labelTraegheitsdaempfung"},
-     {wert(&D::traegheitsdaempfung, 21)}, {}},
-    {"Landestelzen", "", G::Leben, O::Haken, nullptr, {"checkLandestelzen"}, {wert(&D::landestelzen, 48)}, {}},
+    haken("Druckschotten", G::Leben, "checkDruckschotten", wert(&D::druckschotts, 47)),
+    haken("Starkfeld", G::Leben, "checkEMAPStarkfeld", wert(&D::emapStarkfeld, 20)),
+    zahl("Trägheitsdämpfung [g]", "g", G::Leben, "labelTraegheitsdaempfung", wert(&D::traegheitsdaempfung, 21)),
+    haken("Landestelzen", G::Leben, "checkLandestelzen", wert(&D::landestelzen, 48)),
 };
 
 bool belegt(const S::Wert &w)

@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -88,6 +90,7 @@ private slots:
     void cleanup();
 
     void inhaltMitMarken();
+    void grossesSchiffWieImPanel();
     void pdfUeberDasMenue();
     void pdfInFehlendenOrdnerMeldetFehler();
     void vollerDatentraegerLaesstAltesPdfStehen();
@@ -173,6 +176,36 @@ void TestSchiffsBogen::inhaltMitMarken()
     baueSchiff(2);
     QVERIFY(m_pModel->berechne().re >= m_pModel->berechne().rev);
     QVERIFY(!text(QString(), QString()).contains(QStringLiteral("Die Energiebilanz ist negativ")));
+}
+
+// A ship of more than a million tonnes: the sheet shows the panel's digits,
+// never an exponent.
+void TestSchiffsBogen::grossesSchiffWieImPanel()
+{
+    // The program's own locale, which the panel follows.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto zurueck = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    MainWindow fenster;
+    SchiffsDaten d;
+    d.preis = 1500000000;
+    d.leergewicht = 1234567.0f;
+    d.gewicht = 1300000.5f;
+    d.gstp = 833367;
+    d.gstpvBelegt = 41715.0f;
+    d.rumpf = 1234567.0f;
+    d.sensorReichweite = 2000000.0f;
+    fenster.onNeueDaten(d);
+    QCOMPARE(fenster.findChild<QLabel *>(QStringLiteral("labelGewicht"))->text(),
+             QStringLiteral("1.234.567 - 1.300.001"));
+
+    QTextDocument dokument;
+    SchiffsBogen::fuelle(&dokument, m_pModel.get(), d, QString(), QString());
+    const QString bogen = dokument.toPlainText();
+    for (const char *name : {"labelPreis", "labelGewicht", "labelGSTP", "labelRumpf", "labelSensoren"}) {
+        const QString panel = fenster.findChild<QLabel *>(QLatin1String(name))->text();
+        QVERIFY2(bogen.contains(panel), qPrintable(QLatin1String(name) + QStringLiteral(": ") + panel));
+    }
+    QVERIFY(!bogen.contains(QRegularExpression(QStringLiteral("\\d[eE][+-]?\\d"))));
 }
 
 void TestSchiffsBogen::pdfUeberDasMenue()
