@@ -55,16 +55,28 @@ qint64 zehnerPreis(qint64 n, qint64 proZehn, qint64 proEinheit)
     return preis;
 }
 
-// The rule of `regeln` whose key is `wert`; nullptr when there is none.
-template <typename Regel, typename Schluessel, std::size_t N>
-const Regel *regelFuer(const Regel (&regeln)[N], Schluessel Regel::*schluessel, int wert)
+// The rules of a table by their key (0 to Anzahl - 1), so that each row of
+// a ship finds its rule at once.
+template <typename Regel, int Anzahl>
+class Verzeichnis
 {
-    for (const Regel &regel : regeln) {
-        if (int(regel.*schluessel) == wert)
-            return &regel;
+public:
+    template <typename Schluessel, std::size_t N>
+    Verzeichnis(const Regel (&regeln)[N], Schluessel Regel::*schluessel)
+    {
+        for (const Regel &regel : regeln)
+            m_regel[int(regel.*schluessel)] = &regel;
     }
-    return nullptr;
-}
+
+    // nullptr for a key without a rule
+    const Regel *operator()(int wert) const
+    {
+        return wert >= 0 && wert < Anzahl ? m_regel[wert] : nullptr;
+    }
+
+private:
+    const Regel *m_regel[Anzahl] = {};
+};
 
 // What a built-in room or fitting adds beyond its per-unit values: n times
 // `faktor` to one sum, and a price of `proZehn` per full ten units and
@@ -116,11 +128,14 @@ const Einbauschalter einbauschalter[] = {
     {Typ::Druckschotts, &D::druckschotts},
 };
 
+const Verzeichnis<Einbauschalter, Diverse::AnzahlTypen + 1> schalterFuer(einbauschalter, &Einbauschalter::typ);
+const Verzeichnis<Einbauregel, Diverse::AnzahlTypen + 1> regelFuer(einbauregeln, &Einbauregel::typ);
+
 void rechneEinbau(SchiffsDaten &d, const Diverse &k, qint64 n)
 {
-    if (const Einbauschalter *schalter = regelFuer(einbauschalter, &Einbauschalter::typ, k.typNummer()))
+    if (const Einbauschalter *schalter = schalterFuer(k.typNummer()))
         d.*schalter->schalter = true;
-    const Einbauregel *regel = regelFuer(einbauregeln, &Einbauregel::typ, k.typNummer());
+    const Einbauregel *regel = regelFuer(k.typNummer());
     if (!regel)
         return;
     if (regel->proZehn != 0 || regel->proEinheit != 0)
@@ -170,9 +185,11 @@ const Beitrag beitraege[] = {
      wertVon<Signalinterferant, &Signalinterferant::teilscanschutz>, false, nullptr},
 };
 
-void rechneBeitrag(SchiffsDaten &d, const Komponente &k, qint64 n)
+const Verzeichnis<Beitrag, Kategorien::Anzahl> beitragFuer(beitraege, &Beitrag::kategorie);
+
+void rechneBeitrag(SchiffsDaten &d, const Komponente &k, int kategorie, qint64 n)
 {
-    const Beitrag *beitrag = regelFuer(beitraege, &Beitrag::kategorie, k.typ());
+    const Beitrag *beitrag = beitragFuer(kategorie);
     if (!beitrag)
         return;
     if (beitrag->summe) {
@@ -234,7 +251,7 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
         if (Kategorien::eingebaut(typ))
             rechneEinbau(d, *static_cast<const Diverse *>(k), n);
         else
-            rechneBeitrag(d, *k, n);
+            rechneBeitrag(d, *k, typ, n);
         // What is not a plain sum.
         switch (Kategorie(typ)) {
         case Kategorie::Rumpf:
