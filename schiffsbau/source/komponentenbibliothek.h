@@ -43,7 +43,7 @@ public:
     Komponente *kopie(int kat, int idx) const;
     Komponente *kopie(int kat, const QString &name) const;
     // Default-constructed component of the kind of category kat (a Diverse
-    // of type 0 for the built-in categories 0, 2, 3); nullptr out of range.
+    // of type 0 for the built-in categories); nullptr out of range.
     Komponente *neu(int kat) const;
     // First component of category kat whose name equals name exactly.
     Komponente *suche(int kat, const QString &name) const;

@@ -52,8 +52,8 @@ const char *const basisliste = "basisliste.zsb";
 const char *const stilDatei = "style.qss";
 const char *const kurzanleitung = "kurzanleitung.pdf";
 
-// A value that warns the player (a negative energy balance, more computer
-// slots used than available) shows in red.
+// An overdrawn budget (more volume, reactor output or computer slots used
+// than available) shows in red.
 void setzeWarnung(QLabel *label, bool warnung)
 {
     const QString stil = warnung ? QStringLiteral("color: #c62828;") : QString();
@@ -426,8 +426,10 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
             setzeWarnung(label, SchiffsWerte::ueberzogen(e, d));
         } else {
             // one label per value
-            for (int w = 0; w < SchiffsWerte::wertAnzahl(e); ++w)
-                static_cast<QLabel *>(datenAnzeige(i, w))->setText(SchiffsWerte::text(e, w, d, locale));
+            for (int w = 0; w < SchiffsWerte::wertAnzahl(e); ++w) {
+                if (auto *label = static_cast<QLabel *>(datenAnzeige(i, w)))
+                    label->setText(SchiffsWerte::text(e, w, d, locale));
+            }
         }
     }
     richteDatenspaltenAus();

@@ -69,13 +69,6 @@ Platzhalter::Wert Platzhalter::Wert::zahl(double zahl, char format, int stellen)
     return w;
 }
 
-QString Platzhalter::Wert::geschrieben(const QLocale *locale) const
-{
-    Puffer text;
-    haengeAn(text, *this, locale);
-    return QString(text.constData(), text.size());
-}
-
 void Platzhalter::haengeAn(Puffer &ziel, const Wert &wert, const QLocale *locale)
 {
     QString geschrieben;

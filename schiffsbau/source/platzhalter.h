@@ -26,7 +26,8 @@ public:
         bool lokal = false;
     };
 
-    // A value for a marker, written as QString::arg() writes it.
+    // A value for a marker, written as QString::arg() writes it (for an
+    // "%L" marker with the locale's grouping and decimal separator).
     class Wert
     {
     public:
@@ -38,10 +39,6 @@ public:
         // A decimal number in the format of QString::number ('g', 'f', ...)
         // with `stellen` digits.
         static Wert zahl(double zahl, char format = 'g', int stellen = 6);
-
-        // The value as a marker shows it; `locale` for an "%L" marker,
-        // nullptr for a plain one.
-        QString geschrieben(const QLocale *locale) const;
 
     private:
         friend class Platzhalter;

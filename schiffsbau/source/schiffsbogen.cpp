@@ -31,7 +31,9 @@ const char *const Warnfarbe = "#c00000";
 
 using Paare = QList<QPair<QString, QString>>;
 
-// The sheet's numbers are German whatever the user's locale is.
+// The sheet's numbers are German whatever the user's locale is; the program
+// sets the same locale for its windows, so the sheet repeats the panel's
+// digits (SchiffsWerte formats both).
 const QLocale &deutsch()
 {
     static const QLocale gebietsschema(QLocale::German, QLocale::Germany);

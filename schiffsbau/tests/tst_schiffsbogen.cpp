@@ -186,22 +186,17 @@ void TestSchiffsBogen::grossesSchiffWieImPanel()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto zurueck = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     MainWindow fenster;
-    SchiffsDaten d;
-    d.preis = 1500000000;
-    d.leergewicht = 1234567.0f;
-    d.gewicht = 1300000.5f;
-    d.gstp = 833367;
-    d.gstpvBelegt = 41715.0f;
-    d.rumpf = 1234567.0f;
-    d.sensorReichweite = 2000000.0f;
+    // 456 789 reactors of 2.5 t and 40 RE each, in a ship without a hull.
+    m_pModel->addKomponente(m_pBib->kopie(KatReaktoren, QStringLiteral("Fusionsreaktor A")), 456789);
+    const SchiffsDaten d = m_pModel->berechne();
     fenster.onNeueDaten(d);
     QCOMPARE(fenster.findChild<QLabel *>(QStringLiteral("labelGewicht"))->text(),
-             QStringLiteral("1.234.567 - 1.300.001"));
+             QStringLiteral("1.141.973 - 1.141.973"));
 
     QTextDocument dokument;
     SchiffsBogen::fuelle(&dokument, m_pModel.get(), d, QString(), QString());
     const QString bogen = dokument.toPlainText();
-    for (const char *name : {"labelPreis", "labelGewicht", "labelGSTP", "labelRumpf", "labelSensoren"}) {
+    for (const char *name : {"labelPreis", "labelGewicht", "labelGSTP", "labelRE"}) {
         const QString panel = fenster.findChild<QLabel *>(QLatin1String(name))->text();
         QVERIFY2(bogen.contains(panel), qPrintable(QLatin1String(name) + QStringLiteral(": ") + panel));
     }
