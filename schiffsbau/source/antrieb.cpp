@@ -1,5 +1,7 @@
 #include "antrieb.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 Antrieb::Antrieb() : Komponente(art) {}
-int Antrieb::typ() const { return Kategorie; }
+int Antrieb::typ() const { return int(Kategorie::SprungAntriebe); }
 QString Antrieb::kurzname() const { return QStringLiteral("Antrieb"); }
 int Antrieb::sprungTonnage() const { return ganzzahl(SprungTonnage); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 12: jump drive, counted in GSTPV.
+// Component kind of the category SprungAntriebe: jump drive, counted in GSTPV.
 class Antrieb : public Komponente
 {
 public:
-    static constexpr int Kategorie = 12;
-
     Antrieb();
 
     int typ() const override;

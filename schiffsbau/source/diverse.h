@@ -9,13 +9,40 @@
 class Diverse : public Komponente
 {
 public:
+    // The built-in types; int(Typ::Treibstofftank) is the type number.
+    enum class Typ : int {
+        Keiner = 0,
+        Maschinenraum = 1,
+        Treibstofftank,
+        Treppen,
+        Turbolifte,
+        Bruecke,
+        Kabinen,
+        FrachtraumIntern,
+        FrachtraumExtern,
+        HangarTor,
+        HangarKraftfeld,
+        Umweltkontrolle,
+        Wassertank,
+        Traegheitsdaempfer,
+        Spiegelpanzerung,
+        EmapStarkfeld,
+        Landestelzen,
+        Druckschotts,
+        Rettungskapsel,
+        Schleudersitz,
+        Gasballon,
+        Fallschirm,
+        Smashbag,
+    };
     static constexpr int AnzahlTypen = 22;
 
     Diverse();
 
-    // Category of the type (0, 2 or 3); 99 for type 0 or an unknown type.
+    // Category of the type (a built-in one); 99 for type 0 or an unknown
+    // type.
     int typ() const override;
-    // True for types 1, 14, 15, 16 and 17 (unit "max 1x").
+    // True for the types of the unit "max 1x".
     bool nurEinmal() const override;
     QString kurzname() const override;
     // Fills the fields from the built-in table of the type set with

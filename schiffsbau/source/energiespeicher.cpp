@@ -1,5 +1,7 @@
 #include "energiespeicher.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 EnergieSpeicher::EnergieSpeicher() : Komponente(art) {}
-int EnergieSpeicher::typ() const { return Kategorie; }
+int EnergieSpeicher::typ() const { return int(Kategorie::Energiespeicher); }
 QString EnergieSpeicher::kurzname() const { return QStringLiteral("Energie"); }
 int EnergieSpeicher::be() const { return ganzzahl(Be); }

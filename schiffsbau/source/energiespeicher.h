@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 8: energy store.
+// Component kind of the category Energiespeicher: energy store.
 class EnergieSpeicher : public Komponente
 {
 public:
-    static constexpr int Kategorie = 8;
-
     EnergieSpeicher();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "feldprojektor.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 FeldProjektor::FeldProjektor() : Komponente(art) {}
-int FeldProjektor::typ() const { return Kategorie; }
+int FeldProjektor::typ() const { return int(Kategorie::Feldprojektoren); }
 QString FeldProjektor::kurzname() const { return QStringLiteral("Feldproj."); }
 int FeldProjektor::teilsteuerung() const { return ganzzahl(Teilsteuerung); }
 int FeldProjektor::res() const { return ganzzahl(Res); }

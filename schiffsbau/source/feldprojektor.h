@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 10: field projector, counted in GSTPV.
+// Component kind of the category Feldprojektoren: field projector, counted in GSTPV.
 class FeldProjektor : public Komponente
 {
 public:
-    static constexpr int Kategorie = 10;
-
     FeldProjektor();
 
     int typ() const override;

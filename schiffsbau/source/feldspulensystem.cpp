@@ -1,5 +1,7 @@
 #include "feldspulensystem.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 Feldspulensystem::Feldspulensystem() : Komponente(art) {}
-int Feldspulensystem::typ() const { return Kategorie; }
+int Feldspulensystem::typ() const { return int(Kategorie::Feldspulensysteme); }
 QString Feldspulensystem::kurzname() const { return QStringLiteral("Feldspul."); }
 float Feldspulensystem::geschwindigkeit() const { return dezimal(); }
 int Feldspulensystem::res() const { return ganzzahl(Res); }

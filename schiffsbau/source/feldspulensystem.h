@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 11: field coil system, counted in GSTPV; speed in Mio km/s.
+// Component kind of the category Feldspulensysteme: field coil system, counted in GSTPV; speed in Mio km/s.
 class Feldspulensystem : public Komponente
 {
 public:
-    static constexpr int Kategorie = 11;
-
     Feldspulensystem();
 
     int typ() const override;

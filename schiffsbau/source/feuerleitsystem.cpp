@@ -1,5 +1,7 @@
 #include "feuerleitsystem.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 Feuerleitsystem::Feuerleitsystem() : Komponente(art) {}
-int Feuerleitsystem::typ() const { return Kategorie; }
+int Feuerleitsystem::typ() const { return int(Kategorie::Feuerleitsysteme); }
 QString Feuerleitsystem::kurzname() const { return QStringLiteral("Feuerleits."); }
 int Feuerleitsystem::handhabung() const { return ganzzahl(Handhabung); }

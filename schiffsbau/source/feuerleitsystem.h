@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 15: fire-control system.
+// Component kind of the category Feuerleitsysteme: fire-control system.
 class Feuerleitsystem : public Komponente
 {
 public:
-    static constexpr int Kategorie = 15;
-
     Feuerleitsystem();
 
     int typ() const override;

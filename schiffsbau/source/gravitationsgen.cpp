@@ -1,5 +1,7 @@
 #include "gravitationsgen.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 GravitationsGen::GravitationsGen() : Komponente(art) {}
-int GravitationsGen::typ() const { return Kategorie; }
+int GravitationsGen::typ() const { return int(Kategorie::GravitationsGeneratoren); }
 QString GravitationsGen::kurzname() const { return QStringLiteral("GravGen."); }
 int GravitationsGen::gravGstp() const { return ganzzahl(GravGstp); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 6: gravitation generator.
+// Component kind of the category GravitationsGeneratoren: gravitation generator.
 class GravitationsGen : public Komponente
 {
 public:
-    static constexpr int Kategorie = 6;
-
     GravitationsGen();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "hauptcomputer.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 Hauptcomputer::Hauptcomputer() : Komponente(art) {}
-int Hauptcomputer::typ() const { return Kategorie; }
+int Hauptcomputer::typ() const { return int(Kategorie::Hauptcomputer); }
 QString Hauptcomputer::kurzname() const { return QStringLiteral("Computer"); }
 int Hauptcomputer::systemSlots() const { return ganzzahl(Slots); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 13: main computer; provides system slots.
+// Component kind of the category Hauptcomputer: main computer; provides system slots.
 class Hauptcomputer : public Komponente
 {
 public:
-    static constexpr int Kategorie = 13;
-
     Hauptcomputer();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "kommrelais.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 KommRelais::KommRelais() : Komponente(art) {}
-int KommRelais::typ() const { return Kategorie; }
+int KommRelais::typ() const { return int(Kategorie::Kommunikationsrelais); }
 QString KommRelais::kurzname() const { return QStringLiteral("Komm.Rel."); }
 int KommRelais::reichweite() const { return ganzzahl(Reichweite); }
 int KommRelais::res() const { return ganzzahl(Res); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 17: communication relay, counted in GSTPV; range in Mio km.
+// Component kind of the category Kommunikationsrelais: communication relay, counted in GSTPV; range in Mio km.
 class KommRelais : public Komponente
 {
 public:
-    static constexpr int Kategorie = 17;
-
     KommRelais();
 
     int typ() const override;

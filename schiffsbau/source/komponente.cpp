@@ -1,7 +1,6 @@
 #include "komponente.h"
 
 #include <QLocale>
-#include <QVarLengthArray>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -121,63 +120,6 @@ bool istDezimalText(QStringView feld, float wert)
     return QString::number(double(wert), 'f', stellen) == feld;
 }
 
-struct Marke
-{
-    qsizetype position;
-    qsizetype laenge;
-    int nummer;
-    bool lokal;
-};
-
-// True when `locale` writes the whole numbers 0 to 999 with the digits 0 to 9
-// (no locale groups the digits of a number below 1000). The answer for the
-// locale asked last is kept (the descriptions of a library all ask the same).
-bool schreibtZiffern(const QLocale &locale)
-{
-    static QLocale gemerkt = QLocale::c();
-    static bool ergebnis = true;
-    if (!(locale == gemerkt)) {
-        gemerkt = locale;
-        ergebnis = locale.zeroDigit() == QLatin1String("0");
-    }
-    return ergebnis;
-}
-
-// Appends a value as QString::arg() writes it; with a locale as for a %L
-// marker.
-void haengeWertAn(QVarLengthArray<QChar, 256> &text, const QVariant &wert, const QLocale *locale)
-{
-    QString geschrieben;
-    switch (wert.typeId()) {
-    case QMetaType::Int: {
-        const int zahl = wert.toInt();
-        if (!locale || (zahl >= 0 && zahl < 1000 && schreibtZiffern(*locale))) {
-            char16_t ziffern[12];
-            int anfang = 12;
-            qint64 rest = zahl < 0 ? -qint64(zahl) : qint64(zahl);
-            do {
-                ziffern[--anfang] = char16_t(u'0' + rest % 10);
-                rest /= 10;
-            } while (rest > 0);
-            if (zahl < 0)
-                ziffern[--anfang] = u'-';
-            text.append(reinterpret_cast<const QChar *>(ziffern + anfang), 12 - anfang);
-            return;
-        }
-        geschrieben = locale->toString(zahl);
-        break;
-    }
-    case QMetaType::Float:
-    case QMetaType::Double:
-        geschrieben = locale ? locale->toString(wert.toDouble(), 'g', 6) : QString::number(wert.toDouble(), 'g', 6);
-        break;
-    default:
-        geschrieben = wert.toString();
-        break;
-    }
-    text.append(geschrieben.constData(), geschrieben.size());
-}
-
 } // namespace
 
 Komponente::Komponente() = default;
@@ -235,13 +177,13 @@ bool Komponente::leseZeile(const QStringList &felder)
                 leseFeld(*s, s->auch, felder.at(i));
         }
     }
-    QVariant werte[std::extent_v<decltype(Art::werte)>];
+    Platzhalter::Wert werte[std::extent_v<decltype(Art::werte)>];
     qsizetype anzahlWerte = 0;
     for (Wert w : m_art->werte) {
         if (w != Wert::Keiner)
-            werte[anzahlWerte++] = wertVon(w);
+            werte[anzahlWerte++] = platzhalterWert(w);
     }
-    m_beschreibung = fuelleFormat(QStringView(m_art->format), werte, anzahlWerte);
+    m_beschreibung = Platzhalter::fuelle(QStringView(m_art->format), werte, anzahlWerte);
     merkeRohdaten(felder);
     return vollstaendig;
 }
@@ -365,6 +307,23 @@ QVariant Komponente::wertVon(Wert wert) const
     }
 }
 
+Platzhalter::Wert Komponente::platzhalterWert(Wert wert) const
+{
+    switch (wert) {
+    case Wert::Gewicht: return Platzhalter::Wert::zahl(double(m_gewicht));
+    case Wert::Dezimal: return Platzhalter::Wert::zahl(double(m_dezimal));
+    case Wert::Name:
+    case Wert::Hersteller:
+    case Wert::Legalitaet:
+    case Wert::Einheit:
+    case Wert::Beschreibung:
+    case Wert::Text:
+    case Wert::Keiner:
+        return Platzhalter::Wert::text(wertVon(wert).toString());
+    default: return Platzhalter::Wert::ganz(ganzzahl(wert));
+    }
+}
+
 int Komponente::ganzzahl(Wert wert) const
 {
     switch (wert) {
@@ -466,66 +425,24 @@ float Komponente::leseDezimal(const QString &text)
 
 QString Komponente::fuelleFormat(const QString &format, const QVariantList &werte)
 {
-    return fuelleFormat(format, werte.constData(), werte.size());
-}
-
-QString Komponente::fuelleFormat(QStringView format, const QVariant *werte, qsizetype anzahlWerte)
-{
-    // Markers of a description format are few; more than this many are
-    // left as written.
-    constexpr int maxMarken = 24;
-    Marke marken[maxMarken];
-    int anzahl = 0;
-    const qsizetype n = format.size();
-    const QChar *const zeichen = format.constData();
-    for (qsizetype i = 0; i < n && anzahl < maxMarken; ++i) {
-        if (zeichen[i] != QLatin1Char('%'))
-            continue;
-        qsizetype j = i + 1;
-        bool lokal = false;
-        if (j < n && zeichen[j] == QLatin1Char('L')) {
-            lokal = true;
-            ++j;
+    QList<Platzhalter::Wert> fuellung;
+    fuellung.reserve(werte.size());
+    for (const QVariant &wert : werte) {
+        switch (wert.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            fuellung.append(Platzhalter::Wert::ganz(wert.toLongLong()));
+            break;
+        case QMetaType::Float:
+        case QMetaType::Double:
+            fuellung.append(Platzhalter::Wert::zahl(wert.toDouble()));
+            break;
+        default:
+            fuellung.append(Platzhalter::Wert::text(wert.toString()));
+            break;
         }
-        if (j >= n || !zeichen[j].isDigit())
-            continue;
-        int nummer = zeichen[j].digitValue();
-        ++j;
-        if (j < n && zeichen[j].isDigit()) {
-            nummer = nummer * 10 + zeichen[j].digitValue();
-            ++j;
-        }
-        if (nummer == 0)
-            continue;
-        marken[anzahl++] = {i, j - i, nummer, lokal};
-        i = j - 1;
     }
-
-    const QLocale locale;
-    // built on the stack, then copied once into a string of its exact size
-    // (the library keeps one description per row)
-    QVarLengthArray<QChar, 256> ergebnis;
-    qsizetype kopiertBis = 0;
-    for (int m = 0; m < anzahl; ++m) {
-        // rank of the marker number among the distinct marker numbers
-        int rang = 0;
-        for (int a = 0; a < anzahl; ++a) {
-            if (marken[a].nummer >= marken[m].nummer)
-                continue;
-            bool frueher = false;
-            for (int b = 0; b < a; ++b)
-                frueher = frueher || marken[b].nummer == marken[a].nummer;
-            if (!frueher)
-                ++rang;
-        }
-        if (rang >= anzahlWerte)
-            continue; // no value for this marker: it stays as written
-        ergebnis.append(zeichen + kopiertBis, marken[m].position - kopiertBis);
-        haengeWertAn(ergebnis, werte[rang], marken[m].lokal ? &locale : nullptr);
-        kopiertBis = marken[m].position + marken[m].laenge;
-    }
-    ergebnis.append(zeichen + kopiertBis, n - kopiertBis);
-    return QString(ergebnis.constData(), ergebnis.size());
+    return Platzhalter::fuelle(format, fuellung);
 }
 
 QString Komponente::spaltenText(const QVariant &wert)

@@ -1,6 +1,8 @@
 #ifndef KOMPONENTE_H
 #define KOMPONENTE_H
 
+#include "platzhalter.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -124,12 +126,11 @@ public:
     static float leseDezimal(const QString &text);
 
     // Fills the numbered markers (%n or %Ln) of a format in ascending marker
-    // order with the given values in one pass (a "%" inside a value is never
-    // taken for a marker). Integers are written in decimal, floats in the
-    // general form with six significant digits; markers with L use the
-    // default locale's grouping and decimal separator; strings as they are.
+    // order with the given values in one pass (Platzhalter). Integers are
+    // written in decimal, floats in the general form with six significant
+    // digits; markers with L use the default locale's grouping and decimal
+    // separator; strings as they are.
     static QString fuelleFormat(const QString &format, const QVariantList &werte);
-    static QString fuelleFormat(QStringView format, const QVariant *werte, qsizetype anzahlWerte);
 
     // Text of a column value as a ship file stores it: numbers in plain
     // decimal without grouping or exponent, a decimal number with the
@@ -142,6 +143,8 @@ protected:
 
     // The value `wert` as its column shows it (int, float or string).
     QVariant wertVon(Wert wert) const;
+    // The same as a value for a description's marker.
+    Platzhalter::Wert platzhalterWert(Wert wert) const;
     int ganzzahl(Wert wert) const;
     float dezimal() const;
     QString text() const;

@@ -1,104 +1,25 @@
 #include "komponentenbibliothek.h"
 
-#include "antrieb.h"
 #include "csvtabelle.h"
 #include "datenordner.h"
 #include "diverse.h"
-#include "energiespeicher.h"
-#include "feldprojektor.h"
-#include "feldspulensystem.h"
-#include "feuerleitsystem.h"
-#include "gravitationsgen.h"
-#include "hauptcomputer.h"
-#include "kommrelais.h"
+#include "kategorien.h"
 #include "komponente.h"
-#include "manoevertw.h"
-#include "panzerung.h"
-#include "reaktor.h"
-#include "rumpfmaterial.h"
-#include "scanner.h"
-#include "schildgenerator.h"
-#include "schleppstrahlproj.h"
-#include "sensoren.h"
-#include "signalinterferant.h"
-#include "trtransmitter.h"
-#include "waffen.h"
-#include "weitereraeume.h"
-#include "weiteresysteme.h"
 
 #include <QDir>
 
 namespace {
 
-const char *const vorlagen[KomponentenBibliothek::AnzahlKategorien] = {
-    "*Standard-Räume (%1)",
-    " Weitere Räume (%1)",
-    " Basis-Lebenssysteme (%1)",
-    "*Sonstige Basiskomponenten (%1)",
-    "*Rumpf (%1)",
-    " Panzerungen (%1)",
-    " Gravitations-Generatoren (%1)",
-    "*Reaktoren (%1)",
-    " Energiespeicher (%1)",
-    "*Manoevertriebwerke (%1)",
-    " Feldprojektoren (%1)",
-    " Feldspulensysteme (%1)",
-    " Sprung-Antriebe (%1)",
-    "*Hauptcomputer (%1)",
-    "*Sensorphalange (%1)",
-    " Feuerleitsysteme (%1)",
-    " Scanner (%1)",
-    " Kommunikationsrelais (%1)",
-    " TR-Transmitter (%1)",
-    " Schildgeneratoren (%1)",
-    " Signalinterferanten (%1)",
-    " Schleppstrahlprojektoren (%1)",
-    " Waffensysteme (%1)",
-    " Türme, Störer, Weitere, ... (%1)",
-};
-
-const char *const muster[KomponentenBibliothek::AnzahlKategorien] = {
-    nullptr,
-    "weitere_raeume*.csv",
-    nullptr,
-    nullptr,
-    "rumpfmaterial*.csv",
-    "panzerungen*.csv",
-    "gravitationsgen*.csv",
-    "reaktoren*.csv",
-    "energiespeicher*.csv",
-    "manoevertriebwerke*.csv",
-    "feldprojektoren*.csv",
-    "feldspulensysteme*.csv",
-    "antriebe*.csv",
-    "hauptcomputer*.csv",
-    "sensorenphalange*.csv",
-    "feuerleitsysteme*.csv",
-    "scanner*.csv",
-    "kommunikationsrelais*.csv",
-    "trtransmitter*.csv",
-    "schildgeneratoren*.csv",
-    "signalinterferanten*.csv",
-    "schleppstrahlprojektoren*.csv",
-    "waffen*.csv",
-    "weitere_systeme*.csv",
-};
+using K = Kategorie;
 
 // Order in which the list kinds are loaded.
-const int ladeReihenfolge[] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                               17, 18, 19, 20, 21, 23, 1, 22};
-
-bool gueltigeKategorie(int kat)
-{
-    return kat >= 0 && kat < KomponentenBibliothek::AnzahlKategorien;
-}
-
-template<typename Art>
-Komponente *kopiere(const Komponente *k)
-{
-    const Art *art = dynamic_cast<const Art *>(k);
-    return art ? new Art(*art) : nullptr;
-}
+const Kategorie ladeReihenfolge[] = {
+    K::Rumpf, K::Panzerungen, K::GravitationsGeneratoren, K::Reaktoren, K::Energiespeicher,
+    K::Manoevertriebwerke, K::Feldprojektoren, K::Feldspulensysteme, K::SprungAntriebe,
+    K::Hauptcomputer, K::Sensorphalange, K::Feuerleitsysteme, K::Scanner,
+    K::Kommunikationsrelais, K::TrTransmitter, K::Schildgeneratoren, K::Signalinterferanten,
+    K::Schleppstrahlprojektoren, K::WeitereSysteme, K::WeitereRaeume, K::Waffensysteme,
+};
 
 } // namespace
 
@@ -121,15 +42,15 @@ void KomponentenBibliothek::lade()
 {
     CsvTabelle tabelle;
     QStringList texte;
-    for (int kat : ladeReihenfolge)
-        ladeListen(kat, tabelle, texte);
+    for (Kategorie kat : ladeReihenfolge)
+        ladeListen(int(kat), tabelle, texte);
 
     for (int typNummer : Diverse::erzeugungsReihenfolge()) {
         Diverse *d = new Diverse;
         d->setzeTyp(typNummer);
         d->leseZeile(QStringList());
         const int kat = d->typ();
-        if (gueltigeKategorie(kat))
+        if (Kategorien::gueltig(kat))
             komponenten[kat].append(d);
         else
             delete d;
@@ -163,7 +84,7 @@ void KomponentenBibliothek::erzeugeKategorien()
 {
     kategorien.clear();
     for (int i = 0; i < AnzahlKategorien; ++i)
-        kategorien.append(QString::fromUtf8(vorlagen[i]).arg(komponenten.at(i).size()));
+        kategorien.append(Kategorien::bezeichnung(i).arg(komponenten.at(i).size()));
 }
 
 int KomponentenBibliothek::anzahlKategorien() const
@@ -180,47 +101,21 @@ QString KomponentenBibliothek::kategorieText(int kat) const
 
 int KomponentenBibliothek::anzahlElemente(int kat) const
 {
-    if (!gueltigeKategorie(kat))
+    if (!Kategorien::gueltig(kat))
         return 0;
     return int(komponenten.at(kat).size());
 }
 
 Komponente *KomponentenBibliothek::element(int kat, int idx) const
 {
-    if (!gueltigeKategorie(kat) || idx < 0 || idx >= komponenten.at(kat).size())
+    if (!Kategorien::gueltig(kat) || idx < 0 || idx >= komponenten.at(kat).size())
         return nullptr;
     return komponenten.at(kat).at(idx);
 }
 
 Komponente *KomponentenBibliothek::kopie(int kat, const Komponente *k) const
 {
-    if (!k)
-        return nullptr;
-    switch (kat) {
-    case 0: case 2: case 3: return kopiere<Diverse>(k);
-    case 1: return kopiere<WeitereRaeume>(k);
-    case 4: return kopiere<Rumpfmaterial>(k);
-    case 5: return kopiere<Panzerung>(k);
-    case 6: return kopiere<GravitationsGen>(k);
-    case 7: return kopiere<Reaktor>(k);
-    case 8: return kopiere<EnergieSpeicher>(k);
-    case 9: return kopiere<ManoeverTW>(k);
-    case 10: return kopiere<FeldProjektor>(k);
-    case 11: return kopiere<Feldspulensystem>(k);
-    case 12: return kopiere<Antrieb>(k);
-    case 13: return kopiere<Hauptcomputer>(k);
-    case 14: return kopiere<Sensoren>(k);
-    case 15: return kopiere<Feuerleitsystem>(k);
-    case 16: return kopiere<Scanner>(k);
-    case 17: return kopiere<KommRelais>(k);
-    case 18: return kopiere<TrTransmitter>(k);
-    case 19: return kopiere<Schildgenerator>(k);
-    case 20: return kopiere<Signalinterferant>(k);
-    case 21: return kopiere<SchleppstrahlProj>(k);
-    case 22: return kopiere<Waffen>(k);
-    case 23: return kopiere<WeitereSysteme>(k);
-    default: return nullptr;
-    }
+    return Kategorien::kopie(kat, k);
 }
 
 Komponente *KomponentenBibliothek::kopie(int kat, int idx) const
@@ -235,36 +130,12 @@ Komponente *KomponentenBibliothek::kopie(int kat, const QString &name) const
 
 Komponente *KomponentenBibliothek::neu(int kat) const
 {
-    switch (kat) {
-    case 0: case 2: case 3: return new Diverse;
-    case 1: return new WeitereRaeume;
-    case 4: return new Rumpfmaterial;
-    case 5: return new Panzerung;
-    case 6: return new GravitationsGen;
-    case 7: return new Reaktor;
-    case 8: return new EnergieSpeicher;
-    case 9: return new ManoeverTW;
-    case 10: return new FeldProjektor;
-    case 11: return new Feldspulensystem;
-    case 12: return new Antrieb;
-    case 13: return new Hauptcomputer;
-    case 14: return new Sensoren;
-    case 15: return new Feuerleitsystem;
-    case 16: return new Scanner;
-    case 17: return new KommRelais;
-    case 18: return new TrTransmitter;
-    case 19: return new Schildgenerator;
-    case 20: return new Signalinterferant;
-    case 21: return new SchleppstrahlProj;
-    case 22: return new Waffen;
-    case 23: return new WeitereSysteme;
-    default: return nullptr;
-    }
+    return Kategorien::neu(kat);
 }
 
 Komponente *KomponentenBibliothek::suche(int kat, const QString &name) const
 {
-    if (!gueltigeKategorie(kat))
+    if (!Kategorien::gueltig(kat))
         return nullptr;
     for (Komponente *k : komponenten.at(kat)) {
         if (k->name() == name)
@@ -287,7 +158,5 @@ Komponente *KomponentenBibliothek::ausFeldern(int kat, const QStringList &felder
 
 QString KomponentenBibliothek::dateiMuster(int kat)
 {
-    if (!gueltigeKategorie(kat) || !muster[kat])
-        return QString();
-    return QString::fromLatin1(muster[kat]);
+    return Kategorien::dateiMuster(kat);
 }

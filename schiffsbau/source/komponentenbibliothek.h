@@ -1,6 +1,8 @@
 #ifndef KOMPONENTENBIBLIOTHEK_H
 #define KOMPONENTENBIBLIOTHEK_H
 
+#include "kategorien.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,14 +10,14 @@
 class CsvTabelle;
 class Komponente;
 
-// Catalogue of every component that can be built into a ship: 24 categories,
-// filled from the list files in the folder "listen" of the data folder
-// (DatenOrdner; the working directory unless another was found) and from
-// the built-in rooms and fittings. Owns its components.
+// Catalogue of every component that can be built into a ship: 24 categories
+// (table Kategorien), filled from the list files in the folder "listen" of
+// the data folder (DatenOrdner; the working directory unless another was
+// found) and from the built-in rooms and fittings. Owns its components.
 class KomponentenBibliothek
 {
 public:
-    static constexpr int AnzahlKategorien = 24;
+    static constexpr int AnzahlKategorien = Kategorien::Anzahl;
 
     KomponentenBibliothek();
     virtual ~KomponentenBibliothek();
@@ -41,7 +43,7 @@ public:
     Komponente *kopie(int kat, int idx) const;
     Komponente *kopie(int kat, const QString &name) const;
     // Default-constructed component of the kind of category kat (a Diverse
-    // of type 0 for the built-in categories 0, 2, 3); nullptr out of range.
+    // of type 0 for the built-in categories); nullptr out of range.
     Komponente *neu(int kat) const;
     // First component of category kat whose name equals name exactly.
     Komponente *suche(int kat, const QString &name) const;

@@ -4,8 +4,11 @@
 
 #include "csvtabelle.h"
 #include "diverse.h"
+#include "kategorien.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
+#include "platzhalter.h"
+#include "schiffswerte.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -23,8 +26,6 @@
 namespace {
 
 const QChar trenner(QLatin1Char(';'));
-// The export fills the placeholders %1 to %60.
-const int anzahlPlatzhalter = 60;
 
 // A text as a finding quotes it: without blanks around it, cut to a
 // readable length, in German quotation marks.
@@ -131,13 +132,13 @@ QString platzhalter(int nummer)
 ListenPruefung::ListenPruefung(const QString &ordner)
     : m_ordner(ordner)
 {
-    m_namen.resize(KomponentenBibliothek::AnzahlKategorien);
+    m_namen.resize(Kategorien::Anzahl);
     // The built-in rooms and fittings, as the library adds them.
     for (int typNummer : Diverse::erzeugungsReihenfolge()) {
         Diverse d;
         d.setzeTyp(typNummer);
         d.leseZeile(QStringList());
-        if (SchiffsDatei::istKategorie(d.typ()))
+        if (Kategorien::gueltig(d.typ()))
             m_namen[d.typ()].insert(d.name(), Fundort());
     }
 }
@@ -189,10 +190,10 @@ void ListenPruefung::pruefeListen()
     }
     QSet<QString> zugeordnet;
     CsvTabelle tabelle;
-    for (int kat = 0; kat < KomponentenBibliothek::AnzahlKategorien; ++kat) {
-        const QString muster = KomponentenBibliothek::dateiMuster(kat);
-        if (muster.isEmpty())
+    for (int kat = 0; kat < Kategorien::Anzahl; ++kat) {
+        if (Kategorien::eingebaut(kat))
             continue;
+        const QString muster = Kategorien::dateiMuster(kat);
         const Art art = artVon(kat);
         // The same listing as the library's, so that "later" means the same.
         const QStringList dateien = listen.entryList(QStringList(muster), QDir::Files, QDir::Unsorted);
@@ -436,8 +437,9 @@ void ListenPruefung::pruefeVorlage()
         return;
     }
     const QList<QByteArray> zeilen = datei.readAll().split('\n');
-    // Placeholders as QString::arg finds them: "%", an optional "L", one or
-    // two digits; each value goes to the lowest number still present.
+    // The export fills the placeholders %1 to %60; each value goes to the
+    // lowest number still present.
+    const int anzahlPlatzhalter = SchiffsWerte::anzahlPlatzhalter();
     bool benutzt[100] = {};
     struct Ausserhalb
     {
@@ -454,32 +456,18 @@ void ListenPruefung::pruefeVorlage()
                                   "Sonderzeichen erscheinen im Export als „\uFFFD“"));
         }
         const QString text = QString::fromUtf8(bytes);
-        const int n = int(text.size());
-        for (int i = 0; i < n; ++i) {
-            if (text.at(i) != QLatin1Char('%'))
-                continue;
-            int j = i + 1;
-            if (j < n && text.at(j) == QLatin1Char('L'))
-                ++j;
-            if (j >= n || text.at(j).digitValue() < 0)
-                continue;
-            int nummer = text.at(j).digitValue();
-            ++j;
-            if (j < n && text.at(j).digitValue() >= 0) {
-                nummer = nummer * 10 + text.at(j).digitValue();
-                ++j;
-            }
-            const QString gefunden = text.mid(i, j - i);
-            benutzt[nummer] = true;
-            if (nummer == 0 || nummer > anzahlPlatzhalter) {
-                ausserhalb.append(Ausserhalb{z + 1, nummer, gefunden});
-            } else if (j < n && text.at(j).digitValue() >= 0) {
+        for (const Platzhalter::Marke &m : Platzhalter::marken(text)) {
+            const QString gefunden = text.mid(m.position, m.laenge);
+            const qsizetype j = m.position + m.laenge;
+            benutzt[m.nummer] = true;
+            if (m.nummer == 0 || m.nummer > anzahlPlatzhalter) {
+                ausserhalb.append(Ausserhalb{z + 1, m.nummer, gefunden});
+            } else if (j < text.size() && text.at(j).digitValue() >= 0) {
                 befund(pfad, z + 1,
                        QStringLiteral("Ein Platzhalter hat höchstens zwei Ziffern: ")
-                           + zitat(text.mid(i, j - i + 1)) + QStringLiteral(" wird als ") + zitat(gefunden)
-                           + QStringLiteral(" gelesen, gefolgt von ") + zitat(text.mid(j, 1)));
+                           + zitat(text.mid(m.position, m.laenge + 1)) + QStringLiteral(" wird als ")
+                           + zitat(gefunden) + QStringLiteral(" gelesen, gefolgt von ") + zitat(text.mid(j, 1)));
             }
-            i = j - 1;
         }
     }
     // The k-th value fills the k-th lowest number present.
@@ -496,7 +484,8 @@ void ListenPruefung::pruefeVorlage()
                                   : QStringLiteral("; er wird nicht gefüllt und steht so im Export");
         befund(pfad, a.zeile,
                QStringLiteral("Der Platzhalter ") + zitat(a.text)
-                   + QStringLiteral(" liegt außerhalb von %1 bis %60") + folge);
+                   + QStringLiteral(" liegt außerhalb von ") + platzhalter(1) + QStringLiteral(" bis ")
+                   + platzhalter(anzahlPlatzhalter) + folge);
     }
     // Unused values, one finding per run of consecutive numbers.
     for (int von = 1; von <= anzahlPlatzhalter; ++von) {
@@ -532,8 +521,8 @@ void ListenPruefung::pruefeVorlage()
 QString ListenPruefung::hinweis(int kat, const QString &name) const
 {
     const QString gesucht = name.trimmed();
-    for (int andere : {kat, 0, 2, 3}) {
-        if (!SchiffsDatei::istKategorie(andere))
+    for (int andere : QList<int>{kat} + Kategorien::eingebaute()) {
+        if (!Kategorien::gueltig(andere))
             continue;
         for (auto it = m_namen.at(andere).constBegin(); it != m_namen.at(andere).constEnd(); ++it) {
             if (it.key().compare(gesucht, Qt::CaseInsensitive) != 0)
@@ -617,18 +606,18 @@ void ListenPruefung::pruefeBasisliste()
             const int kat = SchiffsDatei::feldZahl(felder.at(0));
             const QStringList spalten = felder.mid(2);
             const QString name = SchiffsDatei::ohneZeilenende(spalten.at(0));
-            if (SchiffsDatei::istEingebaut(kat)) {
+            if (Kategorien::eingebaut(kat)) {
                 if (!m_namen.at(kat).contains(name)) {
                     befund(pfad, z + 1,
                            QStringLiteral("Kategorie %1 hat keine Komponente %2")
                                    .arg(QString::number(kat), zitat(name))
                                + nichtGefunden + hinweis(kat, name));
                 }
-            } else if (!SchiffsDatei::istKategorie(kat)) {
+            } else if (!Kategorien::gueltig(kat)) {
                 befund(pfad, z + 1,
-                       QStringLiteral("Die Kategorie %1 gibt es nicht (0 bis 23); die Komponente %2 wird beim "
+                       QStringLiteral("Die Kategorie %1 gibt es nicht (0 bis %2); die Komponente %3 wird beim "
                                       "Laden als nicht gefunden gemeldet")
-                           .arg(zitat(felder.at(0)), zitat(name)));
+                           .arg(zitat(felder.at(0)), QString::number(Kategorien::Anzahl - 1), zitat(name)));
             } else {
                 const std::unique_ptr<Komponente> k(m_bibliothek.ausFeldern(kat, spalten));
                 if (!k) {
@@ -651,8 +640,8 @@ void ListenPruefung::pruefeBasisliste()
             if (name == QStringLiteral("Kabinen/Gänge/Räume"))
                 name = QStringLiteral("Kabinen & Gänge");
         }
-        bool gefunden = SchiffsDatei::istKategorie(kat) && m_namen.at(kat).contains(name);
-        for (int eingebaut : {0, 2, 3})
+        bool gefunden = Kategorien::gueltig(kat) && m_namen.at(kat).contains(name);
+        for (int eingebaut : Kategorien::eingebaute())
             gefunden = gefunden || m_namen.at(eingebaut).contains(name);
         if (!gefunden) {
             befund(pfad, z + 1,

@@ -16,11 +16,12 @@
 #include "schiffsdatei.h"
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
-#include "zahlformat.h"
+#include "schiffswerte.h"
 #include "zuletztgeoeffnet.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -44,6 +45,7 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <type_traits>
 
 namespace {
 const char *const version = "0.12.0";
@@ -51,14 +53,8 @@ const char *const basisliste = "basisliste.zsb";
 const char *const stilDatei = "style.qss";
 const char *const kurzanleitung = "kurzanleitung.pdf";
 
-template <typename T>
-QString zahl(T wert)
-{
-    return QStringLiteral("%L1").arg(wert);
-}
-
-// A value that warns the player (a negative energy balance, more computer
-// slots used than available) shows in red.
+// An overdrawn budget (more volume, reactor output or computer slots used
+// than available) shows in red.
 void setzeWarnung(QLabel *label, bool warnung)
 {
     const QString stil = warnung ? QStringLiteral("color: #c62828;") : QString();
@@ -414,70 +410,44 @@ void MainWindow::onAddKomponente(uint kategorie, uint element, int anzahl)
         zeigeZeile(zeile);
 }
 
+// The panel's widgets of entry `eintrag` of the value table, found by their
+// object names once.
+QWidget *MainWindow::datenAnzeige(int eintrag, int teil)
+{
+    constexpr int proEintrag = int(std::extent_v<decltype(SchiffsWerte::Eintrag::anzeige)>);
+    if (m_datenAnzeige.isEmpty()) {
+        for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+            for (const char *name : SchiffsWerte::eintrag(i).anzeige)
+                m_datenAnzeige.append(name ? findChild<QWidget *>(QLatin1String(name)) : nullptr);
+        }
+    }
+    return m_datenAnzeige.value(proEintrag * eintrag + teil);
+}
+
 void MainWindow::onNeueDaten(SchiffsDaten d)
 {
-    ui->labelPreis->setText(zahl(d.preis));
-    ui->labelObjektgroesse->setText(zahl(d.objektgroesse));
-    ui->labelScanSchutz->setText(zahl(d.scanschutz));
-    ui->labelGewicht->setText(QStringLiteral("%1 - %2").arg(Zahlformat::dezimal(d.leergewicht), Zahlformat::dezimal(d.gewicht)));
-    ui->labelGewichtSprung->setText(zahl(d.sprungTonnen));
-    ui->labelGSTP->setText(QStringLiteral("%1/%L2").arg(Zahlformat::dezimal(double(d.gstp) - double(d.gstpvBelegt))).arg(d.gstp));
-    ui->labelGSTP->setToolTip(QStringLiteral("Maschinenraum: %L1 GSTPV\n"
-                                             "Trägheitsdämpfung: %L2 GSTPV\n"
-                                             "Druckschotten: %L3 GSTPV\n"
-                                             "EMAP-Starkfeld: %L4 GSTPV\n"
-                                             "Landestelzen: %L5 GSTPV")
-                                  .arg(d.gstpvMaschinenraum)
-                                  .arg(d.gstpvTraegheitsdaempfer)
-                                  .arg(d.gstpvDruckschotts)
-                                  .arg(d.gstpvEmap)
-                                  .arg(d.gstpvLandestelzen));
-    ui->labelGravGSTP->setText(zahl(d.gravGstp));
-    ui->labelBE->setText(QStringLiteral("%L1 (%L2)").arg(d.be).arg(d.maxBev));
-    const qint64 reFrei = SchiffsDaten::differenz(d.re, d.rev);
-    ui->labelRE->setText(QStringLiteral("%L1/%L2").arg(reFrei).arg(d.re));
-    setzeWarnung(ui->labelRE, reFrei < 0);
-
-    ui->labelRumpf->setText(Zahlformat::festkomma(d.rumpf, 0));
-    ui->labelSchildenergie->setText(zahl(d.schildenergie));
-    ui->labelPanzerung->setText(zahl(d.panzerung));
-    ui->checkSpiegelpanzer->setChecked(d.spiegelpanzerung);
-    ui->labelSteuerung0->setText(Zahlformat::festkomma(d.steuerungLeer, 2));
-    ui->labelSteuerung50->setText(Zahlformat::festkomma(d.steuerungHalb, 2));
-    ui->labelSteuerung100->setText(Zahlformat::festkomma(d.steuerungVoll, 2));
-    ui->checkEMAPStarkfeld->setChecked(d.emapStarkfeld);
-    ui->labelFeldgeschw0->setText(Zahlformat::festkomma(d.feldgeschwLeer, 0));
-    ui->labelFeldgeschw50->setText(Zahlformat::festkomma(d.feldgeschwHalb, 0));
-    ui->labelFeldgeschw100->setText(Zahlformat::festkomma(d.feldgeschwVoll, 0));
-    ui->labelTraegheitsdaempfung->setText(zahl(d.traegheitsdaempfung));
-
-    ui->checkMaschinenraum->setChecked(d.maschinenraum);
-    const qint64 slotsFrei = SchiffsDaten::differenz(d.computerSlots, d.slotsBelegt);
-    ui->labelSystemslots->setText(QStringLiteral("%L1/%L2").arg(slotsFrei).arg(d.computerSlots));
-    setzeWarnung(ui->labelSystemslots, slotsFrei < 0);
-    ui->labelSensoren->setText(QStringLiteral("%L1, %2").arg(d.sensorBonus).arg(Zahlformat::dezimal(d.sensorReichweite)));
-    ui->labelScanner->setText(QStringLiteral("%L1, %L2").arg(d.scannerErfassung).arg(d.scannerReichweite));
-    ui->labelKommRelais->setText(zahl(d.kommReichweite));
-    ui->labelTRTransmitter->setText(zahl(d.trReichweite));
-
-    ui->labelPersonenBruecke->setText(zahl(d.brueckePersonen));
-    ui->labelPersonenKabine->setText(zahl(d.kabinenPersonen));
-    ui->labelDiverseRaeume->setText(zahl(d.weitereRaeumeGstpv));
-    ui->labelTreppenDecks->setText(zahl(d.treppenDecks));
-    ui->labelLiftDecks->setText(zahl(d.liftDecks));
-    ui->labelTreibstoffTonne->setText(zahl(d.treibstoffTonnen));
-    ui->labelWasser->setText(zahl(d.wasserLiter));
-    ui->labelFrachtraumInternTonne->setText(zahl(d.frachtInternTonnen));
-    ui->labelFrachtraumExternTonne->setText(zahl(d.frachtExternTonnen));
-    ui->labelHangarTor->setText(zahl(d.hangarTor));
-    ui->labelHangarKraftfeld->setText(zahl(d.hangarKraftfeld));
-
-    ui->labelLebenserhaltung->setText(zahl(d.lebenserhaltungPersonen));
-    ui->labelRettungskapselPersonen->setText(zahl(d.rettungskapselPersonen));
-    ui->labelSchleudersitzPersonen->setText(zahl(d.schleudersitzPersonen));
-    ui->checkLandestelzen->setChecked(d.landestelzen);
-    ui->checkDruckschotten->setChecked(d.druckschotts);
-    ui->labelKapselzusatz->setText(QStringLiteral("%L1 / %L2 / %L3").arg(d.gasballons).arg(d.fallschirme).arg(d.smashbags));
+    const QLocale locale;
+    for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+        QWidget *anzeige = datenAnzeige(i, 0);
+        if (!anzeige)
+            continue;
+        if (e.ort == SchiffsWerte::Ort::Haken) {
+            static_cast<QCheckBox *>(anzeige)->setChecked(SchiffsWerte::an(e, d));
+        } else if (e.ort == SchiffsWerte::Ort::Tooltip) {
+            anzeige->setToolTip(SchiffsWerte::text(e, d, locale));
+        } else if (e.muster || SchiffsWerte::wertAnzahl(e) == 1) {
+            auto *label = static_cast<QLabel *>(anzeige);
+            label->setText(SchiffsWerte::text(e, d, locale));
+            setzeWarnung(label, SchiffsWerte::ueberzogen(e, d));
+        } else {
+            // one label per value
+            for (int w = 0; w < SchiffsWerte::wertAnzahl(e); ++w) {
+                if (auto *label = static_cast<QLabel *>(datenAnzeige(i, w)))
+                    label->setText(SchiffsWerte::text(e, w, d, locale));
+            }
+        }
+    }
     richteDatenspaltenAus();
 }
 

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
 
@@ -108,6 +109,8 @@ private:
     void richteTabelleEin();
     // Selects row `zeile` of the ship model in the table and scrolls to it.
     void zeigeZeile(int zeile);
+    // The data panel's widget `teil` of entry `eintrag` of SchiffsWerte.
+    QWidget *datenAnzeige(int eintrag, int teil);
 
     Ui::MainWindow *ui;
     KomponentenBibliothek *m_pBibliothek;
@@ -128,6 +131,8 @@ private:
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
     ZuletztGeoeffnet *m_pZuletzt = nullptr;
+    // The data panel's widgets, as datenAnzeige() finds them.
+    QList<QWidget *> m_datenAnzeige;
 };
 
 #endif // MAINWINDOW_H

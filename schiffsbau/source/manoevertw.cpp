@@ -1,5 +1,7 @@
 #include "manoevertw.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 ManoeverTW::ManoeverTW() : Komponente(art) {}
-int ManoeverTW::typ() const { return Kategorie; }
+int ManoeverTW::typ() const { return int(Kategorie::Manoevertriebwerke); }
 QString ManoeverTW::kurzname() const { return QStringLiteral("Manoever."); }
 int ManoeverTW::teilsteuerung() const { return ganzzahl(Teilsteuerung); }
 int ManoeverTW::res() const { return ganzzahl(Res); }

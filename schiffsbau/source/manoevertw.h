@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 9: manoeuvring engine.
+// Component kind of the category Manoevertriebwerke: manoeuvring engine.
 class ManoeverTW : public Komponente
 {
 public:
-    static constexpr int Kategorie = 9;
-
     ManoeverTW();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "panzerung.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 Panzerung::Panzerung() : Komponente(art) {}
-int Panzerung::typ() const { return Kategorie; }
+int Panzerung::typ() const { return int(Kategorie::Panzerungen); }
 QString Panzerung::kurzname() const { return QStringLiteral("Panz."); }
 int Panzerung::teilschutz() const { return ganzzahl(Teilschutz); }

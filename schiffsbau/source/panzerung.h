@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 5: armour, counted in GSTPV.
+// Component kind of the category Panzerungen: armour, counted in GSTPV.
 class Panzerung : public Komponente
 {
 public:
-    static constexpr int Kategorie = 5;
-
     Panzerung();
 
     int typ() const override;

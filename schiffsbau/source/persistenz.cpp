@@ -4,9 +4,11 @@
 #include "komponente.h"
 #include "komponentenbibliothek.h"
 #include "letzterordner.h"
+#include "platzhalter.h"
 #include "schiffsbogen.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
+#include "schiffswerte.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -16,43 +18,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <functional>
-#include <vector>
-
-namespace {
-
-// The placeholders of an export template, numbered as QString::arg numbers
-// them: "%" with an optional "L" and one or two digits.
-struct Platzhalter {
-    qsizetype position;
-    qsizetype laenge;
-    int nummer;
-    bool lokal;
-};
-
-QList<Platzhalter> platzhalterIn(const QString& text)
-{
-    QList<Platzhalter> marken;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text.at(i) != QLatin1Char('%'))
-            continue;
-        qsizetype j = i + 1;
-        const bool lokal = j < n && text.at(j) == QLatin1Char('L');
-        if (lokal)
-            ++j;
-        if (j >= n || text.at(j).digitValue() < 0)
-            continue;
-        int nummer = text.at(j++).digitValue();
-        if (j < n && text.at(j).digitValue() >= 0)
-            nummer = 10 * nummer + text.at(j++).digitValue();
-        marken.append({ i, j - i, nummer, lokal });
-        i = j - 1;
-    }
-    return marken;
-}
-
-} // namespace
 
 Persistenz::Persistenz(SchiffsModel* model, KomponentenBibliothek* bibliothek,
                        QObject* parent)
@@ -70,30 +35,6 @@ QString Persistenz::version()
     return SchiffsDatei::version();
 }
 
-bool Persistenz::istEingebaut(int kat)
-{
-    return SchiffsDatei::istEingebaut(kat);
-}
-
-bool Persistenz::istKategorie(int kat)
-{
-    return SchiffsDatei::istKategorie(kat);
-}
-
-int Persistenz::feldZahl(const QString& feld)
-{
-    return SchiffsDatei::feldZahl(feld);
-}
-
-QString Persistenz::ohneZeilenende(QString feld)
-{
-    return SchiffsDatei::ohneZeilenende(feld);
-}
-
-int Persistenz::alteKategorie(int alt)
-{
-    return SchiffsDatei::alteKategorie(alt);
-}
 QString Persistenz::vorlage() const
 {
     return m_vorlage;
@@ -260,117 +201,10 @@ QString Persistenz::exportText(const QString& vorlage, const QString& name,
 {
     const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
 
-    // Each value is formatted as QString::arg formats it, for a plain or a
-    // locale ("%L") placeholder.
-    using Fuellung = std::function<QString(bool)>;
-    const auto muster = [](bool lokal) {
-        return lokal ? QStringLiteral("%L1") : QStringLiteral("%1");
-    };
-    const auto ganz = [muster](qint64 wert) -> Fuellung {
-        return [muster, wert](bool lokal) { return muster(lokal).arg(wert); };
-    };
-    const auto flag = [muster](bool wert) -> Fuellung {
-        return [muster, wert](bool lokal) { return muster(lokal).arg(wert ? 1 : 0); };
-    };
-    const auto allgemein = [muster](float wert) -> Fuellung {
-        return [muster, wert](bool lokal) { return muster(lokal).arg(double(wert), 0, 'g', 6); };
-    };
-    const auto fest = [muster](float wert, int stellen) -> Fuellung {
-        return [muster, wert, stellen](bool lokal) {
-            return muster(lokal).arg(double(wert), 0, 'f', stellen);
-        };
-    };
-    const auto text = [](const QString& wert) -> Fuellung {
-        return [wert](bool) { return wert; };
-    };
-
-    // The values in the order in which they fill the placeholders.
-    const std::vector<Fuellung> werte = {
-        text(name),                              // %1
-        ganz(d.preis),                           // %2
-        ganz(d.objektgroesse),                   // %3
-        ganz(d.scanschutz),                      // %4
-        allgemein(d.leergewicht),                // %5
-        ganz(d.sprungTonnen),                    // %6
-        allgemein(float(d.gstp) - d.gstpvBelegt), // %7
-        ganz(d.gstp),                            // %8
-        ganz(d.gravGstp),                        // %9
-        ganz(SchiffsDaten::differenz(d.re, d.rev)), // %10
-        ganz(d.re),                              // %11
-        ganz(d.be),                              // %12
-        ganz(d.maxBev),                          // %13
-        allgemein(d.rumpf),                      // %14
-        ganz(d.panzerung),                       // %15
-        flag(d.spiegelpanzerung),                // %16
-        ganz(d.schildenergie),                   // %17
-        fest(d.steuerungVoll, 2),                // %18
-        fest(d.feldgeschwVoll, 0),               // %19
-        flag(d.emapStarkfeld),                   // %20
-        ganz(d.traegheitsdaempfung),             // %21
-        ganz(d.sensorBonus),                     // %22
-        allgemein(d.sensorReichweite),           // %23
-        ganz(d.scannerErfassung),                // %24
-        ganz(d.scannerReichweite),               // %25
-        ganz(d.kommReichweite),                  // %26
-        ganz(d.trReichweite),                    // %27
-        flag(d.maschinenraum),                   // %28
-        ganz(d.computerSlots),                   // %29
-        ganz(d.brueckePersonen),                 // %30
-        ganz(d.kabinenPersonen),                 // %31
-        ganz(d.weitereRaeumeGstpv),              // %32
-        ganz(d.treppenDecks),                    // %33
-        ganz(d.liftDecks),                       // %34
-        ganz(d.treibstoffTonnen),                // %35
-        ganz(d.wasserLiter),                     // %36
-        ganz(d.frachtInternTonnen),              // %37
-        ganz(d.frachtExternTonnen),              // %38
-        ganz(d.hangarTor),                       // %39
-        ganz(d.hangarKraftfeld),                 // %40
-        ganz(d.lebenserhaltungPersonen),         // %41
-        ganz(d.rettungskapselPersonen),          // %42
-        ganz(d.schleudersitzPersonen),           // %43
-        ganz(d.gasballons),                      // %44
-        ganz(d.fallschirme),                     // %45
-        ganz(d.smashbags),                       // %46
-        flag(d.druckschotts),                    // %47
-        flag(d.landestelzen),                    // %48
-        text(beschreibung),                      // %49
-        allgemein(d.gewicht),                    // %50
-        fest(d.steuerungHalb, 2),                // %51
-        fest(d.steuerungLeer, 2),                // %52
-        fest(d.feldgeschwHalb, 0),               // %53
-        fest(d.feldgeschwLeer, 0),               // %54
-        ganz(d.gstpvMaschinenraum),              // %55
-        ganz(d.gstpvTraegheitsdaempfer),         // %56
-        ganz(d.gstpvDruckschotts),               // %57
-        ganz(d.gstpvEmap),                       // %58
-        ganz(d.gstpvLandestelzen),               // %59
-        ganz(d.slotsBelegt),                     // %60
-    };
-
     // The n-th lowest placeholder number of the template gets the n-th
-    // value, as one QString::arg after the other would fill it, but in one
-    // pass: a placeholder inside an inserted name or description stays as
-    // the user wrote it. Numbers beyond the values stay as written.
-    const QList<Platzhalter> marken = platzhalterIn(vorlage);
-    QList<int> nummern;
-    for (const Platzhalter& m : marken)
-        nummern.append(m.nummer);
-    std::sort(nummern.begin(), nummern.end());
-    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
-    QString ergebnis;
-    ergebnis.reserve(vorlage.size() + name.size() + beschreibung.size() + 8 * marken.size());
-    qsizetype kopiertBis = 0;
-    for (const Platzhalter& m : marken) {
-        const auto rang = std::lower_bound(nummern.cbegin(), nummern.cend(), m.nummer) - nummern.cbegin();
-        if (rang >= qsizetype(werte.size()))
-            continue;
-        ergebnis += QStringView(vorlage).mid(kopiertBis, m.position - kopiertBis);
-        ergebnis += werte.at(size_t(rang))(m.lokal);
-        kopiertBis = m.position + m.laenge;
-    }
-    ergebnis += QStringView(vorlage).mid(kopiertBis);
-
+    // value, in one pass: a placeholder inside an inserted name or
+    // description stays as the user wrote it.
+    QString ergebnis = Platzhalter::fuelle(vorlage, SchiffsWerte::exportWerte(d, name, beschreibung));
     ergebnis += QStringLiteral("\n\nKomponenten:\n");
     const int zeilen = m_pModel ? m_pModel->rowCount() : 0;
     for (int i = 0; i < zeilen; ++i) {

@@ -100,17 +100,6 @@ public:
     // The version that the loader expects and the saver writes.
     static QString version();
 
-    // How a ship file's lines are read (SchiffsDatei's).
-    // Categories whose components are stored by name (the built-in rooms and
-    // fittings); all others are stored with their list columns.
-    static bool istEingebaut(int kat);
-    static bool istKategorie(int kat);
-    // An integer field; text that does not convert counts as 0.
-    static int feldZahl(const QString& feld);
-    // A text field without the line end that the last field of a line keeps.
-    static QString ohneZeilenende(QString feld);
-    // The category of an old category number of files of version "1.0".
-    static int alteKategorie(int alt);
 
 protected:
     // File dialog and message boxes, overridable so that they can be

@@ -1,5 +1,7 @@
 #include "reaktor.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 Reaktor::Reaktor() : Komponente(art) {}
-int Reaktor::typ() const { return Kategorie; }
+int Reaktor::typ() const { return int(Kategorie::Reaktoren); }
 QString Reaktor::kurzname() const { return QStringLiteral("Reaktor"); }
 int Reaktor::re() const { return ganzzahl(Re); }
 int Reaktor::res() const { return ganzzahl(Res); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 7: reactor, counted in GSTPV.
+// Component kind of the category Reaktoren: reactor, counted in GSTPV.
 class Reaktor : public Komponente
 {
 public:
-    static constexpr int Kategorie = 7;
-
     Reaktor();
 
     int typ() const override;

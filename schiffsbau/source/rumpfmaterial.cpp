@@ -1,5 +1,7 @@
 #include "rumpfmaterial.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -15,6 +17,6 @@ const Komponente::Art art = {
 } // namespace
 
 Rumpfmaterial::Rumpfmaterial() : Komponente(art) {}
-int Rumpfmaterial::typ() const { return Kategorie; }
+int Rumpfmaterial::typ() const { return int(Kategorie::Rumpf); }
 QString Rumpfmaterial::kurzname() const { return QStringLiteral("Rumpf"); }
 float Rumpfmaterial::rumpfProGstp() const { return dezimal(); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 4: hull material; the count is the ship size in GSTP.
+// Component kind of the category Rumpf: hull material; the count is the ship size in GSTP.
 class Rumpfmaterial : public Komponente
 {
 public:
-    static constexpr int Kategorie = 4;
-
     Rumpfmaterial();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "scanner.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -17,7 +19,7 @@ const Komponente::Art art = {
 } // namespace
 
 Scanner::Scanner() : Komponente(art) {}
-int Scanner::typ() const { return Kategorie; }
+int Scanner::typ() const { return int(Kategorie::Scanner); }
 QString Scanner::kurzname() const { return QStringLiteral("Scanner"); }
 int Scanner::erfassung() const { return ganzzahl(Erfassung); }
 int Scanner::reichweite() const { return ganzzahl(Reichweite); }

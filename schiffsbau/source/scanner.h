@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 16: scanner; range in km.
+// Component kind of the category Scanner: scanner; range in km.
 class Scanner : public Komponente
 {
 public:
-    static constexpr int Kategorie = 16;
-
     Scanner();
 
     int typ() const override;

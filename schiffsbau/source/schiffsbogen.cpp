@@ -3,6 +3,7 @@
 #include "komponente.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
+#include "schiffswerte.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -30,7 +31,9 @@ const char *const Warnfarbe = "#c00000";
 
 using Paare = QList<QPair<QString, QString>>;
 
-// The sheet's numbers are German whatever the user's locale is.
+// The sheet's numbers are German whatever the user's locale is; the program
+// sets the same locale for its windows, so the sheet repeats the panel's
+// digits (SchiffsWerte formats both).
 const QLocale &deutsch()
 {
     static const QLocale gebietsschema(QLocale::German, QLocale::Germany);
@@ -40,22 +43,6 @@ const QLocale &deutsch()
 QString zahl(qint64 wert)
 {
     return deutsch().toString(wert);
-}
-
-// Decimal values as the data panel shows them: six significant digits.
-QString dezimal(double wert)
-{
-    return deutsch().toString(wert, 'g', 6);
-}
-
-QString festkomma(double wert, int stellen)
-{
-    return deutsch().toString(wert, 'f', stellen);
-}
-
-QString janein(bool wert)
-{
-    return wert ? QStringLiteral("ja") : QStringLiteral("nein");
 }
 
 QString text(const QString &t)
@@ -136,20 +123,8 @@ QString paarTabelle(const QString &titel, const Paare &paare)
     return html + QStringLiteral("</table>");
 }
 
-bool energieNegativ(const SchiffsDaten &d)
-{
-    return d.re - d.rev < 0;
-}
-
-bool slotsUeberbelegt(const SchiffsDaten &d)
-{
-    return d.computerSlots - d.slotsBelegt < 0;
-}
-
-bool volumenUeberschritten(const SchiffsDaten &d)
-{
-    return double(d.gstp) - double(d.gstpvBelegt) < 0;
-}
+using Eintrag = SchiffsWerte::Eintrag;
+using Gruppe = SchiffsWerte::Gruppe;
 
 QString titelBlock(const SchiffsDaten &d, const QString &name, const QString &beschreibung)
 {
@@ -163,135 +138,91 @@ QString titelBlock(const SchiffsDaten &d, const QString &name, const QString &be
         ? QStringLiteral("<p><i>ohne Beschreibung</i></p>")
         : QStringLiteral("<p>%1</p>").arg(text(beschreibung));
 
-    QStringList warnungen;
-    if (energieNegativ(d))
-        warnungen << QStringLiteral("Die Energiebilanz ist negativ: Die Verbraucher ziehen %1 REV, "
-                                    "die Reaktoren liefern %2 RE.")
-                         .arg(zahl(d.rev), zahl(d.re));
-    if (slotsUeberbelegt(d))
-        warnungen << QStringLiteral("Die Computer-Slots sind überbelegt: %1 belegt, %2 vorhanden.")
-                         .arg(zahl(d.slotsBelegt), zahl(d.computerSlots));
-    if (volumenUeberschritten(d))
-        warnungen << QStringLiteral("Das belegte Volumen übersteigt die Schiffsgröße: %1 GSTPV "
-                                    "belegt, %2 GSTP vorhanden.")
-                         .arg(dezimal(double(d.gstpvBelegt)), zahl(d.gstp));
-    for (const QString &w : warnungen)
+    bool gewarnt = false;
+    for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+        const Eintrag &e = SchiffsWerte::eintrag(i);
+        if (!SchiffsWerte::ueberzogen(e, d))
+            continue;
         html += QStringLiteral("<p style=\"color:%1; font-weight:bold; margin-top:2px; "
                                "margin-bottom:2px;\">&#9888; %2</p>")
-                    .arg(QLatin1String(Warnfarbe), w.toHtmlEscaped());
-    if (!warnungen.isEmpty())
+                    .arg(QLatin1String(Warnfarbe), SchiffsWerte::warnung(e, d, deutsch()).toHtmlEscaped());
+        gewarnt = true;
+    }
+    if (gewarnt)
         html += abstand();
     return html;
 }
 
-QString groesseUndEnergie(const SchiffsDaten &d)
+// A caption of the sheet: the panel's, and for a budget what its two
+// numbers are.
+QString bezeichnung(const Eintrag &e)
 {
-    const QString gstp = QStringLiteral("%1/%2").arg(dezimal(double(d.gstp) - double(d.gstpvBelegt)),
-                                                     zahl(d.gstp));
-    const QString re = QStringLiteral("%1/%2").arg(zahl(d.re - d.rev), zahl(d.re));
-    QString html = paarTabelle(QStringLiteral("Größe, Gewicht und Energie"), {
-        { QStringLiteral("Preis[St]"), QStringLiteral("<b>%1</b>").arg(zahl(d.preis)) },
-        { QStringLiteral("Objektgröße"), zahl(d.objektgroesse) },
-        { QStringLiteral("GSTP* (frei/gesamt)"),
-          volumenUeberschritten(d) ? markiert(gstp, QStringLiteral("überschritten")) : gstp },
-        { QStringLiteral("Gewicht[t]*"),
-          QStringLiteral("%1 - %2").arg(dezimal(double(d.leergewicht)), dezimal(double(d.gewicht))) },
-        { QStringLiteral("RE (frei/gesamt)"),
-          energieNegativ(d) ? markiert(re, QStringLiteral("negativ")) : re },
-        { QStringLiteral("BE (max BEV)"), QStringLiteral("%1 (%2)").arg(zahl(d.be), zahl(d.maxBev)) },
-        { QStringLiteral("Sprung[t]"), zahl(d.sprungTonnen) },
-        { QStringLiteral("Grav.GSTP"), zahl(d.gravGstp) },
-        { QStringLiteral("Scan-Schutz"), zahl(d.scanschutz) },
-    });
-    html += fussnote(QStringLiteral("* GSTP: freies Volumen (GSTPV) / Schiffsgröße; davon belegt "
-                                    "Maschinenraum %1, Trägheitsdämpfung %2, Druckschotten %3, "
-                                    "EMAP-Starkfeld %4, Landestelzen %5 GSTPV. "
-                                    "Gewicht: Leergewicht - Gewicht inkl. Treibstoff &amp; "
-                                    "Frachtraum.")
-                         .arg(zahl(d.gstpvMaschinenraum), zahl(d.gstpvTraegheitsdaempfer),
-                              zahl(d.gstpvDruckschotts), zahl(d.gstpvEmap),
-                              zahl(d.gstpvLandestelzen)));
-    return html + abstand();
+    const QString text = QString::fromUtf8(e.bezeichnung);
+    return SchiffsWerte::istBudget(e) ? text + QStringLiteral(" (frei/gesamt)") : text;
 }
 
-QString rumpfUndAntrieb(const SchiffsDaten &d)
+// The entry's numbers as the panel shows them; an overdrawn budget marked.
+QString wert(const Eintrag &e, const SchiffsDaten &d)
 {
-    QString html = paarTabelle(QStringLiteral("Rumpf und Panzerung"), {
-        { QStringLiteral("Rumpf"), dezimal(double(d.rumpf)) },
-        { QStringLiteral("Panzerung"), zahl(d.panzerung) },
-        { QStringLiteral("Schild"), zahl(d.schildenergie) },
-        { QStringLiteral("Spiegelpanzerung"), janein(d.spiegelpanzerung) },
-    });
-    html += abstand();
-    const QString zeile = QStringLiteral("<tr>%1<td align=\"right\">%2</td><td align=\"right\">%3</td>"
-                                         "<td align=\"right\">%4</td></tr>");
-    html += tabelle(QStringLiteral("Steuerung und Feldgeschwindigkeit"), 4,
-                    kopfzelle(QString(), 34, false) + kopfzelle(QStringLiteral("leer"), 22, true)
-                        + kopfzelle(QStringLiteral("halb voll"), 22, true)
-                        + kopfzelle(QStringLiteral("voll"), 22, true));
-    html += zeile.arg(beschriftung(QStringLiteral("Steuerung*"), 34), festkomma(d.steuerungLeer, 2),
-                      festkomma(d.steuerungHalb, 2), festkomma(d.steuerungVoll, 2));
-    html += zeile.arg(beschriftung(QStringLiteral("Feldgeschwindigkeit[km/s]*"), 34),
-                      festkomma(d.feldgeschwLeer, 0), festkomma(d.feldgeschwHalb, 0),
-                      festkomma(d.feldgeschwVoll, 0));
-    html += QStringLiteral("</table>");
-    html += fussnote(QStringLiteral("* leer: ohne Treibstofftank/Frachtraum; halb voll: "
-                                    "Treibstoff/Frachtraum halb voll; voll: "
-                                    "Treibstoff/Frachtraum voll."));
-    return html + abstand();
+    const QString zahlen = SchiffsWerte::text(e, d, deutsch()).toHtmlEscaped();
+    return SchiffsWerte::ueberzogen(e, d) ? markiert(zahlen, QString::fromUtf8(e.budget.marke)) : zahlen;
 }
 
-QString computerUndSensoren(const SchiffsDaten &d)
+// The explanations below a group; `ausstattung` lists the volumes that the
+// panel shows in a tool tip.
+QString erlaeuterung(Gruppe gruppe, const QString &ausstattung)
 {
-    const QString belegung = QStringLiteral("%1/%2").arg(zahl(d.computerSlots - d.slotsBelegt),
-                                                         zahl(d.computerSlots));
-    return paarTabelle(QStringLiteral("Computer und Sensoren"), {
-               { QStringLiteral("Computer[Slots]"),
-                 slotsUeberbelegt(d) ? markiert(belegung, QStringLiteral("überbelegt")) : belegung },
-               { QStringLiteral("Maschinenraum"), janein(d.maschinenraum) },
-               { QStringLiteral("Beste Scanner[+, km]"),
-                 QStringLiteral("%1, %2").arg(zahl(d.scannerErfassung), zahl(d.scannerReichweite)) },
-               { QStringLiteral("Beste Sensoren[+, Mio.km]"),
-                 QStringLiteral("%1, %2").arg(zahl(d.sensorBonus), dezimal(double(d.sensorReichweite))) },
-               { QStringLiteral("Kommrelais[Mio. km]"), zahl(d.kommReichweite) },
-               { QStringLiteral("TR-Transmitter[LJ]"), zahl(d.trReichweite) },
-           })
-           + abstand();
+    switch (gruppe) {
+    case Gruppe::Groesse:
+        return fussnote(QStringLiteral("* GSTP: freies Volumen (GSTPV) / Schiffsgröße; davon belegt: %1. "
+                                       "Gewicht: Leergewicht - Gewicht inkl. Treibstoff &amp; Frachtraum.")
+                            .arg(ausstattung.toHtmlEscaped()));
+    case Gruppe::Antrieb:
+        return fussnote(QStringLiteral("* leer: ohne Treibstofftank/Frachtraum; halb voll: "
+                                       "Treibstoff/Frachtraum halb voll; voll: "
+                                       "Treibstoff/Frachtraum voll."));
+    default:
+        return QString();
+    }
 }
 
-QString raeume(const SchiffsDaten &d)
+// One group of the panel: its entries as caption/value pairs, or, where
+// each value has a label of its own (empty, half and fully loaded), as rows
+// with a column per value.
+QString gruppe(Gruppe g, const SchiffsDaten &d)
 {
-    return paarTabelle(QStringLiteral("Räume"), {
-               { QStringLiteral("Brücke[Pers.]"), zahl(d.brueckePersonen) },
-               { QStringLiteral("Kabinen[Pers.]"), zahl(d.kabinenPersonen) },
-               { QStringLiteral("Diverse Räume [GSTPV]"), zahl(d.weitereRaeumeGstpv) },
-               { QStringLiteral("Treppen[Decks]"), zahl(d.treppenDecks) },
-               { QStringLiteral("Lift[Decks]"), zahl(d.liftDecks) },
-               { QStringLiteral("Treibstoff[t]"), zahl(d.treibstoffTonnen) },
-               { QStringLiteral("Wasser[Liter]"), zahl(d.wasserLiter) },
-               { QStringLiteral("Frachtraum int.[t]"), zahl(d.frachtInternTonnen) },
-               { QStringLiteral("Frachtraum ext.[t]"), zahl(d.frachtExternTonnen) },
-               { QStringLiteral("Hangar (Tor)[GSTP]"), zahl(d.hangarTor) },
-               { QStringLiteral("Hangar (Kraftf.)[GSTP]"), zahl(d.hangarKraftfeld) },
-           })
-           + abstand();
-}
-
-QString lebenserhaltung(const SchiffsDaten &d)
-{
-    return paarTabelle(QStringLiteral("Lebenserhaltung und Sicherheit"), {
-               { QStringLiteral("Lebenserhaltung[Pers.]"), zahl(d.lebenserhaltungPersonen) },
-               { QStringLiteral("Rettungskapsel[Pers.]"), zahl(d.rettungskapselPersonen) },
-               { QStringLiteral("Schleudersitz[Pers.]"), zahl(d.schleudersitzPersonen) },
-               { QStringLiteral("Ballons/Schirme/Bags"),
-                 QStringLiteral("%1 / %2 / %3")
-                     .arg(zahl(d.gasballons), zahl(d.fallschirme), zahl(d.smashbags)) },
-               { QStringLiteral("Druckschotten"), janein(d.druckschotts) },
-               { QStringLiteral("Starkfeld"), janein(d.emapStarkfeld) },
-               { QStringLiteral("Trägheitsdämpfung [g]"), zahl(d.traegheitsdaempfung) },
-               { QStringLiteral("Landestelzen"), janein(d.landestelzen) },
-           })
-           + abstand();
+    Paare paare;
+    QString zeilen;
+    QStringList ausstattung;
+    for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+        const Eintrag &e = SchiffsWerte::eintrag(i);
+        if (e.gruppe != g)
+            continue;
+        const int n = SchiffsWerte::wertAnzahl(e);
+        if (e.ort == SchiffsWerte::Ort::Tooltip) {
+            ausstattung.append(SchiffsWerte::text(e, d, deutsch()).split(QLatin1Char('\n')));
+        } else if (!e.muster && n > 1) {
+            zeilen += QStringLiteral("<tr>") + beschriftung(QString::fromUtf8(e.bezeichnung), 34);
+            for (int w = 0; w < n; ++w)
+                zeilen += QStringLiteral("<td align=\"right\">%1</td>")
+                              .arg(SchiffsWerte::text(e, w, d, deutsch()).toHtmlEscaped());
+            zeilen += QStringLiteral("</tr>");
+        } else {
+            paare.append({bezeichnung(e), wert(e, d)});
+        }
+    }
+    const QString titel = SchiffsWerte::gruppenTitel(g);
+    QString html;
+    if (!paare.isEmpty())
+        html += paarTabelle(titel, paare);
+    if (!zeilen.isEmpty()) {
+        html += tabelle(titel, 4,
+                        kopfzelle(QString(), 34, false) + kopfzelle(QStringLiteral("leer"), 22, true)
+                            + kopfzelle(QStringLiteral("halb voll"), 22, true)
+                            + kopfzelle(QStringLiteral("voll"), 22, true))
+                + zeilen + QStringLiteral("</table>");
+    }
+    return html + erlaeuterung(g, ausstattung.join(QStringLiteral(", "))) + abstand();
 }
 
 QString komponenten(const SchiffsModel *model)
@@ -333,11 +264,9 @@ QString SchiffsBogen::html(const SchiffsModel *model, const SchiffsDaten &d, con
                                   "<body>")
                        .arg(name.toHtmlEscaped());
     html += titelBlock(d, name, beschreibung);
-    html += groesseUndEnergie(d);
-    html += rumpfUndAntrieb(d);
-    html += computerUndSensoren(d);
-    html += raeume(d);
-    html += lebenserhaltung(d);
+    for (Gruppe g : {Gruppe::Groesse, Gruppe::Rumpf, Gruppe::Antrieb, Gruppe::Computer, Gruppe::Raeume,
+                     Gruppe::Leben})
+        html += gruppe(g, d);
     html += komponenten(model);
     return html + QStringLiteral("</body></html>");
 }

@@ -1,5 +1,7 @@
 #include "schiffsdatei.h"
 
+#include "kategorien.h"
+
 #include "csvtabelle.h"
 #include "komponentenbibliothek.h"
 #include "schiffsmodel.h"
@@ -102,16 +104,6 @@ SchiffsDatei::SchiffsDatei(const KomponentenBibliothek *bibliothek)
 QString SchiffsDatei::version()
 {
     return QStringLiteral("2.0");
-}
-
-bool SchiffsDatei::istEingebaut(int kat)
-{
-    return kat == 0 || kat == 2 || kat == 3;
-}
-
-bool SchiffsDatei::istKategorie(int kat)
-{
-    return kat >= 0 && kat < KomponentenBibliothek::AnzahlKategorien;
 }
 
 QStringList SchiffsDatei::felder(const CsvTabelle &tabelle, int i, bool utf8)
@@ -296,9 +288,9 @@ SchiffsDatei::Inhalt SchiffsDatei::liesDaten(const QByteArray &bytes, const QStr
         if (format == Format::V20) {
             felder.remove(0, 2);
             gespeichert = ohneZeilenende(felder.at(0));
-            if (istEingebaut(kategorie)) {
+            if (Kategorien::eingebaut(kategorie)) {
                 k = m_pBibliothek->kopie(kategorie, gespeichert);
-            } else if (istKategorie(kategorie)) {
+            } else if (Kategorien::gueltig(kategorie)) {
                 // Re-created from its columns; only a row with too few is refused.
                 k = m_pBibliothek->ausFeldern(kategorie, felder);
                 if (!k)
@@ -313,7 +305,7 @@ SchiffsDatei::Inhalt SchiffsDatei::liesDaten(const QByteArray &bytes, const QStr
                 if (gesucht == QStringLiteral("Kabinen/Gänge/Räume"))
                     gesucht = QStringLiteral("Kabinen & Gänge");
             }
-            if (istKategorie(neueKategorie))
+            if (Kategorien::gueltig(neueKategorie))
                 k = m_pBibliothek->kopie(neueKategorie, gesucht);
             // Older versions filed some rooms and fittings under other
             // categories (the cabins among the life support): a built-in
@@ -387,7 +379,7 @@ QByteArray SchiffsDatei::text(const SchiffsModel *model, const QString &name,
             continue;
         const int kat = k->typ();
         text += QString::number(kat) + trenner + QString::number(model->anzahl(i)) + trenner;
-        if (istEingebaut(kat)) {
+        if (Kategorien::eingebaut(kat)) {
             text += alsFeld(k->name(), ersetzt) + trenner;
         } else {
             const int spalten = k->spaltenAnzahl();

@@ -97,10 +97,6 @@ public:
 
     // The version that is written.
     static QString version();
-    // Categories whose components are stored by name (the built-in rooms
-    // and fittings); all others are stored with their list columns.
-    static bool istEingebaut(int kat);
-    static bool istKategorie(int kat);
     // The fields of line `i` of a ship file read as Latin-1 text, decoded
     // as UTF-8 when `utf8` (without a byte-order mark).
     static QStringList felder(const CsvTabelle &tabelle, int i, bool utf8);

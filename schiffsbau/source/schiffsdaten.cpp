@@ -8,6 +8,7 @@
 #include "feuerleitsystem.h"
 #include "gravitationsgen.h"
 #include "hauptcomputer.h"
+#include "kategorien.h"
 #include "kommrelais.h"
 #include "komponente.h"
 #include "manoevertw.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace {
@@ -51,6 +53,155 @@ qint64 zehnerPreis(qint64 n, qint64 proZehn, qint64 proEinheit)
     qint64 preis = mal(n / 10, proZehn);
     addiere(preis, mal(n % 10, proEinheit));
     return preis;
+}
+
+// The rules of a table by their key (0 to Anzahl - 1), so that each row of
+// a ship finds its rule at once.
+template <typename Regel, int Anzahl>
+class Verzeichnis
+{
+public:
+    template <typename Schluessel, std::size_t N>
+    Verzeichnis(const Regel (&regeln)[N], Schluessel Regel::*schluessel)
+    {
+        for (const Regel &regel : regeln)
+            m_regel[int(regel.*schluessel)] = &regel;
+    }
+
+    // nullptr for a key without a rule
+    const Regel *operator()(int wert) const
+    {
+        return wert >= 0 && wert < Anzahl ? m_regel[wert] : nullptr;
+    }
+
+private:
+    const Regel *m_regel[Anzahl] = {};
+};
+
+// What a built-in room or fitting adds beyond its per-unit values: n times
+// `faktor` to one sum, and a price of `proZehn` per full ten units and
+// `proEinheit` per further unit.
+struct Einbauregel
+{
+    Diverse::Typ typ;
+    qint64 SchiffsDaten::*summe;
+    qint64 faktor;
+    qint64 proZehn;
+    qint64 proEinheit;
+};
+
+// A built-in fitting that is installed at most once and sets a flag.
+struct Einbauschalter
+{
+    Diverse::Typ typ;
+    bool SchiffsDaten::*schalter;
+};
+
+using Typ = Diverse::Typ;
+using D = SchiffsDaten;
+
+const Einbauregel einbauregeln[] = {
+    {Typ::Treibstofftank, &D::treibstoffTonnen, 2, 4000, 1000},
+    {Typ::Treppen, &D::treppenDecks, 1, 0, 0},
+    {Typ::Turbolifte, &D::liftDecks, 1, 0, 0},
+    {Typ::Bruecke, &D::brueckeGstpv, 1, 0, 0},
+    {Typ::Kabinen, &D::kabinenGstpv, 1, 0, 0},
+    {Typ::FrachtraumIntern, &D::frachtInternTonnen, 1, 1000, 400},
+    {Typ::FrachtraumExtern, &D::frachtExternTonnen, 2, 1000, 400},
+    {Typ::HangarTor, &D::hangarTor, 1, 1500, 600},
+    {Typ::HangarKraftfeld, &D::hangarKraftfeld, 1, 1500, 600},
+    {Typ::Umweltkontrolle, &D::lebenserhaltungPersonen, 1, 0, 0},
+    {Typ::Wassertank, &D::wasserLiter, 100, 0, 0},
+    {Typ::Traegheitsdaempfer, &D::traegheitsdaempfung, 1, 0, 0}, // a percentage of GSTP
+    {Typ::Rettungskapsel, &D::rettungskapselPersonen, 1, 0, 0},
+    {Typ::Schleudersitz, &D::schleudersitzPersonen, 1, 0, 0},
+    {Typ::Gasballon, &D::gasballons, 1, 0, 0},
+    {Typ::Fallschirm, &D::fallschirme, 1, 0, 0},
+    {Typ::Smashbag, &D::smashbags, 1, 0, 0},
+};
+
+const Einbauschalter einbauschalter[] = {
+    {Typ::Maschinenraum, &D::maschinenraum},
+    {Typ::Spiegelpanzerung, &D::spiegelpanzerung},
+    {Typ::EmapStarkfeld, &D::emapStarkfeld},
+    {Typ::Landestelzen, &D::landestelzen},
+    {Typ::Druckschotts, &D::druckschotts},
+};
+
+const Verzeichnis<Einbauschalter, Diverse::AnzahlTypen + 1> schalterFuer(einbauschalter, &Einbauschalter::typ);
+const Verzeichnis<Einbauregel, Diverse::AnzahlTypen + 1> regelFuer(einbauregeln, &Einbauregel::typ);
+
+void rechneEinbau(SchiffsDaten &d, const Diverse &k, qint64 n)
+{
+    if (const Einbauschalter *schalter = schalterFuer(k.typNummer()))
+        d.*schalter->schalter = true;
+    const Einbauregel *regel = regelFuer(k.typNummer());
+    if (!regel)
+        return;
+    if (regel->proZehn != 0 || regel->proEinheit != 0)
+        addiere(d.preis, zehnerPreis(n, regel->proZehn, regel->proEinheit));
+    addiere(d.*regel->summe, mal(regel->faktor, n));
+}
+
+// What a component of a list category adds: n times its own value to a
+// sum (or, for a range, the largest such product counts), and n to a count.
+struct Beitrag
+{
+    Kategorie kategorie;
+    qint64 SchiffsDaten::*summe;
+    int (*wert)(const Komponente &k);
+    bool hoechster;
+    qint64 SchiffsDaten::*anzahl;
+};
+
+template <typename Art, int (Art::*eigenschaft)() const>
+int wertVon(const Komponente &k)
+{
+    return (static_cast<const Art &>(k).*eigenschaft)();
+}
+
+using K = Kategorie;
+
+const Beitrag beitraege[] = {
+    {K::WeitereRaeume, &D::weitereRaeumeGstpv, wertVon<Komponente, &Komponente::gstpv>, false, nullptr},
+    // the hull points are gathered as a decimal sum
+    {K::Rumpf, nullptr, nullptr, false, &D::gstp},
+    {K::Panzerungen, &D::teilschutzSumme, wertVon<Panzerung, &Panzerung::teilschutz>, false, &D::panzerungGstpv},
+    {K::GravitationsGeneratoren, &D::gravGstp, wertVon<GravitationsGen, &GravitationsGen::gravGstp>, false, nullptr},
+    {K::Reaktoren, &D::re, wertVon<Reaktor, &Reaktor::re>, false, nullptr},
+    {K::Energiespeicher, &D::be, wertVon<EnergieSpeicher, &EnergieSpeicher::be>, false, nullptr},
+    {K::Manoevertriebwerke, &D::teilsteuerungSumme, wertVon<ManoeverTW, &ManoeverTW::teilsteuerung>, false, nullptr},
+    {K::Feldprojektoren, &D::teilsteuerungSumme, wertVon<FeldProjektor, &FeldProjektor::teilsteuerung>, false,
+     nullptr},
+    {K::SprungAntriebe, &D::sprungTonnen, wertVon<Antrieb, &Antrieb::sprungTonnage>, false, nullptr},
+    {K::Hauptcomputer, &D::computerSlots, wertVon<Hauptcomputer, &Hauptcomputer::systemSlots>, false, nullptr},
+    {K::Feuerleitsysteme, &D::handhabungSumme, wertVon<Feuerleitsystem, &Feuerleitsystem::handhabung>, false,
+     &D::feuerleitAnzahl},
+    {K::Kommunikationsrelais, &D::kommReichweite, wertVon<KommRelais, &KommRelais::reichweite>, true, nullptr},
+    {K::TrTransmitter, &D::trReichweite, wertVon<TrTransmitter, &TrTransmitter::reichweite>, true, nullptr},
+    {K::Schildgeneratoren, &D::schildenergie, wertVon<Schildgenerator, &Schildgenerator::schildenergie>, false,
+     nullptr},
+    {K::Signalinterferanten, &D::teilscanschutzSumme,
+     wertVon<Signalinterferant, &Signalinterferant::teilscanschutz>, false, nullptr},
+};
+
+const Verzeichnis<Beitrag, Kategorien::Anzahl> beitragFuer(beitraege, &Beitrag::kategorie);
+
+void rechneBeitrag(SchiffsDaten &d, const Komponente &k, int kategorie, qint64 n)
+{
+    const Beitrag *beitrag = beitragFuer(kategorie);
+    if (!beitrag)
+        return;
+    if (beitrag->summe) {
+        const qint64 wert = mal(n, beitrag->wert(k));
+        qint64 &summe = d.*beitrag->summe;
+        if (beitrag->hoechster)
+            summe = std::max(summe, wert);
+        else
+            addiere(summe, wert);
+    }
+    if (beitrag->anzahl)
+        addiere(d.*beitrag->anzahl, n);
 }
 
 // Steering at one load: partial steering over size plus weight, raised by
@@ -94,122 +245,22 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
             continue;
         const qint64 n = anzahlen.at(i);
 
-        switch (k->typ()) {
-        case 0:
-        case 2:
-        case 3:
-            switch (static_cast<const Diverse *>(k)->typNummer()) {
-            case 1:
-                d.maschinenraum = true;
-                break;
-            case 2:
-                addiere(d.preis, zehnerPreis(n, 4000, 1000));
-                addiere(d.treibstoffTonnen, mal(2, n));
-                break;
-            case 3:
-                addiere(d.treppenDecks, n);
-                break;
-            case 4:
-                addiere(d.liftDecks, n);
-                break;
-            case 5:
-                addiere(d.brueckeGstpv, n);
-                break;
-            case 6:
-                addiere(d.kabinenGstpv, n);
-                break;
-            case 7:
-                addiere(d.preis, zehnerPreis(n, 1000, 400));
-                addiere(d.frachtInternTonnen, n);
-                break;
-            case 8:
-                addiere(d.preis, zehnerPreis(n, 1000, 400));
-                addiere(d.frachtExternTonnen, mal(2, n));
-                break;
-            case 9:
-                addiere(d.hangarTor, n);
-                addiere(d.preis, zehnerPreis(n, 1500, 600));
-                break;
-            case 10:
-                addiere(d.hangarKraftfeld, n);
-                addiere(d.preis, zehnerPreis(n, 1500, 600));
-                break;
-            case 11:
-                addiere(d.lebenserhaltungPersonen, n);
-                break;
-            case 12:
-                addiere(d.wasserLiter, mal(100, n));
-                break;
-            case 13:
-                addiere(d.traegheitsdaempfung, n);
-                break;
-            case 14:
-                d.spiegelpanzerung = true;
-                break;
-            case 15:
-                d.emapStarkfeld = true;
-                break;
-            case 16:
-                d.landestelzen = true;
-                break;
-            case 17:
-                d.druckschotts = true;
-                break;
-            case 18:
-                addiere(d.rettungskapselPersonen, n);
-                break;
-            case 19:
-                addiere(d.schleudersitzPersonen, n);
-                break;
-            case 20:
-                addiere(d.gasballons, n);
-                break;
-            case 21:
-                addiere(d.fallschirme, n);
-                break;
-            case 22:
-                addiere(d.smashbags, n);
-                break;
-            default:
-                break;
-            }
-            break;
-        case 1:
-            addiere(d.weitereRaeumeGstpv, mal(n, k->gstpv()));
-            break;
-        case 4:
-            addiere(d.gstp, n);
+        const int typ = k->typ();
+        Q_ASSERT_X(Kategorien::gueltig(typ), "SchiffsDaten::berechne",
+                   "a component without a kind reached the ship calculation");
+        if (Kategorien::eingebaut(typ))
+            rechneEinbau(d, *static_cast<const Diverse *>(k), n);
+        else
+            rechneBeitrag(d, *k, typ, n);
+        // What is not a plain sum.
+        switch (Kategorie(typ)) {
+        case Kategorie::Rumpf:
             rumpf += double(static_cast<const Rumpfmaterial *>(k)->rumpfProGstp()) * double(n);
             break;
-        case 5:
-            addiere(d.teilschutzSumme, mal(n, static_cast<const Panzerung *>(k)->teilschutz()));
-            addiere(d.panzerungGstpv, n);
-            break;
-        case 6:
-            addiere(d.gravGstp, mal(n, static_cast<const GravitationsGen *>(k)->gravGstp()));
-            break;
-        case 7:
-            addiere(d.re, mal(n, static_cast<const Reaktor *>(k)->re()));
-            break;
-        case 8:
-            addiere(d.be, mal(n, static_cast<const EnergieSpeicher *>(k)->be()));
-            break;
-        case 9:
-            addiere(d.teilsteuerungSumme, mal(n, static_cast<const ManoeverTW *>(k)->teilsteuerung()));
-            break;
-        case 10:
-            addiere(d.teilsteuerungSumme, mal(n, static_cast<const FeldProjektor *>(k)->teilsteuerung()));
-            break;
-        case 11:
+        case Kategorie::Feldspulensysteme:
             feldspulen += double(static_cast<const Feldspulensystem *>(k)->geschwindigkeit()) * double(n);
             break;
-        case 12:
-            addiere(d.sprungTonnen, mal(n, static_cast<const Antrieb *>(k)->sprungTonnage()));
-            break;
-        case 13:
-            addiere(d.computerSlots, mal(n, static_cast<const Hauptcomputer *>(k)->systemSlots()));
-            break;
-        case 14: {
+        case Kategorie::Sensorphalange: {
             const Sensoren *s = static_cast<const Sensoren *>(k);
             const double r = double(s->reichweite()) * double(n);
             if (r > besteSensorReichweite) {
@@ -218,11 +269,7 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
             }
             break;
         }
-        case 15:
-            addiere(d.feuerleitAnzahl, n);
-            addiere(d.handhabungSumme, mal(n, static_cast<const Feuerleitsystem *>(k)->handhabung()));
-            break;
-        case 16: {
+        case Kategorie::Scanner: {
             const Scanner *s = static_cast<const Scanner *>(k);
             if (s->erfassung() > d.scannerErfassung) {
                 d.scannerErfassung = s->erfassung();
@@ -230,27 +277,7 @@ SchiffsDaten SchiffsDaten::berechne(const QList<Komponente *> &komponenten,
             }
             break;
         }
-        case 17:
-            d.kommReichweite = std::max(d.kommReichweite,
-                                        mal(n, static_cast<const KommRelais *>(k)->reichweite()));
-            break;
-        case 18:
-            d.trReichweite = std::max(d.trReichweite,
-                                      mal(n, static_cast<const TrTransmitter *>(k)->reichweite()));
-            break;
-        case 19:
-            addiere(d.schildenergie, mal(n, static_cast<const Schildgenerator *>(k)->schildenergie()));
-            break;
-        case 20:
-            addiere(d.teilscanschutzSumme, mal(n, static_cast<const Signalinterferant *>(k)->teilscanschutz()));
-            break;
-        case 21:
-        case 22:
-        case 23:
-            break;
         default:
-            Q_ASSERT_X(false, "SchiffsDaten::berechne",
-                       "a component without a kind reached the ship calculation");
             break;
         }
 

@@ -1,5 +1,7 @@
 #include "schildgenerator.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 Schildgenerator::Schildgenerator() : Komponente(art) {}
-int Schildgenerator::typ() const { return Kategorie; }
+int Schildgenerator::typ() const { return int(Kategorie::Schildgeneratoren); }
 QString Schildgenerator::kurzname() const { return QStringLiteral("Schild."); }
 int Schildgenerator::schildenergie() const { return ganzzahl(Schildenergie); }
 int Schildgenerator::res() const { return ganzzahl(Res); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 19: shield generator, counted in GSTPV; its shield energy is also its reactor draw.
+// Component kind of the category Schildgeneratoren: shield generator, counted in GSTPV; its shield energy is also its reactor draw.
 class Schildgenerator : public Komponente
 {
 public:
-    static constexpr int Kategorie = 19;
-
     Schildgenerator();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "schleppstrahlproj.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -17,7 +19,7 @@ const Komponente::Art art = {
 } // namespace
 
 SchleppstrahlProj::SchleppstrahlProj() : Komponente(art) {}
-int SchleppstrahlProj::typ() const { return Kategorie; }
+int SchleppstrahlProj::typ() const { return int(Kategorie::Schleppstrahlprojektoren); }
 QString SchleppstrahlProj::kurzname() const { return QStringLiteral("Schleppstr."); }
 int SchleppstrahlProj::handhabung() const { return ganzzahl(Handhabung); }
 int SchleppstrahlProj::last() const { return ganzzahl(Last); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 21: tractor beam projector.
+// Component kind of the category Schleppstrahlprojektoren: tractor beam projector.
 class SchleppstrahlProj : public Komponente
 {
 public:
-    static constexpr int Kategorie = 21;
-
     SchleppstrahlProj();
 
     int typ() const override;

@@ -1,5 +1,7 @@
 #include "sensoren.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -17,7 +19,7 @@ const Komponente::Art art = {
 } // namespace
 
 Sensoren::Sensoren() : Komponente(art) {}
-int Sensoren::typ() const { return Kategorie; }
+int Sensoren::typ() const { return int(Kategorie::Sensorphalange); }
 QString Sensoren::kurzname() const { return QStringLiteral("Sensoren"); }
 int Sensoren::erfassung() const { return ganzzahl(Erfassung); }
 float Sensoren::reichweite() const { return dezimal(); }

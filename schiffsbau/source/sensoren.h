@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 14: sensor phalanx, counted in GSTPV; range in Mio km.
+// Component kind of the category Sensorphalange: sensor phalanx, counted in GSTPV; range in Mio km.
 class Sensoren : public Komponente
 {
 public:
-    static constexpr int Kategorie = 14;
-
     Sensoren();
 
     int typ() const override;

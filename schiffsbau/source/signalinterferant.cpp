@@ -1,5 +1,7 @@
 #include "signalinterferant.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 Signalinterferant::Signalinterferant() : Komponente(art) {}
-int Signalinterferant::typ() const { return Kategorie; }
+int Signalinterferant::typ() const { return int(Kategorie::Signalinterferanten); }
 QString Signalinterferant::kurzname() const { return QStringLiteral("Signalint."); }
 int Signalinterferant::teilscanschutz() const { return ganzzahl(Teilscanschutz); }
 int Signalinterferant::res() const { return ganzzahl(Res); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 20: signal interferer (scan protection).
+// Component kind of the category Signalinterferanten: signal interferer (scan protection).
 class Signalinterferant : public Komponente
 {
 public:
-    static constexpr int Kategorie = 20;
-
     Signalinterferant();
 
     int typ() const override;

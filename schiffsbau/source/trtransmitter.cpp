@@ -1,5 +1,7 @@
 #include "trtransmitter.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,7 +18,7 @@ const Komponente::Art art = {
 } // namespace
 
 TrTransmitter::TrTransmitter() : Komponente(art) {}
-int TrTransmitter::typ() const { return Kategorie; }
+int TrTransmitter::typ() const { return int(Kategorie::TrTransmitter); }
 QString TrTransmitter::kurzname() const { return QStringLiteral("TrTransm."); }
 int TrTransmitter::reichweite() const { return ganzzahl(Reichweite); }
 int TrTransmitter::res() const { return ganzzahl(Res); }

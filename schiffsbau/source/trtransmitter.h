@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 18: TR transmitter, counted in GSTPV; range in light years.
+// Component kind of the category TrTransmitter: TR transmitter, counted in GSTPV; range in light years.
 class TrTransmitter : public Komponente
 {
 public:
-    static constexpr int Kategorie = 18;
-
     TrTransmitter();
 
     int typ() const override;

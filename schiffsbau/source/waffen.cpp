@@ -1,5 +1,7 @@
 #include "waffen.h"
 
+#include "kategorie.h"
+
 using Wert = Komponente::Wert;
 
 const Komponente::Art Waffen::zeilen = {
@@ -10,6 +12,6 @@ const Komponente::Art Waffen::zeilen = {
     2, 0};
 
 Waffen::Waffen() : Komponente(zeilen) {}
-int Waffen::typ() const { return Kategorie; }
+int Waffen::typ() const { return int(Kategorie::Waffensysteme); }
 QString Waffen::kurzname() const { return QStringLiteral("Waffen"); }
 QString Waffen::wirkung() const { return text(); }

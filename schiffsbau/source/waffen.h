@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 22: weapon system.
+// Component kind of the category Waffensysteme: weapon system.
 class Waffen : public Komponente
 {
 public:
-    static constexpr int Kategorie = 22;
-
     Waffen();
 
     // Columns, description and defaults of a weapon's row; the further

@@ -1,5 +1,7 @@
 #include "weitereraeume.h"
 
+#include "kategorie.h"
+
 namespace {
 
 using Wert = Komponente::Wert;
@@ -16,6 +18,6 @@ const Komponente::Art art = {
 } // namespace
 
 WeitereRaeume::WeitereRaeume() : Komponente(art) {}
-int WeitereRaeume::typ() const { return Kategorie; }
+int WeitereRaeume::typ() const { return int(Kategorie::WeitereRaeume); }
 QString WeitereRaeume::kurzname() const { return QStringLiteral("Räume"); }
 QString WeitereRaeume::wirkung() const { return text(); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 1: further rooms (laboratories, sick bay, mess, ...).
+// Component kind of the category WeitereRaeume: further rooms (laboratories, sick bay, mess, ...).
 class WeitereRaeume : public Komponente
 {
 public:
-    static constexpr int Kategorie = 1;
-
     WeitereRaeume();
 
     int typ() const override;

@@ -1,5 +1,6 @@
 #include "weiteresysteme.h"
 
+#include "kategorie.h"
 #include "waffen.h"
 
 WeitereSysteme::WeitereSysteme()
@@ -8,6 +9,6 @@ WeitereSysteme::WeitereSysteme()
     m_slotBedarf = 0; // until its unit is read
 }
 
-int WeitereSysteme::typ() const { return Kategorie; }
+int WeitereSysteme::typ() const { return int(Kategorie::WeitereSysteme); }
 QString WeitereSysteme::kurzname() const { return QStringLiteral("Weitere"); }
 QString WeitereSysteme::wirkung() const { return text(); }

@@ -3,12 +3,10 @@
 
 #include "komponente.h"
 
-// Component kind 23: further system (turrets, jammers, ...).
+// Component kind of the category WeitereSysteme: further system (turrets, jammers, ...).
 class WeitereSysteme : public Komponente
 {
 public:
-    static constexpr int Kategorie = 23;
-
     WeitereSysteme();
 
     int typ() const override;

@@ -18,20 +18,20 @@ double ohneMinusNull(double wert, int stellen)
 }
 } // namespace
 
-QString Zahlformat::dezimal(double wert, int maxStellen)
+QString Zahlformat::dezimal(double wert, int maxStellen, const QLocale &locale)
 {
     if (!qIsFinite(wert))
-        return QLocale().toString(wert);
+        return locale.toString(wert);
     int stellen = qMax(0, maxStellen);
     const double betrag = qAbs(wert);
     if (betrag >= 1.0) {
         const int ganzStellen = int(qFloor(std::log10(betrag))) + 1;
         stellen = qBound(0, gueltigeStellen - ganzStellen, stellen);
     }
-    QString text = festkomma(wert, stellen);
+    QString text = festkomma(wert, stellen, locale);
     if (stellen > 0) {
-        const QString komma = QLocale().decimalPoint();
-        const QString null = QLocale().zeroDigit();
+        const QString komma = locale.decimalPoint();
+        const QString null = locale.zeroDigit();
         while (text.endsWith(null))
             text.chop(null.size());
         if (text.endsWith(komma))
@@ -42,10 +42,10 @@ QString Zahlformat::dezimal(double wert, int maxStellen)
     return text;
 }
 
-QString Zahlformat::festkomma(double wert, int stellen)
+QString Zahlformat::festkomma(double wert, int stellen, const QLocale &locale)
 {
     if (!qIsFinite(wert))
-        return QLocale().toString(wert);
+        return locale.toString(wert);
     stellen = qMax(0, stellen);
-    return QLocale().toString(ohneMinusNull(wert, stellen), 'f', stellen);
+    return locale.toString(ohneMinusNull(wert, stellen), 'f', stellen);
 }

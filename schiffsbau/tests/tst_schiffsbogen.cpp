@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -88,6 +90,7 @@ private slots:
     void cleanup();
 
     void inhaltMitMarken();
+    void grossesSchiffWieImPanel();
     void pdfUeberDasMenue();
     void pdfInFehlendenOrdnerMeldetFehler();
     void vollerDatentraegerLaesstAltesPdfStehen();
@@ -173,6 +176,31 @@ void TestSchiffsBogen::inhaltMitMarken()
     baueSchiff(2);
     QVERIFY(m_pModel->berechne().re >= m_pModel->berechne().rev);
     QVERIFY(!text(QString(), QString()).contains(QStringLiteral("Die Energiebilanz ist negativ")));
+}
+
+// A ship of more than a million tonnes: the sheet shows the panel's digits,
+// never an exponent.
+void TestSchiffsBogen::grossesSchiffWieImPanel()
+{
+    // The program's own locale, which the panel follows.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto zurueck = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    MainWindow fenster;
+    // 456 789 reactors of 2.5 t and 40 RE each, in a ship without a hull.
+    m_pModel->addKomponente(m_pBib->kopie(KatReaktoren, QStringLiteral("Fusionsreaktor A")), 456789);
+    const SchiffsDaten d = m_pModel->berechne();
+    fenster.onNeueDaten(d);
+    QCOMPARE(fenster.findChild<QLabel *>(QStringLiteral("labelGewicht"))->text(),
+             QStringLiteral("1.141.973 - 1.141.973"));
+
+    QTextDocument dokument;
+    SchiffsBogen::fuelle(&dokument, m_pModel.get(), d, QString(), QString());
+    const QString bogen = dokument.toPlainText();
+    for (const char *name : {"labelPreis", "labelGewicht", "labelGSTP", "labelRE"}) {
+        const QString panel = fenster.findChild<QLabel *>(QLatin1String(name))->text();
+        QVERIFY2(bogen.contains(panel), qPrintable(QLatin1String(name) + QStringLiteral(": ") + panel));
+    }
+    QVERIFY(!bogen.contains(QRegularExpression(QStringLiteral("\\d[eE][+-]?\\d"))));
 }
 
 void TestSchiffsBogen::pdfUeberDasMenue()
