@@ -122,40 +122,11 @@ const Benennung felder[] = {
 
 CharakterSchritt::CharakterSchritt(const QByteArray &vorher, const QByteArray &nachher,
                                    Hersteller herstellen)
-    : m_vorher(vorher)
-    , m_nachher(nachher)
-    , m_herstellen(std::move(herstellen))
+    : ZustandsSchritt(vorher, nachher, std::move(herstellen))
 {
-    setText(beschreibung(vorher, nachher, &m_feld));
-}
-
-void CharakterSchritt::redo()
-{
-    if (m_erstesRedo) {
-        m_erstesRedo = false;
-        return;
-    }
-    m_herstellen(m_nachher);
-}
-
-void CharakterSchritt::undo()
-{
-    m_herstellen(m_vorher);
-}
-
-int CharakterSchritt::id() const
-{
-    return m_feld;
-}
-
-bool CharakterSchritt::mergeWith(const QUndoCommand *anderer)
-{
-    if (anderer->id() != id())
-        return false;
-    m_nachher = static_cast<const CharakterSchritt *>(anderer)->m_nachher;
-    // Typed and typed away again: no step at all.
-    setObsolete(m_nachher == m_vorher);
-    return true;
+    int feld = -1;
+    setText(beschreibung(vorher, nachher, &feld));
+    setzeFeld(feld);
 }
 
 QString CharakterSchritt::beschreibung(const QByteArray &vorher, const QByteArray &nachher,

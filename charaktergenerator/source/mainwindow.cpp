@@ -14,6 +14,7 @@
 #include "letzterordner.h"
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
+#include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
 #include <QApplication>
@@ -91,20 +92,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Undo and redo: one step per change, the menu texts name the step.
     verlauf = new QUndoStack(this);
     verlauf->setUndoLimit(200);
-    ui->actionRueckgaengig->setShortcuts(QKeySequence::Undo);
-    ui->actionWiederholen->setShortcuts(QKeySequence::Redo);
-    ui->actionRueckgaengig->setEnabled(false);
-    ui->actionWiederholen->setEnabled(false);
-    connect(verlauf, &QUndoStack::canUndoChanged, ui->actionRueckgaengig, &QAction::setEnabled);
-    connect(verlauf, &QUndoStack::canRedoChanged, ui->actionWiederholen, &QAction::setEnabled);
-    connect(verlauf, &QUndoStack::undoTextChanged, this, [this](const QString &text) {
-        ui->actionRueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
-                                                       : QStringLiteral("Rückgängig: %1").arg(text));
-    });
-    connect(verlauf, &QUndoStack::redoTextChanged, this, [this](const QString &text) {
-        ui->actionWiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
-                                                      : QStringLiteral("Wiederholen: %1").arg(text));
-    });
+    VerlaufAktionen::verbinde(verlauf, ui->actionRueckgaengig, ui->actionWiederholen);
     connect(ui->actionRueckgaengig, &QAction::triggered, this, &MainWindow::onRueckgaengig);
     connect(ui->actionWiederholen, &QAction::triggered, this, &MainWindow::onWiederholen);
     connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);

@@ -5,6 +5,7 @@
 #include "charaktertext.h"
 #include "charakterxml.h"
 #include "letzterordner.h"
+#include "sicheredatei.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace {
@@ -67,39 +67,31 @@ void Persistenz::zeigeSchreibfehler(const QString& titel, const QString& text,
 
 bool Persistenz::schreibeSicher(const QString& datei, const QByteArray& daten, QString* fehler)
 {
-    QSaveFile ziel(datei);
-    if (!ziel.open(QIODevice::WriteOnly)) {
-        if (fehler) {
-            const QFileInfo info(datei);
-            if (info.isDir())
-                *fehler = tr("Unter diesem Namen gibt es bereits einen Ordner.");
-            else if (!info.absoluteDir().exists())
-                *fehler = tr("Der Ordner „%1“ existiert nicht.")
-                              .arg(QDir::toNativeSeparators(info.absolutePath()));
-            else
-                *fehler = ziel.errorString();
+    const SichereDatei::Ergebnis ergebnis = SichereDatei::schreibe(datei, daten);
+    if (ergebnis.ok())
+        return true;
+    if (!fehler)
+        return false;
+    switch (ergebnis.fehler) {
+    case SichereDatei::Fehler::IstOrdner:
+        *fehler = tr("Unter diesem Namen gibt es bereits einen Ordner.");
+        break;
+    case SichereDatei::Fehler::OrdnerFehlt:
+        *fehler = tr("Der Ordner „%1“ existiert nicht.")
+                      .arg(QDir::toNativeSeparators(QFileInfo(datei).absolutePath()));
+        break;
+    case SichereDatei::Fehler::Unvollstaendig:
+        // A short write on a full disk sets no error: count the bytes.
+        if (ergebnis.systemText.isEmpty()) {
+            *fehler = tr("Es wurden nur %1 von %2 Bytes geschrieben; der Datenträger ist "
+                         "vermutlich voll.").arg(ergebnis.geschrieben).arg(ergebnis.erwartet);
+            break;
         }
-        return false;
+        Q_FALLTHROUGH();
+    default:
+        *fehler = ergebnis.systemText;
     }
-    // A short write on a full disk sets no error: count the bytes.
-    const qint64 geschrieben = ziel.write(daten);
-    if (geschrieben != daten.size() || !ziel.flush()) {
-        if (fehler) {
-            if (ziel.error() != QFileDevice::NoError)
-                *fehler = ziel.errorString();
-            else
-                *fehler = tr("Es wurden nur %1 von %2 Bytes geschrieben; der Datenträger ist "
-                             "vermutlich voll.").arg(qMax<qint64>(geschrieben, 0)).arg(daten.size());
-        }
-        ziel.cancelWriting();
-        return false;
-    }
-    if (!ziel.commit()) {
-        if (fehler)
-            *fehler = ziel.errorString();
-        return false;
-    }
-    return true;
+    return false;
 }
 
 bool Persistenz::schreibeOderMelde(const QString& datei, const QByteArray& daten,

@@ -16,6 +16,7 @@
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
 #include "zahlformat.h"
+#include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
 #include <QAction>
@@ -81,20 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Undo and redo: one step per change, the menu texts name the step.
     m_pVerlauf = new QUndoStack(this);
     m_pVerlauf->setUndoLimit(200);
-    ui->actionRueckgaengig->setShortcuts(QKeySequence::Undo);
-    ui->actionWiederholen->setShortcuts(QKeySequence::Redo);
-    ui->actionRueckgaengig->setEnabled(false);
-    ui->actionWiederholen->setEnabled(false);
-    connect(m_pVerlauf, &QUndoStack::canUndoChanged, ui->actionRueckgaengig, &QAction::setEnabled);
-    connect(m_pVerlauf, &QUndoStack::canRedoChanged, ui->actionWiederholen, &QAction::setEnabled);
-    connect(m_pVerlauf, &QUndoStack::undoTextChanged, this, [this](const QString &text) {
-        ui->actionRueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
-                                                       : QStringLiteral("Rückgängig: %1").arg(text));
-    });
-    connect(m_pVerlauf, &QUndoStack::redoTextChanged, this, [this](const QString &text) {
-        ui->actionWiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
-                                                      : QStringLiteral("Wiederholen: %1").arg(text));
-    });
+    VerlaufAktionen::verbinde(m_pVerlauf, ui->actionRueckgaengig, ui->actionWiederholen);
     connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
     connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);

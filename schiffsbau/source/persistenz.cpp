@@ -8,12 +8,12 @@
 #include "schiffsbogen.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
+#include "sicheredatei.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 
 #include <algorithm>
@@ -250,34 +250,18 @@ QByteArray Persistenz::schiffsText(const QString& name, const QString& beschreib
 bool Persistenz::schreibe(const QString& datei, const QByteArray& daten,
                           bool textModus, QString* fehler)
 {
-    QSaveFile file(datei);
-    QIODevice::OpenMode modus = QIODevice::WriteOnly | QIODevice::Unbuffered;
-    if (textModus)
-        modus |= QIODevice::Text;
-    if (!file.open(modus)) {
-        if (fehler)
-            *fehler = file.errorString();
-        return false;
-    }
-    // Unbuffered, so that a short write (a full disk) shows in the result
-    // of write() itself; QSaveFile would otherwise commit a cut-off file.
-    const qint64 geschrieben = file.write(daten);
-    if (geschrieben != daten.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        if (fehler) {
+    const SichereDatei::Ergebnis ergebnis = SichereDatei::schreibe(datei, daten, textModus);
+    if (!ergebnis.ok() && fehler) {
+        if (ergebnis.fehler != SichereDatei::Fehler::Unvollstaendig) {
+            *fehler = ergebnis.systemText;
+        } else {
             *fehler = QStringLiteral("Es konnten nicht alle Daten geschrieben werden "
                                      "(ist der Datenträger voll?).");
-            if (file.error() != QFileDevice::NoError)
-                *fehler += QLatin1Char(' ') + file.errorString();
+            if (!ergebnis.systemText.isEmpty())
+                *fehler += QLatin1Char(' ') + ergebnis.systemText;
         }
-        file.cancelWriting(); // the temporary file goes, the old file stays
-        return false;
     }
-    if (!file.commit()) {
-        if (fehler)
-            *fehler = file.errorString();
-        return false;
-    }
-    return true;
+    return ergebnis.ok();
 }
 
 bool Persistenz::speichereDatei(const QString& datei, const QString& name,

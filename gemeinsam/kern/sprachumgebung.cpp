@@ -1,6 +1,7 @@
 #include "sprachumgebung.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -13,4 +14,12 @@ void Sprachumgebung::einrichten()
         QCoreApplication::installTranslator(qtDeutsch);
     else
         delete qtDeutsch;
+}
+
+void Sprachumgebung::einrichtenAlsProgramm(const QString &programm)
+{
+    einrichten();
+    QCoreApplication::setOrganizationName(QStringLiteral("zorvel2"));
+    QCoreApplication::setApplicationName(programm);
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.zorvel2.") + programm);
 }
