@@ -14,6 +14,7 @@
 #include "letzterordner.h"
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
+#include "aenderungsfrage.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
@@ -380,17 +381,10 @@ bool MainWindow::aenderungenBehandelt()
     pruefeAenderung();
     if (!isWindowModified())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZORVEL2 - Charaktergenerator"),
-                    QStringLiteral("Sollen die Änderungen gespeichert werden?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    switch (AenderungsFrage::stelle(QStringLiteral("ZORVEL2 - Charaktergenerator"))) {
+    case AenderungsFrage::Speichern:
         return speichereCharakter();
-    case QMessageBox::Discard:
+    case AenderungsFrage::Verwerfen:
         return true;
     default:
         return false;

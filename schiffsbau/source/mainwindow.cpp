@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "aenderungsfrage.h"
 #include "anzahldelegate.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
@@ -611,17 +612,10 @@ bool MainWindow::aenderungenBehandelt()
     pruefeAenderung();
     if (!isWindowModified())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"),
-                    QStringLiteral("Sollen die Änderungen gespeichert werden?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    switch (AenderungsFrage::stelle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"))) {
+    case AenderungsFrage::Speichern:
         return speichereSchiff();
-    case QMessageBox::Discard:
+    case AenderungsFrage::Verwerfen:
         return true;
     default:
         return false;
