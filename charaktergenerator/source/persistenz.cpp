@@ -4,13 +4,12 @@
 #include "charakterbogen.h"
 #include "charaktertext.h"
 #include "charakterxml.h"
-#include "letzterordner.h"
+#include "dateidialog.h"
 #include "sicheredatei.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringEncoder>
@@ -42,20 +41,7 @@ QString Persistenz::frageZieldatei(const QString& titel, const QString& filter, 
         g_antwortGesetzt = false;
         return g_naechsteDatei;
     }
-    // In the folder last used, with a name made from the character's.
-    QFileDialog dialog(nullptr, titel, LetzterOrdner::ordner(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(endung);
-    const QString basis = LetzterOrdner::dateiname(name);
-    if (!basis.isEmpty())
-        dialog.selectFile(basis + QLatin1Char('.') + endung);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    const QStringList dateien = dialog.selectedFiles();
-    const QString datei = dateien.isEmpty() ? QString() : dateien.constFirst();
-    LetzterOrdner::merke(datei);
-    return datei;
+    return DateiDialog::speichern(titel, filter, endung, name);
 }
 
 void Persistenz::zeigeSchreibfehler(const QString& titel, const QString& text,

@@ -1,10 +1,10 @@
 #include "persistenz.h"
 
 #include "csvtabelle.h"
+#include "dateidialog.h"
 #include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
-#include "letzterordner.h"
 #include "schiffsbogen.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStringConverter>
 
@@ -652,26 +651,11 @@ void Persistenz::pdfExportieren(QString name, QString beschreibung)
 
 QString Persistenz::frageDatei(const QString& titel, const QString& filter)
 {
-    // In the folder last used, with a name made from the ship's.
-    QFileDialog dialog(nullptr, titel, LetzterOrdner::ordner(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     // "schiff" becomes "schiff.zss" (or ".txt"), as the filter promises.
     const int von = filter.indexOf(QStringLiteral("(*."));
     const int bis = filter.indexOf(QLatin1Char(')'), von);
-    if (von >= 0 && bis > von + 3) {
-        const QString endung = filter.mid(von + 3, bis - von - 3);
-        dialog.setDefaultSuffix(endung);
-        const QString basis = LetzterOrdner::dateiname(m_vorschlag);
-        if (!basis.isEmpty())
-            dialog.selectFile(basis + QLatin1Char('.') + endung);
-    }
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    const QStringList dateien = dialog.selectedFiles();
-    const QString datei = dateien.isEmpty() ? QString() : dateien.first();
-    LetzterOrdner::merke(datei);
-    return datei;
+    const QString endung = von >= 0 && bis > von + 3 ? filter.mid(von + 3, bis - von - 3) : QString();
+    return DateiDialog::speichern(titel, filter, endung, m_vorschlag);
 }
 
 void Persistenz::meldung(QMessageBox::Icon symbol, const QString& titel,

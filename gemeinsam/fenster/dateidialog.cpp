@@ -1,0 +1,27 @@
+#include "dateidialog.h"
+
+#include "letzterordner.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+QString DateiDialog::speichern(const QString &titel, const QString &filter, const QString &endung,
+                               const QString &vorschlag)
+{
+    const QFileInfo pfad(vorschlag);
+    const bool mitOrdner = vorschlag.contains(QLatin1Char('/')) && pfad.isAbsolute();
+    QFileDialog dialog(nullptr, titel, mitOrdner ? pfad.absolutePath() : LetzterOrdner::ordner(),
+                       filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(endung);
+    const QString basis = mitOrdner ? pfad.completeBaseName() : LetzterOrdner::dateiname(vorschlag);
+    if (!basis.isEmpty())
+        dialog.selectFile(basis + QLatin1Char('.') + endung);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList dateien = dialog.selectedFiles();
+    const QString datei = dateien.isEmpty() ? QString() : dateien.constFirst();
+    LetzterOrdner::merke(datei);
+    return datei;
+}
