@@ -11,10 +11,10 @@
 #include "tabbasis.h"
 #include "tabdiverse.h"
 #include "tabeigenschaften.h"
-#include "letzterordner.h"
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
 #include "aenderungsfrage.h"
+#include "dateidialog.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
@@ -22,7 +22,6 @@
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -268,13 +267,10 @@ void MainWindow::onLadeCharakter()
 {
     if (!aenderungenBehandelt())
         return;
-    const QString datei = QFileDialog::getOpenFileName(
-        nullptr, QStringLiteral("Aus welcher Datei soll geladen werden?"), LetzterOrdner::ordner(),
-        QStringLiteral("ZORVEL-Charakter (*.zch)"));
-    if (datei.isEmpty())
-        return;
-    LetzterOrdner::merke(datei);
-    ladeDatei(datei);
+    const QString datei = DateiDialog::oeffnen(QStringLiteral("Aus welcher Datei soll geladen werden?"),
+                                               QStringLiteral("ZORVEL-Charakter (*.zch)"));
+    if (!datei.isEmpty())
+        ladeDatei(datei);
 }
 
 void MainWindow::oeffneDatei(const QString &datei)

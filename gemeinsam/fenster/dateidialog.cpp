@@ -25,3 +25,10 @@ QString DateiDialog::speichern(const QString &titel, const QString &filter, cons
     LetzterOrdner::merke(datei);
     return datei;
 }
+
+QString DateiDialog::oeffnen(const QString &titel, const QString &filter)
+{
+    const QString datei = QFileDialog::getOpenFileName(nullptr, titel, LetzterOrdner::ordner(), filter);
+    LetzterOrdner::merke(datei);
+    return datei;
+}

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aenderungsfrage.h"
+#include "dateidialog.h"
 #include "anzahldelegate.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
@@ -10,7 +11,6 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
-#include "letzterordner.h"
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsbogen.h"
@@ -26,7 +26,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -506,13 +505,10 @@ void MainWindow::onLaden()
 {
     if (!aenderungenBehandelt())
         return;
-    const QString datei = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Welche Datei soll geladen werden?"),
-                                                       LetzterOrdner::ordner(),
-                                                       QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
-    if (datei.isEmpty())
-        return;
-    LetzterOrdner::merke(datei);
-    ladeDatei(datei);
+    const QString datei = DateiDialog::oeffnen(QStringLiteral("Welche Datei soll geladen werden?"),
+                                               QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    if (!datei.isEmpty())
+        ladeDatei(datei);
 }
 
 void MainWindow::oeffneDatei(const QString &datei)
