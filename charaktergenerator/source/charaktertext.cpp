@@ -61,7 +61,8 @@ QString CharakterText::bogen(Charakter* c)
     t += QStringLiteral("Kindheit: ") + c->text(CharakterBasis::Kindheit) + u'\n';
     t += QStringLiteral("Erziehung: ") + c->text(CharakterBasis::Erziehung) + u'\n';
     t += QStringLiteral("Beruf: ") + c->text(CharakterBasis::Beruf) + u'\n';
-    t += QStringLiteral("Werdegang: ") + c->text(CharakterBasis::Werdegang) + QStringLiteral("\n\n");
+    t += QStringLiteral("Werdegang: ") + c->text(CharakterBasis::Werdegang)
+         + QStringLiteral("\n\n");
 
     t += QStringLiteral("--- CHARAKTER ---\n");
     t += QStringLiteral("Grundcharakter: ") + c->text(CharakterBasis::Grundcharakter) + u'\n';

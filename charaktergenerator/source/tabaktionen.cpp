@@ -13,7 +13,8 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
     , ui(new Ui::TabAktionen)
 {
     sprachenModel = new AktionenModel(Aktion::Sprache, regelwerk, this);
-    sprachenCharakterModel = new CharakterAktionenModel(Aktion::Sprache, charakter, regelwerk, this);
+    sprachenCharakterModel =
+        new CharakterAktionenModel(Aktion::Sprache, charakter, regelwerk, this);
     technikModel = new AktionenModel(Aktion::Technik, regelwerk, this);
     technikCharakterModel = new CharakterAktionenModel(Aktion::Technik, charakter, nullptr, this);
 
