@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -164,4 +165,24 @@ QItemSelectionModel *AbstractTab::tabelleAnschliessen(QTableView *tabelle,
 int AbstractTab::zeileVon(const QModelIndex &index)
 {
     return index.isValid() ? index.row() : -1;
+}
+
+void AbstractTab::zeigeKonto(QLabel *start, QLabel *gekauft, QLabel *gesamt,
+                             const std::function<int(int spalte)> &wert)
+{
+    start->setText(QString("%1 +").arg(wert(CharakterBasis::Start)));
+    gekauft->setText(QString("%1").arg(wert(CharakterBasis::Gekauft)));
+    gesamt->setText(QString("= %1").arg(wert(CharakterBasis::Gesamt)));
+}
+
+void AbstractTab::zeigePunkte(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt)
+{
+    zeigeKonto(start, gekauft, gesamt,
+               [this, art](int spalte) { return charakter->punkte(art, spalte); });
+}
+
+void AbstractTab::zeigeEnergie(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt)
+{
+    zeigeKonto(start, gekauft, gesamt,
+               [this, art](int spalte) { return charakter->energie(art, spalte); });
 }

@@ -11,6 +11,7 @@ class CharakterAktionenModel;
 class CharakterTabellenModel;
 class QAbstractItemView;
 class QItemSelectionModel;
+class QLabel;
 class QModelIndex;
 class QPushButton;
 class QTableView;
@@ -67,11 +68,20 @@ protected:
                                              int breiteWert, int breiteWurf);
     // The row of a list's new current index, -1 for none.
     static int zeileVon(const QModelIndex &index);
+    // One account of the character in three labels: the start value
+    // ("%1 +"), what was bought ("%1") and the total ("= %1"), of the point
+    // kind `art` (CharakterBasis::Punktart) or of the energy `art`
+    // (CharakterBasis::Energieart).
+    void zeigePunkte(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt);
+    void zeigeEnergie(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt);
 
     Charakter *charakter;
     Regelwerk *regelwerk;
 
 private:
+    static void zeigeKonto(QLabel *start, QLabel *gekauft, QLabel *gesamt,
+                           const std::function<int(int spalte)> &wert);
+
     // The page in its scroll area and the carrier between them (or null).
     QWidget *rollSeite = nullptr;
     QWidget *rollTraeger = nullptr;

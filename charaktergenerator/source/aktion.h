@@ -3,12 +3,18 @@
 
 #include <QString>
 
-// A learnable action: a language (kind 0, paid with SP), a technical action
-// (kind 1, TP) or a paranormal ability (kind 2, MP). The catalogue holds the
-// originals; a character owns copies of the actions it has learned.
+// A learnable action: a language (paid with SP), a technical action (TP) or
+// a paranormal ability (MP). The catalogue holds the originals; a character
+// owns copies of the actions it has learned.
 class Aktion
 {
 public:
+    // The kinds of action. The catalogue and the character keep one list per
+    // kind, and each kind is paid with the point kind of the same number
+    // (CharakterBasis::SP, TP, MP).
+    enum Art { Sprache = 0, Technik = 1, Paranormal = 2 };
+    static constexpr int AnzahlArten = 3;
+
     Aktion() = default;
     Aktion(const QString& bezeichnung, int kenntnis, int spezialisierung, int befaehigung,
            int kosten);

@@ -61,10 +61,11 @@ QVariant AktionenModel::data(const QModelIndex& index, int role) const
     const Aktion* a = regelwerk->aktion(m_art, index.row());
     if (!a)
         return QString();
-    const QString bereich = (m_art == 2 || zeigeSpezialisierung)
+    const bool para = m_art == Aktion::Paranormal;
+    const QString bereich = (para || zeigeSpezialisierung)
                                 ? regelwerk->spezialisierungName(a->Spezialisierung)
                                 : regelwerk->kenntnisName(a->Kenntnis);
-    const QString muster = m_art == 2 ? QString("%1/ %2 (%3 P)") : QString("%1 / %2 (%3 P)");
+    const QString muster = para ? QString("%1/ %2 (%3 P)") : QString("%1 / %2 (%3 P)");
     return muster.arg(bereich, a->Bezeichnung).arg(a->Kosten);
 }
 

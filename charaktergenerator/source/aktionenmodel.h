@@ -8,8 +8,7 @@
 class Aktion;
 class Charakter;
 
-// The catalogue's actions of one kind (0 languages, 1 technical actions,
-// 2 paranormal abilities), one per row, shown as "area / name (cost P)".
+// The catalogue's actions of one kind (Aktion::Art), one per row, shown as "area / name (cost P)".
 // Remembers which row the user selected. Given a character, it marks the
 // actions the character has learned: bold, with a tick and the tooltip
 // "bereits erlernt".

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "regelwerk.h"
+
 class Spezialgebiet;
 
 // One species (a male and a female form of one people are two records).
@@ -11,7 +13,7 @@ class Spezialgebiet;
 class Basistypus
 {
 public:
-    static constexpr int AnzahlEigenschaften = 11;
+    static constexpr int AnzahlEigenschaften = Regelwerk::AnzahlEigenschaften;
 
     QString name;                 // shown in the species combo box
     QString geschlecht;           // sex word of the row

@@ -11,6 +11,15 @@
 #include "regelwerk.h"
 #include "spezialgebiet.h"
 
+namespace {
+
+bool gueltigeAktionsart(int art)
+{
+    return art >= Aktion::Sprache && art <= Aktion::Paranormal;
+}
+
+} // namespace
+
 Charakter::Charakter(Regelwerk* regelwerk, QObject* parent)
     : CharakterBasis(regelwerk, parent)
     , m_wertsachen(new CharakterWertsachen(this))
@@ -63,9 +72,9 @@ void Charakter::setzeBenutztSpezis(bool an)
 
 QList<Aktion*>& Charakter::aktionenListe(int art)
 {
-    if (art == SP)
+    if (art == Aktion::Sprache)
         return m_sprachen;
-    if (art == TP)
+    if (art == Aktion::Technik)
         return m_technik;
     return m_para;
 }
@@ -99,7 +108,7 @@ Aktion* Charakter::sucheAktion(int art, const QString& anfang) const
 
 bool Charakter::aktionHinzufuegen(int art, Aktion* a)
 {
-    if (!a || art < SP || art > MP)
+    if (!a || !gueltigeAktionsart(art))
         return false;
     if (hatAktion(art, a->Bezeichnung))
         return false;
@@ -113,7 +122,7 @@ bool Charakter::aktionHinzufuegen(int art, Aktion* a)
 
 bool Charakter::hatAktion(int art, const QString& name) const
 {
-    if (art < SP || art > MP)
+    if (!gueltigeAktionsart(art))
         return false;
     const auto einheitlich = [](QString n) { return n.replace(QChar(0x92), QChar(0x2019)); };
     const QString gesucht = einheitlich(name);
@@ -126,7 +135,7 @@ bool Charakter::hatAktion(int art, const QString& name) const
 
 bool Charakter::befaehigungSetzen(int art, int i, int neu)
 {
-    if (art < SP || art > MP)
+    if (!gueltigeAktionsart(art))
         return false;
     Aktion* a = aktion(art, i);
     if (!a)
@@ -149,7 +158,7 @@ bool Charakter::befaehigungSetzen(int art, int i, int neu)
 
 bool Charakter::aktionEntfernen(int art, int i)
 {
-    if (art < SP || art > MP)
+    if (!gueltigeAktionsart(art))
         return false;
     Aktion* a = aktion(art, i);
     if (!a)

@@ -11,9 +11,10 @@ class CharakterWertsachen;
 class Spezialgebiet;
 
 // The one character being built. Adds to the base part what the character
-// owns: its money object, its learned actions of three kinds (0 languages,
-// 1 technical actions, any other value paranormal abilities), its special
-// areas, bonus points and prestige, and the rules that move points for them.
+// owns: its money object, its learned actions of the three kinds of
+// Aktion::Art (any number other than Sprache and Technik reads the paranormal
+// abilities), its special areas, bonus points and prestige, and the rules
+// that move points for them.
 //
 // Records handed to aktionHinzufuegen/spezialgebietHinzufuegen (and the
 // loader's aktionAnhaengen/spezialgebietAnhaengen) are owned by the character

@@ -62,7 +62,8 @@ int CharakterAktionenModel::preis(const Aktion* a) const
 {
     if (!a)
         return 0;
-    if (regelwerk && charakter && m_art == 0 && charakter->sucheAktion(0, latein)) {
+    if (regelwerk && charakter && m_art == Aktion::Sprache
+        && charakter->sucheAktion(Aktion::Sprache, latein)) {
         for (const QString& anfang : lateinVerwandte()) {
             if (a->Bezeichnung.startsWith(anfang))
                 return a->Kosten - 1;

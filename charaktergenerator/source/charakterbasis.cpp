@@ -12,7 +12,7 @@ const QDate StandardGeburtsdatum(2650, 1, 1);
 
 bool gueltigeArt(int art)
 {
-    return art >= 0 && art <= 2;
+    return art >= CharakterBasis::SP && art <= CharakterBasis::MP;
 }
 
 // What a unit of bought DE (1 EP) or AE (5 EP) costs.
@@ -349,13 +349,13 @@ int CharakterBasis::energie(int art, int spalte) const
 {
     if (art < LE || art > AE)
         return 0;
-    if (spalte != 0 && spalte != 1 && spalte != 3)
+    if (spalte != Start && spalte != Gekauft && spalte != Gesamt)
         return -1;
     const Basistypus* b = basistyp();
     switch (art) {
     case LE:
     case PE: {
-        if (spalte != 3)
+        if (spalte != Gesamt)
             return 0;
         if (art == LE) {
             const double summe = 2.0 * eigenschaft(Regelwerk::Kraft)
@@ -367,15 +367,15 @@ int CharakterBasis::energie(int art, int spalte) const
         return runden(summe / static_cast<double>(b->psycheFaktor));
     }
     case PNE:
-        return spalte == 0 ? 0 : m_gekauftePNE;
+        return spalte == Start ? 0 : m_gekauftePNE;
     case DE:
-        if (spalte == 0)
+        if (spalte == Start)
             return b->startDE;
-        return spalte == 1 ? m_gekaufteDE : begrenzt(qint64(b->startDE) + m_gekaufteDE);
+        return spalte == Gekauft ? m_gekaufteDE : begrenzt(qint64(b->startDE) + m_gekaufteDE);
     default: // AE
-        if (spalte == 0)
+        if (spalte == Start)
             return b->startAE;
-        return spalte == 1 ? m_gekaufteAE : begrenzt(qint64(b->startAE) + m_gekaufteAE);
+        return spalte == Gekauft ? m_gekaufteAE : begrenzt(qint64(b->startAE) + m_gekaufteAE);
     }
 }
 
@@ -476,7 +476,7 @@ void CharakterBasis::zuruecksetzen()
     m_gewicht = 0;
     m_genutzteStartEP = 0;
     m_genutzteEP = 0;
-    for (int art = 0; art < 3; ++art) {
+    for (int art = 0; art < AnzahlPunktarten; ++art) {
         m_genutzt[art] = 0;
         m_gekauft[art] = 0;
         m_erspielt[art] = 0;

@@ -5,20 +5,18 @@
 #include <QObject>
 #include <QString>
 
+#include "aktion.h"
+#include "regelwerk.h"
+
 class Basistypus;
-class Regelwerk;
 
 // The base part of the character: personal data, chosen species, attribute
 // raises and every point counter, together with the rules that only need
 // these: the two EP accounts, the point kinds SP/TP/MP, attributes, knowledge
 // areas, energies and the other derived values.
 //
-// Point kinds (art): 0 = SP, 1 = TP, 2 = MP.
-// Point columns (spalte): 0 start, 1 bought, 2 earned, 3 total, 4 used, 5 remainder.
-// Energy kinds: 0 LE, 1 PE, 2 PNE, 3 DE, 4 AE; energy columns 0 start, 1 bought, 3 total.
-// Text fields 0..16: name, realm, home planet, hair, skin, eyes, other looks,
-// childhood, upbringing, profession, career, basic character, character traits,
-// surroundings, hobbies, distinctions/title/rank, relationships.
+// The codes below convert to the plain numbers that the operations take
+// (`text(int)`, `punkte(int, int)`, `energie(int, int)` and the like).
 //
 // Every changing operation returns false and changes nothing when the rules
 // refuse it.
@@ -27,15 +25,29 @@ class CharakterBasis : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int AnzahlEigenschaften = 11;
-    static constexpr int AnzahlKenntnisse = 10;
-    static constexpr int AnzahlTexte = 17;
+    static constexpr int AnzahlEigenschaften = Regelwerk::AnzahlEigenschaften;
+    static constexpr int AnzahlKenntnisse = Regelwerk::AnzahlKenntnisse;
     static constexpr int MaxEPNachGenerierung = 65535;
     static constexpr int ModulStartEP = 80;
 
-    enum Punktart { SP = 0, TP = 1, MP = 2 };
+    // Point kinds (art); each pays for the action kind of the same number.
+    enum Punktart { SP = Aktion::Sprache, TP = Aktion::Technik, MP = Aktion::Paranormal };
+    static constexpr int AnzahlPunktarten = Aktion::AnzahlArten;
+    // Columns of a point kind (spalte). The energies use Start, Gekauft and Gesamt.
     enum Punktspalte { Start = 0, Gekauft = 1, Erspielt = 2, Gesamt = 3, Genutzt = 4, Rest = 5 };
+    // Energy kinds; only PNE, DE and AE can be bought.
     enum Energieart { LE = 0, PE = 1, PNE = 2, DE = 3, AE = 4 };
+    // The free-text personal data (text, setzeText), in four groups:
+    // personal data, looks, history and character. Titel holds
+    // distinctions, title and rank.
+    enum Textfeld {
+        Name = 0, Reich = 1, Heimatplanet = 2,
+        Haarfarbe = 3, Hautfarbe = 4, Augenfarbe = 5, AussehenSonstiges = 6,
+        Kindheit = 7, Erziehung = 8, Beruf = 9, Werdegang = 10,
+        Grundcharakter = 11, Charakterzuege = 12, Umfeld = 13, Hobbies = 14, Titel = 15,
+        Beziehungen = 16
+    };
+    static constexpr int AnzahlTexte = Beziehungen + 1;
 
     explicit CharakterBasis(Regelwerk* regelwerk, QObject* parent = nullptr);
     ~CharakterBasis() override;
@@ -63,18 +75,18 @@ public:
     bool sensitiv() const;
     void setzeSensitiv(bool an);                    // the flag only, no EP moved
 
-    QString text(int nummer) const;                 // "" outside 0..16
-    void setzeText(int nummer, const QString& text);// ignored outside 0..16
+    QString text(int nummer) const;                 // Textfeld; "" for any other number
+    void setzeText(int nummer, const QString& text);// ignored for a number that is no Textfeld
 
     int eigenschaftPunkte(int e) const;             // raises of attribute e; 0 outside 0..10
     void setzeEigenschaftPunkte(int e, int n);
     void addiereEigenschaftPunkte(int e, int d);
 
-    int gekaufteEnergie(int art) const;             // bought PNE (2), DE (3), AE (4); 0 otherwise
+    int gekaufteEnergie(int art) const;             // bought PNE, DE, AE; 0 for LE, PE and others
     bool setzeGekaufteEnergie(int art, int n);
     bool addiereGekaufteEnergie(int art, int d);
 
-    // Point counters: spalte 1 bought, 2 earned, 4 used; anything else changes nothing
+    // Point counters: spalte Gekauft, Erspielt or Genutzt; anything else changes nothing
     void addierePunkte(int art, int spalte, int d);
     void setzePunkte(int art, int spalte, int n);
 
@@ -111,7 +123,7 @@ public:
 
     // --- paranormal purchases and extra energies ---
     bool sensitivSetzen(bool an);
-    bool energieKaufen(int art);                    // 2 PNE (1 MP), 3 DE (1 EP), 4 AE (5 EP)
+    bool energieKaufen(int art);                    // PNE (1 MP), DE (1 EP), AE (5 EP)
     bool energieVerkaufen(int art);
 
     // --- proposals for height and weight ---
@@ -127,7 +139,7 @@ protected:
     // stored number can be extreme: sums are formed in 64 bits and brought
     // back into the range of int with this, so that no value wraps around.
     static int begrenzt(qint64 wert);
-    // counter of point kind art in column spalte (1, 2, 4), null otherwise
+    // counter of point kind art in column spalte (Gekauft, Erspielt, Genutzt), null otherwise
     int* punktZaehler(int art, int spalte);
     const int* punktZaehler(int art, int spalte) const;
 
@@ -141,9 +153,9 @@ protected:
     bool m_sensitiv = false;
     int m_genutzteStartEP = 0;
     int m_genutzteEP = 0;
-    int m_genutzt[3] = {};      // used SP, TP, MP
-    int m_gekauft[3] = {};      // bought SP, TP, MP
-    int m_erspielt[3] = {};     // earned SP, TP, MP
+    int m_genutzt[AnzahlPunktarten] = {};   // used SP, TP, MP
+    int m_gekauft[AnzahlPunktarten] = {};   // bought SP, TP, MP
+    int m_erspielt[AnzahlPunktarten] = {};  // earned SP, TP, MP
     int m_eigenschaftPunkte[AnzahlEigenschaften] = {};
     int m_gekauftePNE = 0;
     int m_gekaufteDE = 0;

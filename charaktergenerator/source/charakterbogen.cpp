@@ -47,6 +47,13 @@ QString dezimal(double wert)
     return deutsch().toString(wert, 'g', 6);
 }
 
+// The character's name, or `ersatz` when it has none.
+QString nameOder(const Charakter* c, const QString& ersatz)
+{
+    const QString name = c->text(CharakterBasis::Name);
+    return name.isEmpty() ? ersatz : name;
+}
+
 // A proficiency with its sign: +2, 0, -10.
 QString mitVorzeichen(int wert)
 {
@@ -161,7 +168,7 @@ QString textTabelle(const QString& titel, const Paare& zeilen)
 QString titelBlock(const Charakter* c)
 {
     const Basistypus* typ = c->basistyp();
-    const QString name = c->text(0).isEmpty() ? QStringLiteral("(ohne Namen)") : c->text(0);
+    const QString name = nameOder(c, QStringLiteral("(ohne Namen)"));
 
     QString html = QStringLiteral("<p style=\"font-size:8pt; color:#555555; margin-bottom:0px;\">"
                                   "ZORVEL2 &#8211; Charakterbogen</p>");
@@ -170,10 +177,10 @@ QString titelBlock(const Charakter* c)
                 .arg(name.toHtmlEscaped());
 
     html += paarTabelle(QStringLiteral("Basisdaten"), {
-        { QStringLiteral("Name"), text(c->text(0)) },
+        { QStringLiteral("Name"), text(c->text(CharakterBasis::Name)) },
         { QStringLiteral("Basistypus"), text(typ->name) },
-        { QStringLiteral("Reich"), text(c->text(1)) },
-        { QStringLiteral("Heimatplanet"), text(c->text(2)) },
+        { QStringLiteral("Reich"), text(c->text(CharakterBasis::Reich)) },
+        { QStringLiteral("Heimatplanet"), text(c->text(CharakterBasis::Heimatplanet)) },
         { QStringLiteral("Geburtsdatum"), c->geburtsdatum().toString(QStringLiteral("dd.MM.yyyy")) },
         { QStringLiteral("Paranormik"),
           c->sensitiv() ? QStringLiteral("sensitiv") : QStringLiteral("nicht sensitiv") },
@@ -184,11 +191,15 @@ QString titelBlock(const Charakter* c)
     const QString ep = c->generieren()
         ? paar.arg(zahl(c->verfuegbareEP(true)), zahl(c->verfuegbareEP(false)))
         : QStringLiteral("(%1) %2").arg(zahl(c->startEP(true)), zahl(c->verfuegbareEP(false)));
+    const auto restUndGesamt = [c, &paar](int art) {
+        return paar.arg(zahl(c->punkte(art, CharakterBasis::Rest)),
+                        zahl(c->punkte(art, CharakterBasis::Gesamt)));
+    };
     const QStringList werte = {
         ep,
-        paar.arg(zahl(c->punkte(0, 5)), zahl(c->punkte(0, 3))),
-        paar.arg(zahl(c->punkte(1, 5)), zahl(c->punkte(1, 3))),
-        paar.arg(zahl(c->punkte(2, 5)), zahl(c->punkte(2, 3))),
+        restUndGesamt(CharakterBasis::SP),
+        restUndGesamt(CharakterBasis::TP),
+        restUndGesamt(CharakterBasis::MP),
         paar.arg(zahl(c->asp(true)), zahl(c->asp(false))),
         paar.arg(zahl(c->msp(true)), zahl(c->msp(false))),
         paar.arg(zahl(c->ksp(true)), zahl(c->ksp(false))),
@@ -246,18 +257,20 @@ QString abgeleiteteWerte(const Charakter* c)
 {
     const Basistypus* typ = c->basistyp();
     const Regelwerk* regeln = c->regelwerk();
+    const auto gesamt = [c](int art) { return zahl(c->energie(art, CharakterBasis::Gesamt)); };
+    const int gesamtMP = c->punkte(CharakterBasis::MP, CharakterBasis::Gesamt);
     return paarTabelle(QStringLiteral("Energien und abgeleitete Werte"), {
-        { QStringLiteral("Lebensenergie (LE)"), zahl(c->energie(0, 3)) },
+        { QStringLiteral("Lebensenergie (LE)"), gesamt(CharakterBasis::LE) },
         { QStringLiteral("Initiative"), zahl(c->initiative()) },
-        { QStringLiteral("Psychische Energie (PE)"), zahl(c->energie(1, 3)) },
+        { QStringLiteral("Psychische Energie (PE)"), gesamt(CharakterBasis::PE) },
         { QStringLiteral("Standardbewegung"), dezimal(c->standardbewegung()) + QStringLiteral(" m") },
-        { QStringLiteral("Paranormalenergie (PNE)"), zahl(c->energie(2, 3)) },
+        { QStringLiteral("Paranormalenergie (PNE)"), gesamt(CharakterBasis::PNE) },
         { QStringLiteral("Physis-Faktor"), dezimal(double(typ->physisFaktor)) },
-        { QStringLiteral("Deltaenergie (DE)"), zahl(c->energie(3, 3)) },
+        { QStringLiteral("Deltaenergie (DE)"), gesamt(CharakterBasis::DE) },
         { QStringLiteral("Psyche-Faktor"), dezimal(double(typ->psycheFaktor)) },
-        { QStringLiteral("Astroniumenergie (AE)"), zahl(c->energie(4, 3)) },
+        { QStringLiteral("Astroniumenergie (AE)"), gesamt(CharakterBasis::AE) },
         { QStringLiteral("Paranormikerstufe"),
-          text(regeln->stufenName(regeln->stufe(c->punkte(2, 3)))) },
+          text(regeln->stufenName(regeln->stufe(gesamtMP))) },
     }, Paare(), 29);
 }
 
@@ -331,27 +344,27 @@ QString persoenliches(const Charakter* c)
     QString html = paarTabelle(QStringLiteral("Aussehen"), {
         { QStringLiteral("Größe"), zahl(c->groesse()) + QStringLiteral(" cm") },
         { QStringLiteral("Gewicht"), zahl(c->gewicht()) + QStringLiteral(" kg") },
-        { QStringLiteral("Haarfarbe"), text(c->text(3)) },
-        { QStringLiteral("Hautfarbe"), text(c->text(4)) },
-        { QStringLiteral("Augenfarbe"), text(c->text(5)) },
+        { QStringLiteral("Haarfarbe"), text(c->text(CharakterBasis::Haarfarbe)) },
+        { QStringLiteral("Hautfarbe"), text(c->text(CharakterBasis::Hautfarbe)) },
+        { QStringLiteral("Augenfarbe"), text(c->text(CharakterBasis::Augenfarbe)) },
         { QStringLiteral("Hautschutz"), zahl(typ->hautschutz) },
     }, {
-        { QStringLiteral("Sonstiges"), c->text(6) },
+        { QStringLiteral("Sonstiges"), c->text(CharakterBasis::AussehenSonstiges) },
         { QStringLiteral("Merkmale des Basistypus"), typ->merkmale },
     });
     html += textTabelle(QStringLiteral("Vorgeschichte"), {
-        { QStringLiteral("Kindheit"), c->text(7) },
-        { QStringLiteral("Erziehung"), c->text(8) },
-        { QStringLiteral("Beruf"), c->text(9) },
-        { QStringLiteral("Werdegang"), c->text(10) },
+        { QStringLiteral("Kindheit"), c->text(CharakterBasis::Kindheit) },
+        { QStringLiteral("Erziehung"), c->text(CharakterBasis::Erziehung) },
+        { QStringLiteral("Beruf"), c->text(CharakterBasis::Beruf) },
+        { QStringLiteral("Werdegang"), c->text(CharakterBasis::Werdegang) },
     });
     html += textTabelle(QStringLiteral("Charakter"), {
-        { QStringLiteral("Grundcharakter"), c->text(11) },
-        { QStringLiteral("Charakterzüge"), c->text(12) },
-        { QStringLiteral("Umfeld"), c->text(13) },
-        { QStringLiteral("Hobbies"), c->text(14) },
-        { QStringLiteral("Auszeichnungen, Titel, Rang"), c->text(15) },
-        { QStringLiteral("Beziehungen"), c->text(16) },
+        { QStringLiteral("Grundcharakter"), c->text(CharakterBasis::Grundcharakter) },
+        { QStringLiteral("Charakterzüge"), c->text(CharakterBasis::Charakterzuege) },
+        { QStringLiteral("Umfeld"), c->text(CharakterBasis::Umfeld) },
+        { QStringLiteral("Hobbies"), c->text(CharakterBasis::Hobbies) },
+        { QStringLiteral("Auszeichnungen, Titel, Rang"), c->text(CharakterBasis::Titel) },
+        { QStringLiteral("Beziehungen"), c->text(CharakterBasis::Beziehungen) },
     });
     return html;
 }
@@ -369,14 +382,16 @@ QString CharakterBogen::html(const Charakter* c)
         return QString();
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"/><title>%1</title></head>"
                                   "<body>")
-                       .arg(c->text(0).toHtmlEscaped());
+                       .arg(c->text(CharakterBasis::Name).toHtmlEscaped());
     html += titelBlock(c);
     html += eigenschaftenUndKenntnisse(c);
     html += abgeleiteteWerte(c);
     html += spezialgebiete(c);
-    html += aktionen(c, 0, QStringLiteral("Sprachen"), QStringLiteral("Sprache"));
-    html += aktionen(c, 1, QStringLiteral("Technische Aktionen"), QStringLiteral("Aktion"));
-    html += aktionen(c, 2, QStringLiteral("Paranormale Fähigkeiten"), QStringLiteral("Fähigkeit"));
+    html += aktionen(c, Aktion::Sprache, QStringLiteral("Sprachen"), QStringLiteral("Sprache"));
+    html += aktionen(c, Aktion::Technik, QStringLiteral("Technische Aktionen"),
+                     QStringLiteral("Aktion"));
+    html += aktionen(c, Aktion::Paranormal, QStringLiteral("Paranormale Fähigkeiten"),
+                     QStringLiteral("Fähigkeit"));
     html += startdinge(c);
     html += persoenliches(c);
     return html + QStringLiteral("</body></html>");
@@ -391,7 +406,8 @@ void CharakterBogen::fuelle(QTextDocument* dokument, const Charakter* c)
     schrift.setPointSizeF(8.5);
     dokument->setDefaultFont(schrift);
     dokument->setHtml(html(c));
-    dokument->setMetaInformation(QTextDocument::DocumentTitle, c ? c->text(0) : QString());
+    dokument->setMetaInformation(QTextDocument::DocumentTitle,
+                                 c ? c->text(CharakterBasis::Name) : QString());
 }
 
 QByteArray CharakterBogen::pdf(const Charakter* c)
@@ -410,7 +426,7 @@ QByteArray CharakterBogen::pdf(const Charakter* c)
         schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                             QMarginsF(0, 0, 0, 0)));
         schreiber.setResolution(300);
-        schreiber.setTitle(c->text(0).isEmpty() ? QStringLiteral("Charakterbogen") : c->text(0));
+        schreiber.setTitle(nameOder(c, QStringLiteral("Charakterbogen")));
         schreiber.setCreator(QLatin1String(Programm));
         // The document gets margins of 2 cm and page numbers from print().
         dokument.print(&schreiber);
@@ -428,7 +444,7 @@ bool CharakterBogen::drucken(const Charakter* c)
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageSize(QPageSize(QPageSize::A4));
     drucker.setPageOrientation(QPageLayout::Portrait);
-    drucker.setDocName(c->text(0).isEmpty() ? QStringLiteral("Charakterbogen") : c->text(0));
+    drucker.setDocName(nameOder(c, QStringLiteral("Charakterbogen")));
     drucker.setCreator(QLatin1String(Programm));
 
     QPrintDialog dialog(&drucker, nullptr);

@@ -15,6 +15,13 @@ QString zahl(int wert)
     return QString::number(wert);
 }
 
+// Remainder and total of a point kind: "12/30".
+QString restUndGesamt(const Charakter* c, int art)
+{
+    return zahl(c->punkte(art, CharakterBasis::Rest)) + u'/'
+           + zahl(c->punkte(art, CharakterBasis::Gesamt));
+}
+
 } // namespace
 
 QString CharakterText::bogen(Charakter* c)
@@ -24,11 +31,11 @@ QString CharakterText::bogen(Charakter* c)
     QString t;
 
     // Header with the point budgets.
-    t += QStringLiteral("Charakter: ") + c->text(0) + u'\n';
+    t += QStringLiteral("Charakter: ") + c->text(CharakterBasis::Name) + u'\n';
     t += QStringLiteral("Start-EP: ") + zahl(c->startEP(true)) + u'/' + zahl(c->startEP(false)) + u'\n';
-    t += QStringLiteral("TP: ") + zahl(c->punkte(1, 5)) + u'/' + zahl(c->punkte(1, 3))
-         + QStringLiteral(" \tSP: ") + zahl(c->punkte(0, 5)) + u'/' + zahl(c->punkte(0, 3))
-         + QStringLiteral(" \tMP: ") + zahl(c->punkte(2, 5)) + u'/' + zahl(c->punkte(2, 3)) + u'\n';
+    t += QStringLiteral("TP: ") + restUndGesamt(c, CharakterBasis::TP)
+         + QStringLiteral(" \tSP: ") + restUndGesamt(c, CharakterBasis::SP)
+         + QStringLiteral(" \tMP: ") + restUndGesamt(c, CharakterBasis::MP) + u'\n';
     t += QStringLiteral("ASP: 0/") + zahl(typ->asp)
          + QStringLiteral("  \tMSP: 0/") + zahl(typ->msp)
          + QStringLiteral("  \tKSP: 0/") + zahl(typ->ksp) + QStringLiteral("\n\n");
@@ -39,43 +46,46 @@ QString CharakterText::bogen(Charakter* c)
     t += QStringLiteral("Merkmale: ") + typ->merkmale + u'\n';
     t += QStringLiteral("Hautschutz: ") + zahl(typ->hautschutz) + u'\n';
     t += c->sensitiv() ? QStringLiteral("sensitiv\n") : QStringLiteral("nicht sensitiv\n");
-    t += QStringLiteral("Reich: ") + c->text(1) + u'\n';
-    t += QStringLiteral("Heimatplanet: ") + c->text(2) + u'\n';
+    t += QStringLiteral("Reich: ") + c->text(CharakterBasis::Reich) + u'\n';
+    t += QStringLiteral("Heimatplanet: ") + c->text(CharakterBasis::Heimatplanet) + u'\n';
     t += QStringLiteral("Geburtsdatum: ") + c->geburtsdatum().toString(QStringLiteral("dd.MM.yyyy"))
          + QStringLiteral("\n\n");
     t += QStringLiteral("Größe: ") + zahl(c->groesse()) + QStringLiteral("cm    \tGewicht: ")
          + zahl(c->gewicht()) + QStringLiteral("kg\n");
-    t += QStringLiteral("Haarfarbe: ") + c->text(3) + QStringLiteral(" \tHautfarbe: ") + c->text(4)
-         + QStringLiteral(" \tAugenfarbe: ") + c->text(5) + u'\n';
-    t += c->text(6) + QStringLiteral("\n\n");
+    t += QStringLiteral("Haarfarbe: ") + c->text(CharakterBasis::Haarfarbe)
+         + QStringLiteral(" \tHautfarbe: ") + c->text(CharakterBasis::Hautfarbe)
+         + QStringLiteral(" \tAugenfarbe: ") + c->text(CharakterBasis::Augenfarbe) + u'\n';
+    t += c->text(CharakterBasis::AussehenSonstiges) + QStringLiteral("\n\n");
 
     t += QStringLiteral("--- GESCHICHTE ---\n");
-    t += QStringLiteral("Kindheit: ") + c->text(7) + u'\n';
-    t += QStringLiteral("Erziehung: ") + c->text(8) + u'\n';
-    t += QStringLiteral("Beruf: ") + c->text(9) + u'\n';
-    t += QStringLiteral("Werdegang: ") + c->text(10) + QStringLiteral("\n\n");
+    t += QStringLiteral("Kindheit: ") + c->text(CharakterBasis::Kindheit) + u'\n';
+    t += QStringLiteral("Erziehung: ") + c->text(CharakterBasis::Erziehung) + u'\n';
+    t += QStringLiteral("Beruf: ") + c->text(CharakterBasis::Beruf) + u'\n';
+    t += QStringLiteral("Werdegang: ") + c->text(CharakterBasis::Werdegang)
+         + QStringLiteral("\n\n");
 
     t += QStringLiteral("--- CHARAKTER ---\n");
-    t += QStringLiteral("Grundcharakter: ") + c->text(11) + u'\n';
-    t += QStringLiteral("Charakterzüge: ") + c->text(12) + u'\n';
-    t += QStringLiteral("Umfeld: ") + c->text(13) + u'\n';
-    t += QStringLiteral("Hobbies: ") + c->text(14) + u'\n';
-    t += QStringLiteral("Titel: ") + c->text(15) + u'\n';
-    t += QStringLiteral("Beziehungen: \n") + c->text(16) + QStringLiteral("\n\n");
+    t += QStringLiteral("Grundcharakter: ") + c->text(CharakterBasis::Grundcharakter) + u'\n';
+    t += QStringLiteral("Charakterzüge: ") + c->text(CharakterBasis::Charakterzuege) + u'\n';
+    t += QStringLiteral("Umfeld: ") + c->text(CharakterBasis::Umfeld) + u'\n';
+    t += QStringLiteral("Hobbies: ") + c->text(CharakterBasis::Hobbies) + u'\n';
+    t += QStringLiteral("Titel: ") + c->text(CharakterBasis::Titel) + u'\n';
+    t += QStringLiteral("Beziehungen: \n") + c->text(CharakterBasis::Beziehungen)
+         + QStringLiteral("\n\n");
 
     static const char* const eigenschaften[] = {
         "Mut: ", "  Intelligenz: ", "  Wissen: ", "  Instinkt: ", "  Emotionen: ", "  Kraft: ",
         "  Koerperbhg: ", "  Handgeschick: ", "  Sinne: ", "  Kondition: ", "  Ausstrahlung: "
     };
     t += QStringLiteral("--- EIGENSCHAFTEN ---\n");
-    for (int e = 0; e < 11; ++e)
+    for (int e = 0; e < Regelwerk::AnzahlEigenschaften; ++e)
         t += QString::fromLatin1(eigenschaften[e]) + zahl(c->eigenschaft(e));
     t += QStringLiteral("\n\n");
 
     static const char* const energien[] = { "LE: ", "  PE: ", "  PNE: ", "  DE: ", "  AE: " };
     t += QStringLiteral("--- ENERGIEN ---\n");
-    for (int e = 0; e < 5; ++e)
-        t += QString::fromLatin1(energien[e]) + zahl(c->energie(e, 3));
+    for (int e = CharakterBasis::LE; e <= CharakterBasis::AE; ++e)
+        t += QString::fromLatin1(energien[e]) + zahl(c->energie(e, CharakterBasis::Gesamt));
     t += QStringLiteral("\n\n");
 
     // Derived values, knowledge areas, special areas, actions, goods.
@@ -87,7 +97,7 @@ QString CharakterText::bogen(Charakter* c)
         "  Handwerk & Kunst: ", "  Beeinfl.& Verh.: ", "  Kognition: ", "  Athletik: ", "  Kampf: "
     };
     t += QStringLiteral("--- KENNTNISSE ---\n");
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < Regelwerk::AnzahlKenntnisse; ++k)
         t += QString::fromLatin1(kenntnisse[k]) + zahl(c->kenntnis(k));
     t += QStringLiteral("\n\n");
 
@@ -106,7 +116,7 @@ QString CharakterText::bogen(Charakter* c)
     }
 
     t += QStringLiteral("--- AKTIONEN ---\n");
-    for (int art = 0; art < 3; ++art) {
+    for (int art = 0; art < Aktion::AnzahlArten; ++art) {
         for (int i = 0; i < c->anzahlAktionen(art); ++i) {
             const Aktion* a = c->aktion(art, i);
             if (!a)

@@ -642,9 +642,9 @@ const Spezialgebiet* Regelwerk::bonusSpezialgebiet(int i) const
 
 const QList<Aktion*>& Regelwerk::aktionenListe(int art) const
 {
-    if (art == 0)
+    if (art == Aktion::Sprache)
         return sprachen;
-    if (art == 1)
+    if (art == Aktion::Technik)
         return technikAktionen;
     return paraAktionen;
 }

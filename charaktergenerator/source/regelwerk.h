@@ -19,7 +19,7 @@ class Spezialgebiet;
 //  attributes 0..10: Mu, It, Wi, Is, Em, Kr, Kb, Hg, Si, Ko, Au
 //  knowledge areas 0..9: Vita .. Kampf
 //  specialisations 0..17, 18 = none
-//  action kinds: 0 = languages (SP), 1 = technical actions (TP), else paranormal (MP)
+//  action kinds: Aktion::Art (any other number reads the paranormal abilities)
 class Regelwerk
 {
 public:

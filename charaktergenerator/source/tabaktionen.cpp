@@ -3,6 +3,7 @@
 
 #include <QItemSelectionModel>
 
+#include "aktion.h"
 #include "aktionenmodel.h"
 #include "charakter.h"
 #include "charakteraktionenmodel.h"
@@ -11,10 +12,11 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
     : AbstractTab(charakter, regelwerk, parent)
     , ui(new Ui::TabAktionen)
 {
-    sprachenModel = new AktionenModel(0, regelwerk, this);
-    sprachenCharakterModel = new CharakterAktionenModel(0, charakter, regelwerk, this);
-    technikModel = new AktionenModel(1, regelwerk, this);
-    technikCharakterModel = new CharakterAktionenModel(1, charakter, nullptr, this);
+    sprachenModel = new AktionenModel(Aktion::Sprache, regelwerk, this);
+    sprachenCharakterModel =
+        new CharakterAktionenModel(Aktion::Sprache, charakter, regelwerk, this);
+    technikModel = new AktionenModel(Aktion::Technik, regelwerk, this);
+    technikCharakterModel = new CharakterAktionenModel(Aktion::Technik, charakter, nullptr, this);
 
     ui->setupUi(this);
     seiteRollbar(ui->widgetAktionen);
@@ -68,15 +70,13 @@ void TabAktionen::aktualisieren()
     sprachenModel->setzeAnzeige(modul);
     technikModel->setzeAnzeige(modul);
 
-    ui->labelStartSP->setText(QString("%1 +").arg(charakter->punkte(0, CharakterBasis::Start)));
-    ui->labelKaufSP->setText(QString("%1").arg(charakter->punkte(0, CharakterBasis::Gekauft)));
-    ui->labelGesamtSP->setText(QString("= %1").arg(charakter->punkte(0, CharakterBasis::Gesamt)));
-    ui->labelStartTP->setText(QString("%1 +").arg(charakter->punkte(1, CharakterBasis::Start)));
-    ui->labelKaufTP->setText(QString("%1").arg(charakter->punkte(1, CharakterBasis::Gekauft)));
-    ui->labelGesamtTP->setText(QString("= %1").arg(charakter->punkte(1, CharakterBasis::Gesamt)));
+    zeigePunkte(CharakterBasis::SP, ui->labelStartSP, ui->labelKaufSP, ui->labelGesamtSP);
+    zeigePunkte(CharakterBasis::TP, ui->labelStartTP, ui->labelKaufTP, ui->labelGesamtTP);
 
-    setzeEnabled(ui->buttonMinSP, charakter->punkte(0, CharakterBasis::Gekauft) != 0);
-    setzeEnabled(ui->buttonMinTP, charakter->punkte(1, CharakterBasis::Gekauft) != 0);
+    setzeEnabled(ui->buttonMinSP,
+                 charakter->punkte(CharakterBasis::SP, CharakterBasis::Gekauft) != 0);
+    setzeEnabled(ui->buttonMinTP,
+                 charakter->punkte(CharakterBasis::TP, CharakterBasis::Gekauft) != 0);
     zeigeLernPreise();
 }
 
@@ -98,22 +98,22 @@ void TabAktionen::neuAufbauen()
 
 void TabAktionen::onPlusSP()
 {
-    meldeWenn(charakter->punktKaufen(0));
+    meldeWenn(charakter->punktKaufen(CharakterBasis::SP));
 }
 
 void TabAktionen::onMinusSP()
 {
-    meldeWenn(charakter->punktVerkaufen(0));
+    meldeWenn(charakter->punktVerkaufen(CharakterBasis::SP));
 }
 
 void TabAktionen::onPlusTP()
 {
-    meldeWenn(charakter->punktKaufen(1));
+    meldeWenn(charakter->punktKaufen(CharakterBasis::TP));
 }
 
 void TabAktionen::onMinusTP()
 {
-    meldeWenn(charakter->punktVerkaufen(1));
+    meldeWenn(charakter->punktVerkaufen(CharakterBasis::TP));
 }
 
 void TabAktionen::alleSprachenAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)

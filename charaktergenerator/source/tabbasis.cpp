@@ -9,29 +9,6 @@
 
 #include <vector>
 
-// Text fields of the character, by number.
-namespace {
-enum Textfeld {
-    Name = 0,
-    Reich = 1,
-    Heimatplanet = 2,
-    Haarfarbe = 3,
-    Hautfarbe = 4,
-    Augenfarbe = 5,
-    AussehenSonstiges = 6,
-    Kindheit = 7,
-    Erziehung = 8,
-    Beruf = 9,
-    Werdegang = 10,
-    Grundcharakter = 11,
-    Charakterzuege = 12,
-    Umfeld = 13,
-    Hobbies = 14,
-    Titel = 15,
-    Beziehungen = 16
-};
-} // namespace
-
 TabBasis::TabBasis(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     : AbstractTab(charakter, regelwerk, parent)
     , ui(new Ui::TabBasis)
@@ -108,28 +85,28 @@ void TabBasis::aktualisieren()
     ui->labelSpeziesmerkmale->setText(typ->merkmale);
     ui->editHautschutz->setValue(typ->hautschutz);
 
-    ui->editAugenfarbe->setText(charakter->text(Augenfarbe));
-    ui->editHaarfarbe->setText(charakter->text(Haarfarbe));
-    ui->editHautfarbe->setText(charakter->text(Hautfarbe));
-    zeigeText(ui->textAussehen, charakter->text(AussehenSonstiges));
-    ui->editHeimatplanet->setText(charakter->text(Heimatplanet));
-    ui->editReich->setText(charakter->text(Reich));
-    ui->editName->setText(charakter->text(Name));
+    ui->editAugenfarbe->setText(charakter->text(CharakterBasis::Augenfarbe));
+    ui->editHaarfarbe->setText(charakter->text(CharakterBasis::Haarfarbe));
+    ui->editHautfarbe->setText(charakter->text(CharakterBasis::Hautfarbe));
+    zeigeText(ui->textAussehen, charakter->text(CharakterBasis::AussehenSonstiges));
+    ui->editHeimatplanet->setText(charakter->text(CharakterBasis::Heimatplanet));
+    ui->editReich->setText(charakter->text(CharakterBasis::Reich));
+    ui->editName->setText(charakter->text(CharakterBasis::Name));
 
     ui->boxGewicht->setValue(charakter->gewicht());
     ui->boxGroesse->setValue(charakter->groesse());
     ui->dateGeburtsdatum->setDate(charakter->geburtsdatum());
 
-    zeigeText(ui->textKindheit, charakter->text(Kindheit));
-    zeigeText(ui->textErziehung, charakter->text(Erziehung));
-    zeigeText(ui->textBeruf, charakter->text(Beruf));
-    zeigeText(ui->textWerdegang, charakter->text(Werdegang));
-    ui->lineGrundcharakter->setText(charakter->text(Grundcharakter));
-    ui->lineCharakterzuege->setText(charakter->text(Charakterzuege));
-    zeigeText(ui->textUmfeld, charakter->text(Umfeld));
-    zeigeText(ui->textHobbies, charakter->text(Hobbies));
-    ui->lineTitel->setText(charakter->text(Titel));
-    zeigeText(ui->textBeziehungen, charakter->text(Beziehungen));
+    zeigeText(ui->textKindheit, charakter->text(CharakterBasis::Kindheit));
+    zeigeText(ui->textErziehung, charakter->text(CharakterBasis::Erziehung));
+    zeigeText(ui->textBeruf, charakter->text(CharakterBasis::Beruf));
+    zeigeText(ui->textWerdegang, charakter->text(CharakterBasis::Werdegang));
+    ui->lineGrundcharakter->setText(charakter->text(CharakterBasis::Grundcharakter));
+    ui->lineCharakterzuege->setText(charakter->text(CharakterBasis::Charakterzuege));
+    zeigeText(ui->textUmfeld, charakter->text(CharakterBasis::Umfeld));
+    zeigeText(ui->textHobbies, charakter->text(CharakterBasis::Hobbies));
+    ui->lineTitel->setText(charakter->text(CharakterBasis::Titel));
+    zeigeText(ui->textBeziehungen, charakter->text(CharakterBasis::Beziehungen));
 }
 
 void TabBasis::zeigeText(QTextEdit *feld, const QString &text)
@@ -190,86 +167,86 @@ void TabBasis::onNeuGroesse(int groesse)
 
 void TabBasis::onNeuName()
 {
-    charakter->setzeText(Name, ui->editName->text());
+    charakter->setzeText(CharakterBasis::Name, ui->editName->text());
     emit signalUpdateHeader();
 }
 
 void TabBasis::onNeuReich()
 {
-    charakter->setzeText(Reich, ui->editReich->text());
+    charakter->setzeText(CharakterBasis::Reich, ui->editReich->text());
 }
 
 void TabBasis::onNeuHeimatplanet()
 {
-    charakter->setzeText(Heimatplanet, ui->editHeimatplanet->text());
+    charakter->setzeText(CharakterBasis::Heimatplanet, ui->editHeimatplanet->text());
 }
 
 void TabBasis::onNeuHaarfarbe()
 {
-    charakter->setzeText(Haarfarbe, ui->editHaarfarbe->text());
+    charakter->setzeText(CharakterBasis::Haarfarbe, ui->editHaarfarbe->text());
 }
 
 void TabBasis::onNeuHautfarbe()
 {
-    charakter->setzeText(Hautfarbe, ui->editHautfarbe->text());
+    charakter->setzeText(CharakterBasis::Hautfarbe, ui->editHautfarbe->text());
 }
 
 void TabBasis::onNeuAugenfarbe()
 {
-    charakter->setzeText(Augenfarbe, ui->editAugenfarbe->text());
+    charakter->setzeText(CharakterBasis::Augenfarbe, ui->editAugenfarbe->text());
 }
 
 void TabBasis::onNeuAussehenSonstiges()
 {
-    charakter->setzeText(AussehenSonstiges, ui->textAussehen->toPlainText());
+    charakter->setzeText(CharakterBasis::AussehenSonstiges, ui->textAussehen->toPlainText());
 }
 
 void TabBasis::onNeuKindheit()
 {
-    charakter->setzeText(Kindheit, ui->textKindheit->toPlainText());
+    charakter->setzeText(CharakterBasis::Kindheit, ui->textKindheit->toPlainText());
 }
 
 void TabBasis::onNeuErziehung()
 {
-    charakter->setzeText(Erziehung, ui->textErziehung->toPlainText());
+    charakter->setzeText(CharakterBasis::Erziehung, ui->textErziehung->toPlainText());
 }
 
 void TabBasis::onNeuBeruf()
 {
-    charakter->setzeText(Beruf, ui->textBeruf->toPlainText());
+    charakter->setzeText(CharakterBasis::Beruf, ui->textBeruf->toPlainText());
 }
 
 void TabBasis::onNeuWerdegang()
 {
-    charakter->setzeText(Werdegang, ui->textWerdegang->toPlainText());
+    charakter->setzeText(CharakterBasis::Werdegang, ui->textWerdegang->toPlainText());
 }
 
 void TabBasis::onNeuGrundcharakter()
 {
-    charakter->setzeText(Grundcharakter, ui->lineGrundcharakter->text());
+    charakter->setzeText(CharakterBasis::Grundcharakter, ui->lineGrundcharakter->text());
 }
 
 void TabBasis::onNeuCharakterzuege()
 {
-    charakter->setzeText(Charakterzuege, ui->lineCharakterzuege->text());
+    charakter->setzeText(CharakterBasis::Charakterzuege, ui->lineCharakterzuege->text());
 }
 
 void TabBasis::onNeuUmfeld()
 {
-    charakter->setzeText(Umfeld, ui->textUmfeld->toPlainText());
+    charakter->setzeText(CharakterBasis::Umfeld, ui->textUmfeld->toPlainText());
 }
 
 void TabBasis::onNeuHobbies()
 {
-    charakter->setzeText(Hobbies, ui->textHobbies->toPlainText());
+    charakter->setzeText(CharakterBasis::Hobbies, ui->textHobbies->toPlainText());
 }
 
 void TabBasis::onNeuTitel()
 {
-    charakter->setzeText(Titel, ui->lineTitel->text());
+    charakter->setzeText(CharakterBasis::Titel, ui->lineTitel->text());
 }
 
 void TabBasis::onNeuBeziehungen()
 {
-    charakter->setzeText(Beziehungen, ui->textBeziehungen->toPlainText());
+    charakter->setzeText(CharakterBasis::Beziehungen, ui->textBeziehungen->toPlainText());
 }

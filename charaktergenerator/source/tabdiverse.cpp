@@ -36,14 +36,8 @@ TabDiverse::~TabDiverse()
 
 void TabDiverse::aktualisieren()
 {
-    const int de = CharakterBasis::DE;
-    const int ae = CharakterBasis::AE;
-    ui->labelStartDE->setText(QString("%1 +").arg(charakter->energie(de, 0)));
-    ui->labelKaufDE->setText(QString("%1").arg(charakter->energie(de, 1)));
-    ui->labelGesamtDE->setText(QString("= %1").arg(charakter->energie(de, 3)));
-    ui->labelStartAE->setText(QString("%1 +").arg(charakter->energie(ae, 0)));
-    ui->labelKaufAE->setText(QString("%1").arg(charakter->energie(ae, 1)));
-    ui->labelGesamtAE->setText(QString("= %1").arg(charakter->energie(ae, 3)));
+    zeigeEnergie(CharakterBasis::DE, ui->labelStartDE, ui->labelKaufDE, ui->labelGesamtDE);
+    zeigeEnergie(CharakterBasis::AE, ui->labelStartAE, ui->labelKaufAE, ui->labelGesamtAE);
 
     ui->labelKaufCassias->setText(QString("%L1").arg(charakter->cassias()));
     ui->labelKaufCepto->setText(QString("%L1").arg(charakter->ceptomyzin()));
@@ -53,8 +47,8 @@ void TabDiverse::aktualisieren()
     ui->labelKaufPrestige->setText(QString("%1").arg(charakter->prestige()));
 
     const Basistypus* art = charakter->basistyp();
-    setzeEnabled(ui->buttonMinAE, charakter->energie(ae, 1) != 0);
-    setzeEnabled(ui->buttonMinDE, charakter->energie(de, 1) != 0);
+    setzeEnabled(ui->buttonMinAE, charakter->gekaufteEnergie(CharakterBasis::AE) != 0);
+    setzeEnabled(ui->buttonMinDE, charakter->gekaufteEnergie(CharakterBasis::DE) != 0);
     setzeEnabled(ui->buttonPlusAE, art && art->startAE != 0);
     setzeEnabled(ui->buttonPlusDE, art && art->startDE != 0);
     setzeEnabled(ui->buttonMinCassias, charakter->cassias() != 0);

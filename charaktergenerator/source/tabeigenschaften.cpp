@@ -7,11 +7,6 @@
 
 #include <QSignalMapper>
 
-namespace {
-const int AnzahlEigenschaften = 11;
-const int AnzahlKenntnisse = 10;
-} // namespace
-
 TabEigenschaften::TabEigenschaften(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     : AbstractTab(charakter, regelwerk, parent)
     , ui(new Ui::TabEigenschaften)
@@ -36,12 +31,15 @@ TabEigenschaften::TabEigenschaften(Charakter *charakter, Regelwerk *regelwerk, Q
         ui->buttonPlusKoerper, ui->buttonPlusHand,    ui->buttonPlusSinne,
         ui->buttonPlusKondition, ui->buttonPlusAusstrahlung,
     };
-    for (int i = 0; i < AnzahlEigenschaften; ++i) {
+    for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i) {
         buttonsMinus.insert(i, minus.at(i));
         buttonsPlus.insert(i, plus.at(i));
     }
 
-    for (int i : { 10, 4, 7, 3, 1, 6, 9, 5, 0, 8, 2 }) {
+    for (int i : { Regelwerk::Ausstrahlung, Regelwerk::Emotionen, Regelwerk::Handgeschick,
+                   Regelwerk::Instinkt, Regelwerk::Intelligenz, Regelwerk::Koerperbeherrschung,
+                   Regelwerk::Kondition, Regelwerk::Kraft, Regelwerk::Mut, Regelwerk::Sinne,
+                   Regelwerk::Wissen }) {
         connect(buttonsMinus.value(i), &QPushButton::clicked, mapperMinus,
                 qOverload<>(&QSignalMapper::map));
         mapperMinus->setMapping(buttonsMinus.value(i), i);
@@ -60,7 +58,7 @@ TabEigenschaften::~TabEigenschaften()
 
 void TabEigenschaften::onEigenschaftPlus(int eigenschaft)
 {
-    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
+    if (eigenschaft < 0 || eigenschaft >= Regelwerk::AnzahlEigenschaften)
         return;
     if (charakter->eigenschaftSteigern(eigenschaft))
         aktualisierenUndMelden();
@@ -68,7 +66,7 @@ void TabEigenschaften::onEigenschaftPlus(int eigenschaft)
 
 void TabEigenschaften::onEigenschaftMinus(int eigenschaft)
 {
-    if (eigenschaft < 0 || eigenschaft >= AnzahlEigenschaften)
+    if (eigenschaft < 0 || eigenschaft >= Regelwerk::AnzahlEigenschaften)
         return;
     // The "-" button is only enabled while the attribute has raises; the
     // character itself does not check this.
@@ -82,37 +80,37 @@ void TabEigenschaften::aktualisieren()
     const Basistypus *typ = charakter->basistyp();
     const QString zahl = QStringLiteral("%1");
 
-    QLabel *const start[AnzahlEigenschaften] = {
+    QLabel *const start[Regelwerk::AnzahlEigenschaften] = {
         ui->labelStartMut,   ui->labelStartIntelligenz, ui->labelStartWissen,
         ui->labelStartInstinkt, ui->labelStartEmotion, ui->labelStartKraft,
         ui->labelStartKoerper, ui->labelStartHand,    ui->labelStartSinne,
         ui->labelStartKondition, ui->labelStartAusstrahlung,
     };
-    QLabel *const punkte[AnzahlEigenschaften] = {
+    QLabel *const punkte[Regelwerk::AnzahlEigenschaften] = {
         ui->labelPunkteMut,   ui->labelPunkteIntelligenz, ui->labelPunkteWissen,
         ui->labelPunkteInstinkt, ui->labelPunkteEmotion, ui->labelPunkteKraft,
         ui->labelPunkteKoerper, ui->labelPunkteHand,    ui->labelPunkteSinne,
         ui->labelPunkteKondition, ui->labelPunkteAusstrahlung,
     };
-    QLabel *const wert[AnzahlEigenschaften] = {
+    QLabel *const wert[Regelwerk::AnzahlEigenschaften] = {
         ui->labelWertMut,   ui->labelWertIntelligenz, ui->labelWertWissen,
         ui->labelWertInstinkt, ui->labelWertEmotion, ui->labelWertKraft,
         ui->labelWertKoerper, ui->labelWertHand,    ui->labelWertSinne,
         ui->labelWertKondition, ui->labelWertAusstrahlung,
     };
-    for (int i = 0; i < AnzahlEigenschaften; ++i) {
+    for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i) {
         start[i]->setText(zahl.arg(typ->startwerte[i]));
         punkte[i]->setText(zahl.arg(charakter->eigenschaftPunkte(i)));
         wert[i]->setText(zahl.arg(charakter->eigenschaft(i)));
     }
 
-    QLabel *const kenntnis[AnzahlKenntnisse] = {
+    QLabel *const kenntnis[Regelwerk::AnzahlKenntnisse] = {
         ui->labelKenntnisVita,      ui->labelKenntnisAkademik,   ui->labelKenntnisTechnik,
         ui->labelKenntnisParanormik, ui->labelKenntnisTransport, ui->labelKenntnisHandwerk,
         ui->labelKenntnisBeeinflussen, ui->labelKenntnisKognition, ui->labelKenntnisAthletik,
         ui->labelKenntnisKampf,
     };
-    for (int k = 0; k < AnzahlKenntnisse; ++k)
+    for (int k = 0; k < Regelwerk::AnzahlKenntnisse; ++k)
         kenntnis[k]->setText(zahl.arg(charakter->kenntnis(k)));
 
     // Factors and movement in the user's number format, shortest form
@@ -121,17 +119,19 @@ void TabEigenschaften::aktualisieren()
         QStringLiteral("%L1").arg(double(typ->physisFaktor), 0, 'g', 6));
     ui->labelPsycheFaktor->setText(
         QStringLiteral("%L1").arg(double(typ->psycheFaktor), 0, 'g', 6));
-    ui->labelLE->setText(zahl.arg(charakter->energie(0, 3)));
-    ui->labelPE->setText(zahl.arg(charakter->energie(1, 3)));
+    ui->labelLE->setText(
+        zahl.arg(charakter->energie(CharakterBasis::LE, CharakterBasis::Gesamt)));
+    ui->labelPE->setText(
+        zahl.arg(charakter->energie(CharakterBasis::PE, CharakterBasis::Gesamt)));
     ui->labelInitiative->setText(QStringLiteral("%L1").arg(charakter->initiative()));
     ui->labelStdBewegung->setText(
         QStringLiteral("%L1 m").arg(double(charakter->standardbewegung()), 0, 'g', 6));
 
-    for (int i = 0; i < AnzahlEigenschaften; ++i)
+    for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i)
         setzeEnabled(buttonsMinus.value(i), charakter->eigenschaftPunkte(i) != 0);
 
     // What the next raise of each attribute costs.
-    for (int i = 0; i < AnzahlEigenschaften; ++i) {
+    for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i) {
         QPushButton *plus = buttonsPlus.value(i);
         if (!plus)
             continue;

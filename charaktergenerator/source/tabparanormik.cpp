@@ -3,6 +3,7 @@
 
 #include <QItemSelectionModel>
 
+#include "aktion.h"
 #include "aktionenmodel.h"
 #include "basistypus.h"
 #include "charakter.h"
@@ -13,9 +14,9 @@ TabParanormik::TabParanormik(Charakter* charakter, Regelwerk* regelwerk, QWidget
     : AbstractTab(charakter, regelwerk, parent)
     , ui(new Ui::TabParanormik)
 {
-    paraModel = new AktionenModel(2, regelwerk, this);
+    paraModel = new AktionenModel(Aktion::Paranormal, regelwerk, this);
     // no catalogue: the Latin discount of languages never applies here
-    paraCharakterModel = new CharakterAktionenModel(2, charakter, nullptr, this);
+    paraCharakterModel = new CharakterAktionenModel(Aktion::Paranormal, charakter, nullptr, this);
 
     ui->setupUi(this);
     seiteRollbar(ui->widgetParanormik);
@@ -53,21 +54,20 @@ TabParanormik::~TabParanormik()
 
 void TabParanormik::aktualisieren()
 {
-    const int gesamtMP = charakter->punkte(2, CharakterBasis::Gesamt);
-    ui->labelStartMP->setText(QString("%1 +").arg(charakter->punkte(2, CharakterBasis::Start)));
-    ui->labelKaufMP->setText(QString("%1").arg(charakter->punkte(2, CharakterBasis::Gekauft)));
-    ui->labelGesamtMP->setText(QString("= %1").arg(gesamtMP));
+    zeigePunkte(CharakterBasis::MP, ui->labelStartMP, ui->labelKaufMP, ui->labelGesamtMP);
 
-    const int gekauftePNE = charakter->energie(CharakterBasis::PNE, 1);
+    const int gekauftePNE = charakter->energie(CharakterBasis::PNE, CharakterBasis::Gekauft);
     ui->labelKaufPNE->setText(QString("%1").arg(gekauftePNE));
 
+    const int gesamtMP = charakter->punkte(CharakterBasis::MP, CharakterBasis::Gesamt);
     const int stufe = regelwerk->stufe(gesamtMP);
     ui->labelParanormikerstufe->setText(regelwerk->stufenName(stufe));
     ui->labelInfo->setText(QString("Maximal %1 Spezialgebiet(e)").arg(stufe));
 
     ui->checkSensitiv->setChecked(charakter->sensitiv());
 
-    setzeEnabled(ui->buttonMinMP, charakter->punkte(2, CharakterBasis::Gekauft) != 0);
+    setzeEnabled(ui->buttonMinMP,
+                 charakter->punkte(CharakterBasis::MP, CharakterBasis::Gekauft) != 0);
     setzeEnabled(ui->buttonMinPNE, gekauftePNE != 0);
     const Basistypus* art = charakter->basistyp();
     setzeEnabled(ui->buttonPlusMP, art && art->mpKaufbar);
@@ -89,12 +89,12 @@ void TabParanormik::neuAufbauen()
 
 void TabParanormik::onPlusMP()
 {
-    meldeWenn(charakter->punktKaufen(2));
+    meldeWenn(charakter->punktKaufen(CharakterBasis::MP));
 }
 
 void TabParanormik::onMinusMP()
 {
-    meldeWenn(charakter->punktVerkaufen(2));
+    meldeWenn(charakter->punktVerkaufen(CharakterBasis::MP));
 }
 
 void TabParanormik::onPlusPNE()
