@@ -6,46 +6,17 @@
 #include "regelwerk.h"
 #include "spezialgebiet.h"
 
-#include <QBuffer>
+#include "bogenhtml.h"
+
 #include <QDate>
-#include <QFont>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStringList>
 #include <QTextDocument>
 
 namespace {
 
+using B = BogenHtml;
+
 const char* const Programm = "ZORVEL2 - Charaktergenerator";
-
-// Colours of the sheet: the frame colour of the program's group boxes and a
-// light blue for the table heads.
-const char* const Rahmenfarbe = "#79b5b5";
-const char* const Kopffarbe = "#dcebf7";
-const char* const Beschriftungsfarbe = "#f1f6f6";
-const char* const Titelfarbe = "#4f9494";
-
-// The sheet's numbers are German whatever the user's locale is.
-const QLocale& deutsch()
-{
-    static const QLocale gebietsschema(QLocale::German, QLocale::Germany);
-    return gebietsschema;
-}
-
-QString zahl(qint64 wert)
-{
-    return deutsch().toString(wert);
-}
-
-QString dezimal(double wert)
-{
-    return deutsch().toString(wert, 'g', 6);
-}
 
 // The character's name, or `ersatz` when it has none.
 QString nameOder(const Charakter* c, const QString& ersatz)
@@ -57,77 +28,7 @@ QString nameOder(const Charakter* c, const QString& ersatz)
 // A proficiency with its sign: +2, 0, -10.
 QString mitVorzeichen(int wert)
 {
-    return wert > 0 ? QStringLiteral("+") + zahl(wert) : zahl(wert);
-}
-
-QString text(const QString& t)
-{
-    QString ergebnis = t.toHtmlEscaped();
-    ergebnis.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
-    return ergebnis;
-}
-
-// Space between two tables.
-QString abstand()
-{
-    return QStringLiteral("<p style=\"margin-top:0px; margin-bottom:0px; font-size:6pt;\">&nbsp;</p>");
-}
-
-// Column captions; each column is given with its share of the width in
-// percent ("Wert|18"); a leading ">" right-aligns the column.
-QString kopfzeile(const QStringList& spalten)
-{
-    QString html = QStringLiteral("<tr>");
-    for (const QString& spalte : spalten) {
-        const int trenner = spalte.indexOf(QLatin1Char('|'));
-        QString titel = spalte.left(trenner);
-        const QString breite = spalte.mid(trenner + 1);
-        const bool rechts = titel.startsWith(QLatin1Char('>'));
-        if (rechts)
-            titel.remove(0, 1);
-        html += QStringLiteral("<th width=\"%1%\" align=\"%2\" bgcolor=\"%3\">%4</th>")
-                    .arg(breite, rechts ? QStringLiteral("right") : QStringLiteral("left"),
-                         QLatin1String(Kopffarbe), titel.toHtmlEscaped());
-    }
-    return html + QStringLiteral("</tr>");
-}
-
-// The start of a table with a title bar and, when given, column captions.
-// Both form the table's head, which stays with the first rows and is
-// repeated on the next page when the table is split.
-QString tabelle(const QString& titel, int spaltenzahl, const QStringList& spalten = QStringList())
-{
-    QString html = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                                  "style=\"border-collapse:collapse; border-style:solid; "
-                                  "border-color:%1;\"><thead>")
-                       .arg(QLatin1String(Rahmenfarbe));
-    html += QStringLiteral("<tr><th colspan=\"%1\" align=\"left\" bgcolor=\"%2\">"
-                           "<span style=\"color:#ffffff; font-size:10pt;\">%3</span></th></tr>")
-                .arg(spaltenzahl)
-                .arg(QLatin1String(Titelfarbe), titel.toHtmlEscaped());
-    if (!spalten.isEmpty())
-        html += kopfzeile(spalten);
-    return html + QStringLiteral("</thead>");
-}
-
-QString zelle(const QString& inhalt, bool rechts = false)
-{
-    return rechts ? QStringLiteral("<td align=\"right\">%1</td>").arg(inhalt)
-                  : QStringLiteral("<td>%1</td>").arg(inhalt);
-}
-
-QString beschriftung(const QString& titel, const QString& breite = QString())
-{
-    const QString b = breite.isEmpty() ? QString() : QStringLiteral(" width=\"%1%\"").arg(breite);
-    return QStringLiteral("<td%1 bgcolor=\"%2\"><b>%3</b></td>")
-        .arg(b, QLatin1String(Beschriftungsfarbe), titel.toHtmlEscaped());
-}
-
-QString leereZeile(int spalten, const QString& hinweis)
-{
-    return QStringLiteral("<tr><td colspan=\"%1\"><i>%2</i></td></tr>")
-        .arg(spalten)
-        .arg(hinweis.toHtmlEscaped());
+    return wert > 0 ? QStringLiteral("+") + B::zahl(wert) : B::zahl(wert);
 }
 
 using Paare = QList<QPair<QString, QString>>;
@@ -137,32 +38,32 @@ using Paare = QList<QPair<QString, QString>>;
 QString paarTabelle(const QString& titel, const Paare& paare, const Paare& texte = Paare(),
                     int beschriftungsBreite = 26)
 {
-    const QString links = QString::number(beschriftungsBreite);
+    const int links = beschriftungsBreite;
     const QString wert = QStringLiteral("<td width=\"%1%\">%2</td>").arg(50 - beschriftungsBreite);
-    QString html = tabelle(titel, 4);
+    QString html = B::tabelle(titel, 4);
     for (int i = 0; i < paare.size(); i += 2) {
-        html += QStringLiteral("<tr>") + beschriftung(paare.at(i).first, links)
+        html += QStringLiteral("<tr>") + B::beschriftung(paare.at(i).first, links)
                 + wert.arg(paare.at(i).second);
         if (i + 1 < paare.size())
-            html += beschriftung(paare.at(i + 1).first, links) + wert.arg(paare.at(i + 1).second);
+            html += B::beschriftung(paare.at(i + 1).first, links) + wert.arg(paare.at(i + 1).second);
         else
-            html += beschriftung(QString(), links) + wert.arg(QString());
+            html += B::beschriftung(QString(), links) + wert.arg(QString());
         html += QStringLiteral("</tr>");
     }
     for (const auto& z : texte)
-        html += QStringLiteral("<tr>") + beschriftung(z.first)
-                + QStringLiteral("<td colspan=\"3\">%1</td></tr>").arg(text(z.second));
-    return html + QStringLiteral("</table>") + abstand();
+        html += QStringLiteral("<tr>") + B::beschriftung(z.first)
+                + QStringLiteral("<td colspan=\"3\">%1</td></tr>").arg(B::text(z.second));
+    return html + QStringLiteral("</table>") + B::abstand();
 }
 
 // Rows of one caption and one (possibly long) plain text each.
 QString textTabelle(const QString& titel, const Paare& zeilen)
 {
-    QString html = tabelle(titel, 2);
+    QString html = B::tabelle(titel, 2);
     for (const auto& z : zeilen)
-        html += QStringLiteral("<tr>") + beschriftung(z.first, QStringLiteral("28"))
-                + QStringLiteral("<td width=\"72%\">%1</td></tr>").arg(text(z.second));
-    return html + QStringLiteral("</table>") + abstand();
+        html += QStringLiteral("<tr>") + B::beschriftung(z.first, 28)
+                + QStringLiteral("<td width=\"72%\">%1</td></tr>").arg(B::text(z.second));
+    return html + QStringLiteral("</table>") + B::abstand();
 }
 
 QString titelBlock(const Charakter* c)
@@ -177,10 +78,10 @@ QString titelBlock(const Charakter* c)
                 .arg(name.toHtmlEscaped());
 
     html += paarTabelle(QStringLiteral("Basisdaten"), {
-        { QStringLiteral("Name"), text(c->text(CharakterBasis::Name)) },
-        { QStringLiteral("Basistypus"), text(typ->name) },
-        { QStringLiteral("Reich"), text(c->text(CharakterBasis::Reich)) },
-        { QStringLiteral("Heimatplanet"), text(c->text(CharakterBasis::Heimatplanet)) },
+        { QStringLiteral("Name"), B::text(c->text(CharakterBasis::Name)) },
+        { QStringLiteral("Basistypus"), B::text(typ->name) },
+        { QStringLiteral("Reich"), B::text(c->text(CharakterBasis::Reich)) },
+        { QStringLiteral("Heimatplanet"), B::text(c->text(CharakterBasis::Heimatplanet)) },
         { QStringLiteral("Geburtsdatum"), c->geburtsdatum().toString(QStringLiteral("dd.MM.yyyy")) },
         { QStringLiteral("Paranormik"),
           c->sensitiv() ? QStringLiteral("sensitiv") : QStringLiteral("nicht sensitiv") },
@@ -189,28 +90,28 @@ QString titelBlock(const Charakter* c)
     // The point budgets as the header of the window shows them.
     const QString paar = QStringLiteral("%1/%2");
     const QString ep = c->generieren()
-        ? paar.arg(zahl(c->verfuegbareEP(true)), zahl(c->verfuegbareEP(false)))
-        : QStringLiteral("(%1) %2").arg(zahl(c->startEP(true)), zahl(c->verfuegbareEP(false)));
+        ? paar.arg(B::zahl(c->verfuegbareEP(true)), B::zahl(c->verfuegbareEP(false)))
+        : QStringLiteral("(%1) %2").arg(B::zahl(c->startEP(true)), B::zahl(c->verfuegbareEP(false)));
     const auto restUndGesamt = [c, &paar](int art) {
-        return paar.arg(zahl(c->punkte(art, CharakterBasis::Rest)),
-                        zahl(c->punkte(art, CharakterBasis::Gesamt)));
+        return paar.arg(B::zahl(c->punkte(art, CharakterBasis::Rest)),
+                        B::zahl(c->punkte(art, CharakterBasis::Gesamt)));
     };
     const QStringList werte = {
         ep,
         restUndGesamt(CharakterBasis::SP),
         restUndGesamt(CharakterBasis::TP),
         restUndGesamt(CharakterBasis::MP),
-        paar.arg(zahl(c->asp(true)), zahl(c->asp(false))),
-        paar.arg(zahl(c->msp(true)), zahl(c->msp(false))),
-        paar.arg(zahl(c->ksp(true)), zahl(c->ksp(false))),
+        paar.arg(B::zahl(c->asp(true)), B::zahl(c->asp(false))),
+        paar.arg(B::zahl(c->msp(true)), B::zahl(c->msp(false))),
+        paar.arg(B::zahl(c->ksp(true)), B::zahl(c->ksp(false))),
     };
-    html += tabelle(QStringLiteral("Punkte"), 7,
+    html += B::tabelle(QStringLiteral("Punkte"), 7,
                     { QStringLiteral("EP|16"), QStringLiteral("SP|14"), QStringLiteral("TP|14"),
                       QStringLiteral("MP|14"), QStringLiteral("ASP|14"), QStringLiteral("MSP|14"),
                       QStringLiteral("KSP|14") })
             + QStringLiteral("<tr>");
     for (const QString& wert : werte)
-        html += zelle(wert);
+        html += B::zelle(wert);
     html += QStringLiteral("</tr></table>");
     html += QStringLiteral("<p style=\"font-size:7pt; color:#555555; margin-top:1px;\">%1; "
                            "SP, TP, MP, ASP, MSP, KSP: verbleibend/gesamt</p>")
@@ -225,23 +126,23 @@ QString eigenschaftenUndKenntnisse(const Charakter* c)
     const Basistypus* typ = c->basistyp();
     const Regelwerk* regeln = c->regelwerk();
 
-    QString links = tabelle(QStringLiteral("Eigenschaften"), 4,
+    QString links = B::tabelle(QStringLiteral("Eigenschaften"), 4,
                             { QStringLiteral("Eigenschaft|48"), QStringLiteral(">Startwert|20"),
                               QStringLiteral(">Punkte|16"), QStringLiteral(">Wert|16") });
     for (int e = 0; e < Regelwerk::AnzahlEigenschaften; ++e)
-        links += QStringLiteral("<tr>") + zelle(text(Regelwerk::eigenschaftBeschriftung(e)))
-                 + zelle(zahl(typ->startwerte[e]), true) + zelle(zahl(c->eigenschaftPunkte(e)), true)
-                 + zelle(QStringLiteral("<b>%1</b>").arg(zahl(c->eigenschaft(e))), true)
+        links += QStringLiteral("<tr>") + B::zelle(B::text(Regelwerk::eigenschaftBeschriftung(e)))
+                 + B::zelle(B::zahl(typ->startwerte[e]), true) + B::zelle(B::zahl(c->eigenschaftPunkte(e)), true)
+                 + B::zelle(QStringLiteral("<b>%1</b>").arg(B::zahl(c->eigenschaft(e))), true)
                  + QStringLiteral("</tr>");
     links += QStringLiteral("</table>");
 
-    QString rechts = tabelle(QStringLiteral("Kenntnisse"), 3,
+    QString rechts = B::tabelle(QStringLiteral("Kenntnisse"), 3,
                              { QStringLiteral("Kenntnis|60"), QStringLiteral("Bezug|22"),
                                QStringLiteral(">Wert|18") });
     for (int k = 0; k < Regelwerk::AnzahlKenntnisse; ++k)
-        rechts += QStringLiteral("<tr>") + zelle(text(regeln->kenntnisName(k)))
-                  + zelle(text(regeln->kenntnisBezug(k)))
-                  + zelle(QStringLiteral("<b>%1</b>").arg(zahl(c->kenntnis(k))), true)
+        rechts += QStringLiteral("<tr>") + B::zelle(B::text(regeln->kenntnisName(k)))
+                  + B::zelle(B::text(regeln->kenntnisBezug(k)))
+                  + B::zelle(QStringLiteral("<b>%1</b>").arg(B::zahl(c->kenntnis(k))), true)
                   + QStringLiteral("</tr>");
     rechts += QStringLiteral("</table>");
 
@@ -250,27 +151,27 @@ QString eigenschaftenUndKenntnisse(const Charakter* c)
                           "<td width=\"2%\"></td>"
                           "<td width=\"42%\" valign=\"top\">%2</td></tr></table>")
                .arg(links, rechts)
-           + abstand();
+           + B::abstand();
 }
 
 QString abgeleiteteWerte(const Charakter* c)
 {
     const Basistypus* typ = c->basistyp();
     const Regelwerk* regeln = c->regelwerk();
-    const auto gesamt = [c](int art) { return zahl(c->energie(art, CharakterBasis::Gesamt)); };
+    const auto gesamt = [c](int art) { return B::zahl(c->energie(art, CharakterBasis::Gesamt)); };
     const int gesamtMP = c->punkte(CharakterBasis::MP, CharakterBasis::Gesamt);
     return paarTabelle(QStringLiteral("Energien und abgeleitete Werte"), {
         { QStringLiteral("Lebensenergie (LE)"), gesamt(CharakterBasis::LE) },
-        { QStringLiteral("Initiative"), zahl(c->initiative()) },
+        { QStringLiteral("Initiative"), B::zahl(c->initiative()) },
         { QStringLiteral("Psychische Energie (PE)"), gesamt(CharakterBasis::PE) },
-        { QStringLiteral("Standardbewegung"), dezimal(c->standardbewegung()) + QStringLiteral(" m") },
+        { QStringLiteral("Standardbewegung"), B::dezimal(c->standardbewegung()) + QStringLiteral(" m") },
         { QStringLiteral("Paranormalenergie (PNE)"), gesamt(CharakterBasis::PNE) },
-        { QStringLiteral("Physis-Faktor"), dezimal(double(typ->physisFaktor)) },
+        { QStringLiteral("Physis-Faktor"), B::dezimal(double(typ->physisFaktor)) },
         { QStringLiteral("Deltaenergie (DE)"), gesamt(CharakterBasis::DE) },
-        { QStringLiteral("Psyche-Faktor"), dezimal(double(typ->psycheFaktor)) },
+        { QStringLiteral("Psyche-Faktor"), B::dezimal(double(typ->psycheFaktor)) },
         { QStringLiteral("Astroniumenergie (AE)"), gesamt(CharakterBasis::AE) },
         { QStringLiteral("Paranormikerstufe"),
-          text(regeln->stufenName(regeln->stufe(gesamtMP))) },
+          B::text(regeln->stufenName(regeln->stufe(gesamtMP))) },
     }, Paare(), 29);
 }
 
@@ -278,11 +179,11 @@ QString spezialgebiete(const Charakter* c)
 {
     const QString titel = QStringLiteral("Spezialgebiete");
     if (!c->benutztSpezis())
-        return tabelle(titel, 1) + leereZeile(1, QStringLiteral("ohne Spezialgebiete"))
-               + QStringLiteral("</table>") + abstand();
+        return B::tabelle(titel, 1) + B::leereZeile(1, QStringLiteral("ohne Spezialgebiete"))
+               + QStringLiteral("</table>") + B::abstand();
 
     const Regelwerk* regeln = c->regelwerk();
-    QString html = tabelle(titel, 5,
+    QString html = B::tabelle(titel, 5,
                            { QStringLiteral("Spezialgebiet|38"), QStringLiteral("Kenntnis|24"),
                              QStringLiteral(">Bonus|12"), QStringLiteral(">Stufe|12"),
                              QStringLiteral(">Wurf|14") });
@@ -292,20 +193,20 @@ QString spezialgebiete(const Charakter* c)
         if (!s)
             continue;
         ++zeilen;
-        html += QStringLiteral("<tr>") + zelle(text(s->Bezeichnung))
-                + zelle(text(regeln->kenntnisName(s->Kenntnis))) + zelle(zahl(s->Bonus), true)
-                + zelle(zahl(s->Wert), true) + zelle(text(c->wurf(s)), true)
+        html += QStringLiteral("<tr>") + B::zelle(B::text(s->Bezeichnung))
+                + B::zelle(B::text(regeln->kenntnisName(s->Kenntnis))) + B::zelle(B::zahl(s->Bonus), true)
+                + B::zelle(B::zahl(s->Wert), true) + B::zelle(B::text(c->wurf(s)), true)
                 + QStringLiteral("</tr>");
     }
     if (zeilen == 0)
-        html += leereZeile(5, QStringLiteral("keine"));
-    return html + QStringLiteral("</table>") + abstand();
+        html += B::leereZeile(5, QStringLiteral("keine"));
+    return html + QStringLiteral("</table>") + B::abstand();
 }
 
 QString aktionen(const Charakter* c, int art, const QString& titel, const QString& spalte)
 {
     const Regelwerk* regeln = c->regelwerk();
-    QString html = tabelle(titel, 5,
+    QString html = B::tabelle(titel, 5,
                            { spalte + QStringLiteral("|34"), QStringLiteral("Kenntnis|18"),
                              QStringLiteral("Spezialisierung|22"), QStringLiteral(">Befähigung|14"),
                              QStringLiteral(">Wurf|12") });
@@ -315,26 +216,26 @@ QString aktionen(const Charakter* c, int art, const QString& titel, const QStrin
         if (!a)
             continue;
         ++zeilen;
-        html += QStringLiteral("<tr>") + zelle(text(a->Bezeichnung))
-                + zelle(text(regeln->kenntnisName(a->Kenntnis)))
-                + zelle(text(regeln->spezialisierungName(a->Spezialisierung)))
-                + zelle(mitVorzeichen(a->Befaehigung), true) + zelle(text(c->wurf(a)), true)
+        html += QStringLiteral("<tr>") + B::zelle(B::text(a->Bezeichnung))
+                + B::zelle(B::text(regeln->kenntnisName(a->Kenntnis)))
+                + B::zelle(B::text(regeln->spezialisierungName(a->Spezialisierung)))
+                + B::zelle(mitVorzeichen(a->Befaehigung), true) + B::zelle(B::text(c->wurf(a)), true)
                 + QStringLiteral("</tr>");
     }
     if (zeilen == 0)
-        html += leereZeile(5, QStringLiteral("keine"));
-    return html + QStringLiteral("</table>") + abstand();
+        html += B::leereZeile(5, QStringLiteral("keine"));
+    return html + QStringLiteral("</table>") + B::abstand();
 }
 
 QString startdinge(const Charakter* c)
 {
     return paarTabelle(QStringLiteral("Startdinge"), {
-        { QStringLiteral("Kapital (St)"), zahl(c->kapital()) },
-        { QStringLiteral("Schulden (St)"), zahl(c->schulden()) },
-        { QStringLiteral("Cassias"), zahl(c->cassias()) },
-        { QStringLiteral("Ceptomyzin"), zahl(c->ceptomyzin()) },
-        { QStringLiteral("Prestige"), zahl(c->prestige()) },
-        { QStringLiteral("Bonuspunkte"), zahl(c->bonuspunkte()) },
+        { QStringLiteral("Kapital (St)"), B::zahl(c->kapital()) },
+        { QStringLiteral("Schulden (St)"), B::zahl(c->schulden()) },
+        { QStringLiteral("Cassias"), B::zahl(c->cassias()) },
+        { QStringLiteral("Ceptomyzin"), B::zahl(c->ceptomyzin()) },
+        { QStringLiteral("Prestige"), B::zahl(c->prestige()) },
+        { QStringLiteral("Bonuspunkte"), B::zahl(c->bonuspunkte()) },
     });
 }
 
@@ -342,12 +243,12 @@ QString persoenliches(const Charakter* c)
 {
     const Basistypus* typ = c->basistyp();
     QString html = paarTabelle(QStringLiteral("Aussehen"), {
-        { QStringLiteral("Größe"), zahl(c->groesse()) + QStringLiteral(" cm") },
-        { QStringLiteral("Gewicht"), zahl(c->gewicht()) + QStringLiteral(" kg") },
-        { QStringLiteral("Haarfarbe"), text(c->text(CharakterBasis::Haarfarbe)) },
-        { QStringLiteral("Hautfarbe"), text(c->text(CharakterBasis::Hautfarbe)) },
-        { QStringLiteral("Augenfarbe"), text(c->text(CharakterBasis::Augenfarbe)) },
-        { QStringLiteral("Hautschutz"), zahl(typ->hautschutz) },
+        { QStringLiteral("Größe"), B::zahl(c->groesse()) + QStringLiteral(" cm") },
+        { QStringLiteral("Gewicht"), B::zahl(c->gewicht()) + QStringLiteral(" kg") },
+        { QStringLiteral("Haarfarbe"), B::text(c->text(CharakterBasis::Haarfarbe)) },
+        { QStringLiteral("Hautfarbe"), B::text(c->text(CharakterBasis::Hautfarbe)) },
+        { QStringLiteral("Augenfarbe"), B::text(c->text(CharakterBasis::Augenfarbe)) },
+        { QStringLiteral("Hautschutz"), B::zahl(typ->hautschutz) },
     }, {
         { QStringLiteral("Sonstiges"), c->text(CharakterBasis::AussehenSonstiges) },
         { QStringLiteral("Merkmale des Basistypus"), typ->merkmale },
@@ -399,15 +300,7 @@ QString CharakterBogen::html(const Charakter* c)
 
 void CharakterBogen::fuelle(QTextDocument* dokument, const Charakter* c)
 {
-    if (!dokument)
-        return;
-    QFont schrift(QStringLiteral("DejaVu Sans"));
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPointSizeF(8.5);
-    dokument->setDefaultFont(schrift);
-    dokument->setHtml(html(c));
-    dokument->setMetaInformation(QTextDocument::DocumentTitle,
-                                 c ? c->text(CharakterBasis::Name) : QString());
+    B::fuelle(dokument, html(c), c ? c->text(CharakterBasis::Name) : QString());
 }
 
 QByteArray CharakterBogen::pdf(const Charakter* c)
@@ -416,49 +309,15 @@ QByteArray CharakterBogen::pdf(const Charakter* c)
         return QByteArray();
     QTextDocument dokument;
     fuelle(&dokument, c);
-
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    if (!puffer.open(QIODevice::WriteOnly))
-        return QByteArray();
-    {
-        QPdfWriter schreiber(&puffer);
-        schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                            QMarginsF(0, 0, 0, 0)));
-        schreiber.setResolution(300);
-        schreiber.setTitle(nameOder(c, QStringLiteral("Charakterbogen")));
-        schreiber.setCreator(QLatin1String(Programm));
-        // The document gets margins of 2 cm and page numbers from print().
-        dokument.print(&schreiber);
-    }
-    puffer.close();
-    if (!daten.startsWith("%PDF"))
-        return QByteArray();
-    return daten;
+    return B::pdf(dokument, nameOder(c, QStringLiteral("Charakterbogen")), QLatin1String(Programm));
 }
 
-bool CharakterBogen::drucken(const Charakter* c)
+QString CharakterBogen::dokumentName(const Charakter* c)
 {
-    if (!c)
-        return false;
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageSize(QPageSize(QPageSize::A4));
-    drucker.setPageOrientation(QPageLayout::Portrait);
-    drucker.setDocName(nameOder(c, QStringLiteral("Charakterbogen")));
-    drucker.setCreator(QLatin1String(Programm));
+    return c ? nameOder(c, QStringLiteral("Charakterbogen")) : QString();
+}
 
-    QPrintDialog dialog(&drucker, nullptr);
-    dialog.setWindowTitle(druckTitel());
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-
-    QTextDocument dokument;
-    fuelle(&dokument, c);
-    dokument.print(&drucker);
-    if (drucker.printerState() == QPrinter::Error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Drucken fehlgeschlagen"),
-                              QStringLiteral("Der Charakterbogen konnte nicht gedruckt werden."));
-        return false;
-    }
-    return true;
+QString CharakterBogen::programm()
+{
+    return QLatin1String(Programm);
 }

@@ -12,7 +12,8 @@ class QTextDocument;
 // knowledge areas and derived values, special areas, languages, technical
 // actions, paranormal abilities, starting goods and the personal texts),
 // numbers in German format, paginated on A4 portrait. It is printed or
-// written as PDF; building it only reads the character.
+// written as PDF; building it only reads the character. Printing, which
+// asks the user, is the window's (BogenDruck).
 class CharakterBogen
 {
 public:
@@ -23,10 +24,10 @@ public:
     // The sheet as PDF bytes, A4 portrait, built in memory; empty when the
     // PDF could not be produced.
     static QByteArray pdf(const Charakter* c);
-    // Asks with the print dialog (without parent) and prints the sheet.
-    // False when the dialog was cancelled or printing failed (a critical box
-    // says so).
-    static bool drucken(const Charakter* c);
+    // The name of the printed document (the character's, or
+    // "Charakterbogen") and the program named as its creator.
+    static QString dokumentName(const Charakter* c);
+    static QString programm();
 
     // Title of the print dialog.
     static QString druckTitel();

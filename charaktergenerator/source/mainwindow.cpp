@@ -14,11 +14,13 @@
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
 #include "aenderungsfrage.h"
+#include "bogendruck.h"
 #include "dateidialog.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
 #include <QApplication>
+#include <QTextDocument>
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
@@ -404,7 +406,10 @@ void MainWindow::onExportiereCharakter()
 void MainWindow::onDrucken()
 {
     uebernimmLaufendeEingabe();
-    CharakterBogen::drucken(charakter);
+    BogenDruck::drucken(CharakterBogen::druckTitel(), CharakterBogen::dokumentName(charakter),
+                        CharakterBogen::programm(),
+                        QStringLiteral("Der Charakterbogen konnte nicht gedruckt werden."),
+                        [this](QTextDocument *dokument) { CharakterBogen::fuelle(dokument, charakter); });
 }
 
 void MainWindow::onPdfExportieren()
