@@ -59,7 +59,7 @@ void TestStartargument::argument()
 {
     QFETCH(QStringList, argumente);
     QFETCH(QString, datei);
-    QCOMPARE(Startargument::datei(argumente), datei);
+    QCOMPARE(Startargument::datei(argumente, QStringLiteral(".zch")), datei);
 }
 
 void TestStartargument::fensterOeffnetDatei()
@@ -85,7 +85,7 @@ void TestStartargument::fensterOeffnetDatei()
     QTest::keyClick(name, Qt::Key_Return);
     {
         DialogBeantworter antwort(QString(), QMessageBox::Cancel);
-        fenster.oeffneDatei(Startargument::datei({QStringLiteral("cg"), datei}));
+        fenster.oeffneDatei(Startargument::datei({QStringLiteral("cg"), datei}, QStringLiteral(".zch")));
         QCOMPARE(antwort.fragen, 1);
     }
     QCOMPARE(name->text(), QStringLiteral("Ungespeichert"));

@@ -324,7 +324,7 @@ private slots:
             if (weg == QLatin1String("laden"))
                 kind<QAction>("actionLaden")->trigger();
             else if (weg == QLatin1String("Startargument"))
-                fenster->oeffneDatei(Startargument::datei({ QStringLiteral("cg"), datei }));
+                fenster->oeffneDatei(Startargument::datei({ QStringLiteral("cg"), datei }, QStringLiteral(".zch")));
             else
                 kind<QMenu>("menuZuletztGeoeffnet")->actions().at(1)->trigger();
             QCOMPARE(antwort.fragen, 1);

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "aenderungsfrage.h"
+#include "dateidialog.h"
 #include "anzahldelegate.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
@@ -9,7 +11,6 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
-#include "letzterordner.h"
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsbogen.h"
@@ -17,6 +18,7 @@
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
 #include "schiffswerte.h"
+#include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
 #include <QAction>
@@ -26,7 +28,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -78,20 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Undo and redo: one step per change, the menu texts name the step.
     m_pVerlauf = new QUndoStack(this);
     m_pVerlauf->setUndoLimit(200);
-    ui->actionRueckgaengig->setShortcuts(QKeySequence::Undo);
-    ui->actionWiederholen->setShortcuts(QKeySequence::Redo);
-    ui->actionRueckgaengig->setEnabled(false);
-    ui->actionWiederholen->setEnabled(false);
-    connect(m_pVerlauf, &QUndoStack::canUndoChanged, ui->actionRueckgaengig, &QAction::setEnabled);
-    connect(m_pVerlauf, &QUndoStack::canRedoChanged, ui->actionWiederholen, &QAction::setEnabled);
-    connect(m_pVerlauf, &QUndoStack::undoTextChanged, this, [this](const QString &text) {
-        ui->actionRueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
-                                                       : QStringLiteral("Rückgängig: %1").arg(text));
-    });
-    connect(m_pVerlauf, &QUndoStack::redoTextChanged, this, [this](const QString &text) {
-        ui->actionWiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
-                                                      : QStringLiteral("Wiederholen: %1").arg(text));
-    });
+    VerlaufAktionen::verbinde(m_pVerlauf, ui->actionRueckgaengig, ui->actionWiederholen);
     connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
     connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
@@ -535,13 +523,10 @@ void MainWindow::onLaden()
 {
     if (!aenderungenBehandelt())
         return;
-    const QString datei = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Welche Datei soll geladen werden?"),
-                                                       LetzterOrdner::ordner(),
-                                                       QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
-    if (datei.isEmpty())
-        return;
-    LetzterOrdner::merke(datei);
-    ladeDatei(datei);
+    const QString datei = DateiDialog::oeffnen(QStringLiteral("Welche Datei soll geladen werden?"),
+                                               QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    if (!datei.isEmpty())
+        ladeDatei(datei);
 }
 
 void MainWindow::oeffneDatei(const QString &datei)
@@ -651,17 +636,10 @@ bool MainWindow::aenderungenBehandelt()
     pruefeAenderung();
     if (!isWindowModified())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"),
-                    QStringLiteral("Sollen die Änderungen gespeichert werden?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    switch (AenderungsFrage::stelle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"))) {
+    case AenderungsFrage::Speichern:
         return speichereSchiff(false);
-    case QMessageBox::Discard:
+    case AenderungsFrage::Verwerfen:
         return true;
     default:
         return false;

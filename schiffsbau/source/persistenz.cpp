@@ -1,19 +1,17 @@
 #include "persistenz.h"
 
+#include "dateidialog.h"
 #include "datenordner.h"
 #include "komponente.h"
 #include "komponentenbibliothek.h"
-#include "letzterordner.h"
 #include "platzhalter.h"
 #include "schiffsbogen.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
 #include "schiffswerte.h"
 
-#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -293,35 +291,13 @@ void Persistenz::pdfExportieren(QString name, QString beschreibung)
 QString Persistenz::frageDatei(const QString& titel, const QString& filter)
 {
     // The file the ship came from, or in the folder last used a name made
-    // from the ship's.
-    const QString ordner = m_vorschlagDatei.isEmpty() ? LetzterOrdner::ordner()
-                                                      : QFileInfo(m_vorschlagDatei).absolutePath();
-    QFileDialog dialog(nullptr, titel, ordner, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // "schiff" becomes "schiff.zss" (or ".txt"), as the filter promises.
+    // from the ship's; "schiff" becomes "schiff.zss" (or ".txt"), as the
+    // filter promises.
     const int von = filter.indexOf(QStringLiteral("(*."));
     const int bis = filter.indexOf(QLatin1Char(')'), von);
-    if (von >= 0 && bis > von + 3) {
-        const QString endung = filter.mid(von + 3, bis - von - 3);
-        dialog.setDefaultSuffix(endung);
-        const QString basis = LetzterOrdner::dateiname(m_vorschlag);
-        if (!m_vorschlagDatei.isEmpty())
-            dialog.selectFile(QFileInfo(m_vorschlagDatei).fileName());
-        else if (!basis.isEmpty())
-            dialog.selectFile(basis + QLatin1Char('.') + endung);
-        // The suggestion stays in the name field alone: a file of that name
-        // selected in the list as well would outweigh another name typed
-        // into the field while the field does not have the focus.
-        if (auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView")))
-            liste->clearSelection();
-    }
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    const QStringList dateien = dialog.selectedFiles();
-    const QString datei = dateien.isEmpty() ? QString() : dateien.first();
-    LetzterOrdner::merke(datei);
-    return datei;
+    const QString endung = von >= 0 && bis > von + 3 ? filter.mid(von + 3, bis - von - 3) : QString();
+    return DateiDialog::speichern(titel, filter, endung,
+                                  m_vorschlagDatei.isEmpty() ? m_vorschlag : m_vorschlagDatei);
 }
 
 void Persistenz::meldung(QMessageBox::Icon symbol, const QString& titel,

@@ -1,6 +1,7 @@
 #include "schiffsdatei.h"
 
 #include "kategorien.h"
+#include "sicheredatei.h"
 
 #include "csvtabelle.h"
 #include "komponentenbibliothek.h"
@@ -8,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 
 #include <algorithm>
@@ -404,32 +404,16 @@ bool SchiffsDatei::schreibe(const QString &datei, const SchiffsModel *model, con
 bool SchiffsDatei::schreibeSicher(const QString &datei, const QByteArray &daten, bool textModus,
                                   QString *fehler)
 {
-    QSaveFile file(datei);
-    QIODevice::OpenMode modus = QIODevice::WriteOnly | QIODevice::Unbuffered;
-    if (textModus)
-        modus |= QIODevice::Text;
-    if (!file.open(modus)) {
-        if (fehler)
-            *fehler = file.errorString();
-        return false;
-    }
-    // Unbuffered, so that a short write (a full disk) shows in the result
-    // of write() itself; QSaveFile would otherwise commit a cut-off file.
-    const qint64 geschrieben = file.write(daten);
-    if (geschrieben != daten.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        if (fehler) {
+    const SichereDatei::Ergebnis ergebnis = SichereDatei::schreibe(datei, daten, textModus);
+    if (!ergebnis.ok() && fehler) {
+        if (ergebnis.fehler != SichereDatei::Fehler::Unvollstaendig) {
+            *fehler = ergebnis.systemText;
+        } else {
             *fehler = QStringLiteral("Es konnten nicht alle Daten geschrieben werden "
                                      "(ist der Datenträger voll?).");
-            if (file.error() != QFileDevice::NoError)
-                *fehler += QLatin1Char(' ') + file.errorString();
+            if (!ergebnis.systemText.isEmpty())
+                *fehler += QLatin1Char(' ') + ergebnis.systemText;
         }
-        file.cancelWriting(); // the temporary file goes, the old file stays
-        return false;
     }
-    if (!file.commit()) {
-        if (fehler)
-            *fehler = file.errorString();
-        return false;
-    }
-    return true;
+    return ergebnis.ok();
 }

@@ -31,42 +31,13 @@ QList<Zeile> zeilenVon(const QByteArray &text)
 
 SchiffsSchritt::SchiffsSchritt(const Stand &vorher, const Stand &nachher, const QString &text,
                                Hersteller herstellen)
-    : m_vorher(vorher)
-    , m_nachher(nachher)
-    , m_herstellen(std::move(herstellen))
+    : ZustandsSchritt(vorher, nachher, std::move(herstellen))
 {
-    const QString benannt = beschreibung(vorher, nachher, &m_feld);
-    if (!text.isEmpty())
-        m_feld = -1;
+    int feld = -1;
+    const QString benannt = beschreibung(vorher, nachher, &feld);
+    if (text.isEmpty())
+        setzeFeld(feld);
     setText(text.isEmpty() ? benannt : text);
-}
-
-void SchiffsSchritt::redo()
-{
-    if (m_erstesRedo) {
-        m_erstesRedo = false;
-        return;
-    }
-    m_herstellen(m_nachher);
-}
-
-void SchiffsSchritt::undo()
-{
-    m_herstellen(m_vorher);
-}
-
-int SchiffsSchritt::id() const
-{
-    return m_feld;
-}
-
-bool SchiffsSchritt::mergeWith(const QUndoCommand *anderer)
-{
-    if (anderer->id() != id())
-        return false;
-    m_nachher = static_cast<const SchiffsSchritt *>(anderer)->m_nachher;
-    setObsolete(m_nachher == m_vorher);
-    return true;
 }
 
 QString SchiffsSchritt::beschreibung(const Stand &vorher, const Stand &nachher, int *feld)

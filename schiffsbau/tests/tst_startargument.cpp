@@ -43,7 +43,7 @@ void TestStartargument::argument()
 {
     QFETCH(QStringList, argumente);
     QFETCH(QString, datei);
-    QCOMPARE(Startargument::datei(argumente), datei);
+    QCOMPARE(Startargument::datei(argumente, QStringLiteral(".zss")), datei);
 }
 
 void TestStartargument::fensterOeffnetDatei()
@@ -63,7 +63,7 @@ void TestStartargument::fensterOeffnetDatei()
         {
             DialogWaechter waechter;
             fenster = std::make_unique<MainWindow>();
-            fenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), QStringLiteral("kormoran.zss")}));
+            fenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), QStringLiteral("kormoran.zss")}, QStringLiteral(".zss")));
             QVERIFY(waechter.texte.isEmpty());
         }
         QCOMPARE(fenster->findChild<QLineEdit *>(QStringLiteral("editName"))->text(), QStringLiteral("Kormoran"));

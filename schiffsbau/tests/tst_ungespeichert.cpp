@@ -254,7 +254,7 @@ void TestUngespeichert::schlechteDateien()
         if (weg == 0)
             kind<QAction>("actionLaden")->trigger();
         else if (weg == 1)
-            m_pFenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), datei}));
+            m_pFenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), datei}, QStringLiteral(".zss")));
         else
             zuletzt()->menue()->actions().at(0)->trigger();
         QCOMPARE(antwort.meldungen.size(), 1);

@@ -1,0 +1,561 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "charakter.h"
+#include "charakterbogen.h"
+#include "charakterschritt.h"
+#include "charakterxml.h"
+#include "persistenz.h"
+#include "regelwerk.h"
+#include "tabaktionen.h"
+#include "tabbasis.h"
+#include "tabdiverse.h"
+#include "tabeigenschaften.h"
+#include "tabparanormik.h"
+#include "tabspezialgebiete.h"
+#include "aenderungsfrage.h"
+#include "bogendruck.h"
+#include "dateidialog.h"
+#include "verlaufaktionen.h"
+#include "zuletztgeoeffnet.h"
+
+#include <QApplication>
+#include <QTextDocument>
+#include <QBuffer>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace {
+
+const char *const Version = "0.9.3";
+
+QString tooltipGenerierung()
+{
+    return QStringLiteral("Ungenutzte Start-EP / Gesamt Start-EP");
+}
+
+QString tooltipFertig()
+{
+    return QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung");
+}
+
+struct Schritt
+{
+    const char *nummer;
+    const char *anweisung;
+};
+
+// Step label and hint of the step bar, one entry per tab.
+const Schritt schritte[] = {
+    { "1", "Bitte Basistypus für die folgenden Schritte wählen. Größe und Gewicht sind ein "
+           "regelkonformer Vorschlag. Das Geburtsdatum hat derzeit keinen Bezug zum Basistyp." },
+    { "2", "Bitte die Eigenschaften wie gewünscht steigern. Daraus (und aus dem Basistyp) "
+           "resultieren die Daten rechts." },
+    { "3", "Hier kann man das Modul Spezialgebiete verwenden." },
+    { "4", "Bitte alle Sprachen, die der Charakter neben seiner/n Muttersprache/n spricht, sowie "
+           "alle Aktionsfertigkeiten, die er zu Beginn können soll, hinzufügen." },
+    { "5", "Bitte die paranormische Fähigkeiten des Charakters definieren." },
+    { "6", "Hier kann man weitere Energien, sowie das Startguthaben, Prestige und Bonuspunkte "
+           "definieren." },
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+    , regelwerk(new Regelwerk)
+    , charakter(new Charakter(regelwerk))
+    , persistenz(new Persistenz(this))
+{
+    ui->setupUi(this);
+    // Step 1 is built right inside the tab widget's page stack, so that its
+    // widgets take on the window's style sheets once (a page built elsewhere
+    // and then inserted would have all its widgets styled again). Steps 2 to
+    // 6 start as empty pages; each is built inside its page when it is first
+    // needed (shown, or told of a change of species), see schrittTab(). Most
+    // of the start-up went to building and styling pages not yet looked at.
+    QWidget *seiten = ui->tabWidget->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    tabBasis = new TabBasis(charakter, regelwerk, seiten);
+    tabs << tabBasis;
+
+    zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
+
+    // Undo and redo: one step per change, the menu texts name the step.
+    verlauf = new QUndoStack(this);
+    verlauf->setUndoLimit(200);
+    VerlaufAktionen::verbinde(verlauf, ui->actionRueckgaengig, ui->actionWiederholen);
+    connect(ui->actionRueckgaengig, &QAction::triggered, this, &MainWindow::onRueckgaengig);
+    connect(ui->actionWiederholen, &QAction::triggered, this, &MainWindow::onWiederholen);
+    connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
+    ui->frameWeiter->hide();
+
+    setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
+
+    ui->tabWidget->insertTab(0, tabBasis, QStringLiteral("1) Basis"));
+    const char *const titel[] = { "2) Eigenschaften", "3) Spezialgebiete", "4) Aktionen",
+                                  "5) Paranormik", "6) Diverse" };
+    for (const char *t : titel) {
+        auto *platz = new QWidget(seiten);
+        auto *rahmen = new QVBoxLayout(platz);
+        rahmen->setContentsMargins(0, 0, 0, 0);
+        ui->tabWidget->addTab(platz, QString::fromUtf8(t));
+        tabs << nullptr;
+    }
+
+    connect(tabBasis, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
+    connect(tabBasis, &TabBasis::basistypChanged, this,
+            [this] { static_cast<TabSpezialgebiete *>(schrittTab(2))->onBasistypGewechselt(); });
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::updateHeaderDaten);
+    connect(ui->buttonWeiter, &QPushButton::clicked, this, &MainWindow::onWeiter);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::onTabGewechselt);
+    connect(ui->actionNeu, &QAction::triggered, this, &MainWindow::onNeuCharakter);
+    connect(ui->actionSpeichern, &QAction::triggered, this, &MainWindow::onSpeichernCharakter);
+    connect(ui->actionSpeichernUnter, &QAction::triggered, this, &MainWindow::onSpeichernUnter);
+    connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
+    connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
+    connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+    connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::onDrucken);
+    connect(ui->actionPdf, &QAction::triggered, this, &MainWindow::onPdfExportieren);
+    // The window is reset only once the chosen file could be opened, so a
+    // file that cannot be read leaves the character on screen untouched.
+    connect(persistenz, &Persistenz::signalLadenBeginnt, this, &MainWindow::setzeZurueck);
+
+    // Every change to the character is followed by one of these signals.
+    connect(tabBasis, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    connect(tabBasis, &TabBasis::datenGeaendert, this, &MainWindow::pruefeAenderung);
+    connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::pruefeAenderung);
+
+    ui->actionNeu->setShortcuts(QKeySequence::New);
+    ui->actionLaden->setShortcuts(QKeySequence::Open);
+    ui->actionSpeichern->setShortcuts(QKeySequence::Save);
+    // Bound literally: the platform's "Save As" binding is empty on some
+    // platforms.
+    ui->actionSpeichernUnter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui->actionDrucken->setShortcuts(QKeySequence::Print);
+    // Closing goes through the question about unsaved changes.
+    ui->actionBeenden->setShortcuts(QKeySequence::Quit);
+    connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
+
+    ui->labelInfoEP->setToolTip(tooltipGenerierung());
+
+    // On a small screen the window starts no larger than the free area
+    // (room left for the window frame); the steps scroll where they must.
+    if (const QScreen *bildschirm = screen()) {
+        const QSize platz = bildschirm->availableGeometry().size() - QSize(16, 40);
+        // (Where the window fits, its layout keeps it no smaller than its
+        // content when it is shown; the size need not be worked out twice.)
+        if (platz.isValid() && (width() > platz.width() || height() > platz.height()))
+            resize(size().boundedTo(platz).expandedTo(minimumSizeHint()));
+    }
+
+    // What "neu" does; there is nothing to ask about yet.
+    setzeZurueck();
+    setzeDokument(QString(), true);
+}
+
+MainWindow::~MainWindow()
+{
+    // The history first: clearing it updates the menu of the form.
+    delete verlauf;
+    verlauf = nullptr;
+    // Tear the tabs down while the character they point to still exists, and
+    // without the step flow reacting to pages disappearing from the tab widget.
+    disconnect(ui->tabWidget, nullptr, this, nullptr);
+    disconnect(charakter, nullptr, this, nullptr);
+    for (AbstractTab *tab : std::as_const(tabs))
+        if (tab)
+            disconnect(tab, nullptr, this, nullptr);
+    qDeleteAll(tabs);
+    tabs.clear();
+    delete charakter;
+    delete regelwerk;
+    delete ui;
+}
+
+QString MainWindow::version()
+{
+    return QString::fromLatin1(Version);
+}
+
+void MainWindow::updateHeaderDaten()
+{
+    const QString paar = QStringLiteral("%1/%2");
+    ui->labelInfoName->setText(charakter->text(0));
+    if (charakter->generieren())
+        ui->labelInfoEP->setText(
+            paar.arg(charakter->verfuegbareEP(true)).arg(charakter->verfuegbareEP(false)));
+    else
+        ui->labelInfoEP->setText(QStringLiteral("(%1) %2")
+                                     .arg(charakter->startEP(true))
+                                     .arg(charakter->verfuegbareEP(false)));
+    ui->labelInfoSP->setText(paar.arg(charakter->punkte(0, 5)).arg(charakter->punkte(0, 3)));
+    ui->labelInfoTP->setText(paar.arg(charakter->punkte(1, 5)).arg(charakter->punkte(1, 3)));
+    ui->labelInfoMP->setText(paar.arg(charakter->punkte(2, 5)).arg(charakter->punkte(2, 3)));
+    ui->labelInfoASP->setText(paar.arg(charakter->asp(true)).arg(charakter->asp(false)));
+    ui->labelInfoMSP->setText(paar.arg(charakter->msp(true)).arg(charakter->msp(false)));
+    ui->labelInfoKSP->setText(paar.arg(charakter->ksp(true)).arg(charakter->ksp(false)));
+
+    // A budget spent beyond what there is (e.g. after a change of species)
+    // shows in red.
+    const auto markiere = [](QLabel *label, int rest) {
+        const QString stil = rest < 0 ? QStringLiteral("color: red;") : QString();
+        if (label->styleSheet() != stil)
+            label->setStyleSheet(stil);
+    };
+    markiere(ui->labelInfoEP, charakter->generieren() ? charakter->verfuegbareEP(true)
+                                                      : charakter->startEP(true));
+    markiere(ui->labelInfoSP, charakter->punkte(0, 5));
+    markiere(ui->labelInfoTP, charakter->punkte(1, 5));
+    markiere(ui->labelInfoMP, charakter->punkte(2, 5));
+}
+
+void MainWindow::onNeuCharakter()
+{
+    if (!aenderungenBehandelt())
+        return;
+    setzeZurueck();
+    setzeDokument(QString(), true);
+}
+
+void MainWindow::setzeZurueck()
+{
+    charakter->zuruecksetzen();
+    for (AbstractTab *tab : std::as_const(tabs))
+        if (tab)
+            tab->neuAufbauen();
+
+    ui->tabWidget->setCurrentIndex(0);
+    for (int i = 1; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, false);
+
+    updateHeaderDaten();
+    tabBasis->aktualisieren();
+
+    // Back to the step bar of step 1 even when tab 0 was already current (then
+    // the tab widget reports no change). A label that already shows step 1 is
+    // left as it is.
+    if (ui->labelSchritt->text().trimmed() != QLatin1String(schritte[0].nummer))
+        ui->labelSchritt->setText(QString::fromUtf8(schritte[0].nummer));
+    ui->labelAnweisung->setText(QString::fromUtf8(schritte[0].anweisung));
+    ui->labelInfoEP->setToolTip(tooltipGenerierung());
+    updateWeiterButton();
+
+    ui->tabWidget->show();
+    ui->frameWeiter->show();
+}
+
+void MainWindow::onSpeichernCharakter()
+{
+    speichereCharakter(false);
+}
+
+void MainWindow::onSpeichernUnter()
+{
+    speichereCharakter(true);
+}
+
+bool MainWindow::speichereCharakter(bool fragen)
+{
+    uebernimmLaufendeEingabe();
+    const bool gespeichert = fragen ? persistenz->speichernUnter(charakter, dokumentDatei)
+                                    : persistenz->speichern(charakter, dokumentDatei);
+    if (!gespeichert)
+        return false;
+    // The file lacks what XML cannot carry; the fields show the file's text.
+    // The document is the same, so this is no step of its own.
+    if (CharakterXml::bereinigeTexte(charakter)) {
+        stelltHer = true;
+        zeigeCharakter();
+        stelltHer = false;
+    }
+    setzeDokument(persistenz->letzteDatei(), true, false);
+    return true;
+}
+
+void MainWindow::onLadeCharakter()
+{
+    if (!aenderungenBehandelt())
+        return;
+    const QString datei = DateiDialog::oeffnen(QStringLiteral("Aus welcher Datei soll geladen werden?"),
+                                               QStringLiteral("ZORVEL-Charakter (*.zch)"));
+    if (!datei.isEmpty())
+        ladeDatei(datei);
+}
+
+void MainWindow::oeffneDatei(const QString &datei)
+{
+    if (aenderungenBehandelt())
+        ladeDatei(datei);
+}
+
+void MainWindow::ladeDatei(const QString &datei)
+{
+    if (!persistenz->laden(datei, charakter))
+        return;
+
+    updateHeaderDaten();
+    tabBasis->aktualisieren();
+    for (int i = 1; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, true);
+    for (AbstractTab *tab : std::initializer_list<AbstractTab *>{ tabAktionen, tabParanormik, tabSpezialgebiete })
+        if (tab)
+            tab->neuAufbauen();
+    updateWeiterButton();
+    // The readable beginning of a damaged file is a new document: saving it
+    // asks for a file, so the damaged one is never overwritten unasked.
+    // Values brought into the rules are a change to the file.
+    if (persistenz->nurLesbarerTeil())
+        setzeDokument(QString(), false);
+    else
+        setzeDokument(datei, !persistenz->werteAngepasst());
+}
+
+void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
+{
+    if (neueGeschichte) {
+        verlauf->clear();
+        letzterStand = CharakterXml::schreiben(charakter);
+    }
+    dokumentDatei = datei;
+    zuletzt->merke(datei); // opened or saved; nothing for a new character
+    gesichertesDokument = gesichert ? CharakterXml::schreiben(charakter) : QByteArray();
+    if (dokumentDatei.isEmpty())
+        setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
+    else
+        setWindowTitle(QStringLiteral("%1[*] - ZORVEL2 - Charaktergenerator (%2)")
+                           .arg(QFileInfo(dokumentDatei).fileName(), version()));
+    pruefeAenderung();
+}
+
+void MainWindow::pruefeAenderung()
+{
+    if (stelltHer)
+        return;
+    const QByteArray jetzt = CharakterXml::schreiben(charakter);
+    if (jetzt != letzterStand) {
+        // Pushing runs no redo of it: the change is already made.
+        verlauf->push(new CharakterSchritt(letzterStand, jetzt,
+                                            [this](const QByteArray &d) { stelleHer(d); }));
+        letzterStand = jetzt;
+    }
+    const bool geaendert = jetzt != gesichertesDokument;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+void MainWindow::stelleHer(const QByteArray &dokument)
+{
+    stelltHer = true;
+    charakter->zuruecksetzen();
+    QBuffer puffer;
+    puffer.setData(dokument);
+    puffer.open(QIODevice::ReadOnly);
+    CharakterXml::lesen(&puffer, charakter);
+    zeigeCharakter();
+    stelltHer = false;
+    letzterStand = dokument;
+    const bool geaendert = dokument != gesichertesDokument;
+    if (geaendert != isWindowModified())
+        setWindowModified(geaendert);
+}
+
+void MainWindow::zeigeCharakter()
+{
+    // Which steps are open stays as it is. A step not built yet shows the
+    // character once it is built.
+    if (tabAktionen)
+        tabAktionen->zeigeNeuGeladen();
+    if (tabParanormik)
+        tabParanormik->zeigeNeuGeladen();
+    if (tabSpezialgebiete)
+        tabSpezialgebiete->zeigeNeuGeladen();
+    tabBasis->aktualisieren();
+    if (tabEigenschaften)
+        tabEigenschaften->aktualisieren();
+    if (tabDiverse)
+        tabDiverse->aktualisieren();
+    updateHeaderDaten();
+    updateWeiterButton();
+}
+
+void MainWindow::onRueckgaengig()
+{
+    uebernimmLaufendeEingabe(); // a field still being edited is a step of its own
+    verlauf->undo();
+}
+
+void MainWindow::onWiederholen()
+{
+    uebernimmLaufendeEingabe();
+    verlauf->redo();
+}
+
+bool MainWindow::aenderungenBehandelt()
+{
+    uebernimmLaufendeEingabe();
+    pruefeAenderung();
+    if (!isWindowModified())
+        return true;
+    switch (AenderungsFrage::stelle(QStringLiteral("ZORVEL2 - Charaktergenerator"))) {
+    case AenderungsFrage::Speichern:
+        return speichereCharakter(false);
+    case AenderungsFrage::Verwerfen:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (aenderungenBehandelt())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::onExportiereCharakter()
+{
+    uebernimmLaufendeEingabe();
+    persistenz->exportieren(charakter);
+}
+
+void MainWindow::onDrucken()
+{
+    uebernimmLaufendeEingabe();
+    BogenDruck::drucken(CharakterBogen::druckTitel(), CharakterBogen::dokumentName(charakter),
+                        CharakterBogen::programm(),
+                        QStringLiteral("Der Charakterbogen konnte nicht gedruckt werden."),
+                        [this](QTextDocument *dokument) { CharakterBogen::fuelle(dokument, charakter); });
+}
+
+void MainWindow::onPdfExportieren()
+{
+    uebernimmLaufendeEingabe();
+    persistenz->pdfExportieren(charakter);
+}
+
+void MainWindow::onTabGewechselt(int neuerTab)
+{
+    if (neuerTab >= 0 && neuerTab < tabs.size()) {
+        schrittTab(neuerTab)->aktualisieren();
+        zeigeSchritt(neuerTab);
+    }
+    updateWeiterButton();
+}
+
+void MainWindow::onWeiter()
+{
+    const int n = ui->tabWidget->currentIndex() + 1;
+    if (n >= ui->tabWidget->count()) {
+        charakter->setzeGenerieren(false);
+        updateHeaderDaten();
+        updateWeiterButton();
+        pruefeAenderung();
+        return;
+    }
+
+    ui->tabWidget->setTabEnabled(n, true);
+    ui->tabWidget->setCurrentIndex(n);
+
+    if (n == ui->tabWidget->count() - 1) {
+        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+        ui->labelInfoEP->setToolTip(tooltipFertig());
+    } else {
+        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+    }
+}
+
+void MainWindow::onUeber()
+{
+    const QString titel =
+        QStringLiteral("Über ZORVEL2 - Charaktergenerator (%1)").arg(version());
+    const QString text = QStringLiteral(
+        "<p><b>ZORVEL2 - Charaktergenerator</b>, Version %1</p>"
+        "<p>Erschafft Schritt für Schritt Spielercharaktere für das "
+        "Science-Fiction-Rollenspiel <i>ZORVEL</i>.</p>"
+        "<p>Autor: das ZORVEL-Entwicklerteam.</p>"
+        "<p>Erstellt mit dem Qt-Toolkit %2, das unter der GNU Lesser General Public "
+        "License (LGPL) Version 3 steht.</p>")
+                             .arg(version(), QString::fromLatin1(qVersion()));
+
+    QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void MainWindow::updateWeiterButton()
+{
+    if (!charakter->generieren()) {
+        ui->buttonWeiter->hide();
+        // The header shows the finished form now (e.g. after loading such a character).
+        ui->labelInfoEP->setToolTip(tooltipFertig());
+        return;
+    }
+
+    ui->buttonWeiter->show();
+    if (ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1) {
+        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+        ui->labelInfoEP->setToolTip(tooltipFertig());
+    } else {
+        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+    }
+}
+
+void MainWindow::uebernimmLaufendeEingabe()
+{
+    // One-line edits hand their text to the character only when the edit is
+    // finished; a keyboard shortcut does not take the focus away. Moving the
+    // focus out and back finishes the edit, so the file gets what is shown.
+    QWidget *fokus = QApplication::focusWidget();
+    if (fokus && isAncestorOf(fokus)) {
+        fokus->clearFocus();
+        fokus->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+AbstractTab *MainWindow::schrittTab(int index)
+{
+    // A step is built inside its empty page, from the character as it is
+    // then. Opening the tab redraws it (onTabGewechselt); step 3, also built
+    // for a change of species, sets itself up from the character.
+    AbstractTab *tab = tabs.value(index);
+    if (tab || index <= 0 || index >= tabs.size())
+        return tab;
+    QWidget *platz = ui->tabWidget->widget(index);
+    Charakter *c = charakter;
+    Regelwerk *r = regelwerk;
+    if (index == 1)
+        tab = tabEigenschaften = new TabEigenschaften(c, r, platz);
+    else if (index == 2)
+        tab = tabSpezialgebiete = new TabSpezialgebiete(c, r, platz);
+    else if (index == 3)
+        tab = tabAktionen = new TabAktionen(c, r, platz);
+    else if (index == 4)
+        tab = tabParanormik = new TabParanormik(c, r, platz);
+    else
+        tab = tabDiverse = new TabDiverse(c, r, platz);
+    tabs[index] = tab;
+    platz->layout()->addWidget(tab);
+    tab->show();
+    connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
+    connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    return tab;
+}
+
+void MainWindow::zeigeSchritt(int index)
+{
+    ui->labelSchritt->setText(QString::fromUtf8(schritte[index].nummer));
+    ui->labelAnweisung->setText(QString::fromUtf8(schritte[index].anweisung));
+}

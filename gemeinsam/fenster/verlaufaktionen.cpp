@@ -1,0 +1,23 @@
+#include "verlaufaktionen.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QUndoStack>
+
+void VerlaufAktionen::verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QAction *wiederholen)
+{
+    rueckgaengig->setShortcuts(QKeySequence::Undo);
+    wiederholen->setShortcuts(QKeySequence::Redo);
+    rueckgaengig->setEnabled(verlauf->canUndo());
+    wiederholen->setEnabled(verlauf->canRedo());
+    QObject::connect(verlauf, &QUndoStack::canUndoChanged, rueckgaengig, &QAction::setEnabled);
+    QObject::connect(verlauf, &QUndoStack::canRedoChanged, wiederholen, &QAction::setEnabled);
+    QObject::connect(verlauf, &QUndoStack::undoTextChanged, rueckgaengig, [rueckgaengig](const QString &text) {
+        rueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
+                                             : QStringLiteral("Rückgängig: %1").arg(text));
+    });
+    QObject::connect(verlauf, &QUndoStack::redoTextChanged, wiederholen, [wiederholen](const QString &text) {
+        wiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
+                                            : QStringLiteral("Wiederholen: %1").arg(text));
+    });
+}

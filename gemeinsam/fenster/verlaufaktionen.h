@@ -1,0 +1,17 @@
+#ifndef VERLAUFAKTIONEN_H
+#define VERLAUFAKTIONEN_H
+
+class QAction;
+class QUndoStack;
+
+// The menu entries "Rückgängig" and "Wiederholen" of a window's history:
+// the platform's shortcuts, enabled only while there is a step to take back
+// or to repeat, and texts that name that step ("Rückgängig: Name").
+// What a click does stays the window's own.
+class VerlaufAktionen
+{
+public:
+    static void verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QAction *wiederholen);
+};
+
+#endif // VERLAUFAKTIONEN_H
