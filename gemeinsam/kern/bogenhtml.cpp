@@ -88,6 +88,22 @@ QString BogenHtml::beschriftung(const QString &titel, int breite)
         .arg(b, QLatin1String(Beschriftungsfarbe), titel.toHtmlEscaped());
 }
 
+QString BogenHtml::paarZeilen(const QList<QPair<QString, QString>> &paare, int breite)
+{
+    const QString wert = QStringLiteral("<td width=\"%1%\">%2</td>").arg(50 - breite);
+    QString html;
+    for (int i = 0; i < paare.size(); i += 2) {
+        html += QStringLiteral("<tr>") + beschriftung(paare.at(i).first, breite)
+                + wert.arg(paare.at(i).second);
+        if (i + 1 < paare.size())
+            html += beschriftung(paare.at(i + 1).first, breite) + wert.arg(paare.at(i + 1).second);
+        else
+            html += beschriftung(QString(), breite) + wert.arg(QString());
+        html += QStringLiteral("</tr>");
+    }
+    return html;
+}
+
 QString BogenHtml::leereZeile(int spalten, const QString &hinweis)
 {
     return QStringLiteral("<tr><td colspan=\"%1\"><i>%2</i></td></tr>")

@@ -2,6 +2,8 @@
 #define BOGENHTML_H
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +36,10 @@ public:
     static QString zelle(const QString &inhalt, bool rechts = false);
     // A caption cell; `breite` in percent, 0 for none.
     static QString beschriftung(const QString &titel, int breite = 0);
+    // Rows of a four-column table: caption/value pairs, two pairs a row
+    // (values are HTML), each caption `breite` percent wide and each value
+    // the rest of its half.
+    static QString paarZeilen(const QList<QPair<QString, QString>> &paare, int breite);
     // A row over `spalten` columns with an italic note ("ohne ...").
     static QString leereZeile(int spalten, const QString &hinweis);
 

@@ -3,6 +3,7 @@
 #include "aenderungsfrage.h"
 #include "dateidialog.h"
 #include "anzahldelegate.h"
+#include "bogendruck.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
 
@@ -22,6 +23,7 @@
 #include "zuletztgeoeffnet.h"
 
 #include <QAction>
+#include <QTextDocument>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -654,7 +656,14 @@ void MainWindow::onExport()
 void MainWindow::onDrucken()
 {
     const SchiffsDaten d = m_pModel->berechne();
-    SchiffsBogen::drucken(m_pModel, d, ui->editName->text(), ui->editBeschreibung->text());
+    const QString name = ui->editName->text();
+    const QString beschreibung = ui->editBeschreibung->text();
+    BogenDruck::drucken(SchiffsBogen::druckTitel(), SchiffsBogen::dokumentName(name),
+                        SchiffsBogen::programm(),
+                        QStringLiteral("Das Schiffsdatenblatt konnte nicht gedruckt werden."),
+                        [&](QTextDocument *dokument) {
+                            SchiffsBogen::fuelle(dokument, m_pModel, d, name, beschreibung);
+                        });
 }
 
 void MainWindow::onPdfExportieren()

@@ -6,6 +6,7 @@
 #include "komponentenbibliothek.h"
 #include "platzhalter.h"
 #include "schiffsbogen.h"
+#include "schiffsexport.h"
 #include "schiffsdaten.h"
 #include "schiffsmodel.h"
 #include "schiffswerte.h"
@@ -194,35 +195,6 @@ void Persistenz::uebernimm(SchiffsDatei::Inhalt& inhalt, QString& name, QString&
 }
 // ---------------------------------------------------------------- export
 
-QString Persistenz::exportText(const QString& vorlage, const QString& name,
-                               const QString& beschreibung)
-{
-    const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
-
-    // The n-th lowest placeholder number of the template gets the n-th
-    // value, in one pass: a placeholder inside an inserted name or
-    // description stays as the user wrote it.
-    QString ergebnis = Platzhalter::fuelle(vorlage, SchiffsWerte::exportWerte(d, name, beschreibung));
-    ergebnis += QStringLiteral("\n\nKomponenten:\n");
-    const int zeilen = m_pModel ? m_pModel->rowCount() : 0;
-    for (int i = 0; i < zeilen; ++i) {
-        const Komponente* k = m_pModel->komponente(i);
-        if (!k)
-            continue;
-        ergebnis += QString::number(m_pModel->anzahl(i)).rightJustified(7, QLatin1Char(' '))
-                + QLatin1Char(' ')
-                + k->einheit(true).rightJustified(8, QLatin1Char(' '))
-                + QStringLiteral(" x ")
-                + k->kurzname().rightJustified(11, QLatin1Char(' '))
-                + QStringLiteral(" : ")
-                + k->name()
-                + QStringLiteral(" - ")
-                + k->beschreibung()
-                + QLatin1Char('\n');
-    }
-    return ergebnis;
-}
-
 bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
                                  const QString& beschreibung)
 {
@@ -237,7 +209,7 @@ bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
     const QString vorlage = QString::fromUtf8(vorlageDatei.readAll());
     vorlageDatei.close();
 
-    const QString text = exportText(vorlage, name, beschreibung);
+    const QString text = SchiffsExport::text(m_pModel, vorlage, name, beschreibung);
 
     QString fehler;
     if (!SchiffsDatei::schreibeSicher(datei, text.toUtf8(), true, &fehler)) {

@@ -86,11 +86,6 @@ public:
     // cannot hold and that were replaced (empty when there were none).
     QByteArray schiffsText(const QString& name, const QString& beschreibung,
                            QStringList* ersetzt = nullptr) const;
-    // Recomputes the ship (the panel is refreshed by neueDaten) and returns
-    // the template `vorlage` with its placeholders filled, followed by the
-    // list of the installed components.
-    QString exportText(const QString& vorlage, const QString& name,
-                       const QString& beschreibung);
 
     // The template file of the export; "exportvorlage.zse" of the data
     // folder (DatenOrdner) unless set otherwise.

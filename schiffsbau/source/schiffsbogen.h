@@ -13,7 +13,7 @@ class SchiffsModel;
 // document with tables under headings, numbers in German format, paginated
 // on A4 portrait. A negative energy balance, over-used computer slots and an
 // over-used volume are marked. Building it only reads the model and the
-// data; it is printed or written as PDF.
+// data; it is printed (by the window, BogenDruck) or written as PDF.
 class SchiffsBogen
 {
 public:
@@ -27,11 +27,10 @@ public:
     // PDF could not be produced.
     static QByteArray pdf(const SchiffsModel *model, const SchiffsDaten &d, const QString &name,
                           const QString &beschreibung);
-    // Asks with the print dialog (without parent) and prints the sheet.
-    // False when the dialog was cancelled or printing failed (a critical
-    // box says so).
-    static bool drucken(const SchiffsModel *model, const SchiffsDaten &d, const QString &name,
-                        const QString &beschreibung);
+    // The name of the printed document (the ship's, or
+    // "Schiffsdatenblatt") and the program named as its creator.
+    static QString dokumentName(const QString &name);
+    static QString programm();
 
     // Title of the print dialog.
     static QString druckTitel();

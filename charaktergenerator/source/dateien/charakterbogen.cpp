@@ -38,18 +38,7 @@ using Paare = QList<QPair<QString, QString>>;
 QString paarTabelle(const QString& titel, const Paare& paare, const Paare& texte = Paare(),
                     int beschriftungsBreite = 26)
 {
-    const int links = beschriftungsBreite;
-    const QString wert = QStringLiteral("<td width=\"%1%\">%2</td>").arg(50 - beschriftungsBreite);
-    QString html = B::tabelle(titel, 4);
-    for (int i = 0; i < paare.size(); i += 2) {
-        html += QStringLiteral("<tr>") + B::beschriftung(paare.at(i).first, links)
-                + wert.arg(paare.at(i).second);
-        if (i + 1 < paare.size())
-            html += B::beschriftung(paare.at(i + 1).first, links) + wert.arg(paare.at(i + 1).second);
-        else
-            html += B::beschriftung(QString(), links) + wert.arg(QString());
-        html += QStringLiteral("</tr>");
-    }
+    QString html = B::tabelle(titel, 4) + B::paarZeilen(paare, beschriftungsBreite);
     for (const auto& z : texte)
         html += QStringLiteral("<tr>") + B::beschriftung(z.first)
                 + QStringLiteral("<td colspan=\"3\">%1</td></tr>").arg(B::text(z.second));
