@@ -27,37 +27,60 @@ QString jaNein(bool wert)
     return wert ? kJa : kNein;
 }
 
-// Text fields of the groups "Basisdaten" (0 to 2), "Aussehen" (3 to 6),
-// "Geschichte" (7 to 10) and the inner "Charakter" (11 to 16).
-const char* const kTexteAussehen[] = { "Haarfarbe", "Hautfarbe", "Augenfarbe", "Sonstiges" };
-const char* const kTexteGeschichte[] = { "Kindheit", "Erziehung", "Beruf", "Werdegang" };
-const char* const kTexteCharakter[] = { "Grundcharakter", "Charakterzuege", "Umfeld",
-                                        "Hobbies", "Titel", "Beziehungen" };
+using B = CharakterBasis;
 
-// Point counters: name, field as the user knows it, kind (0 SP, 1 TP,
-// 2 MP), column (1 bought, 2 earned, 4 used).
+// The text fields of one element: the attribute that holds each field, in
+// the order of the file.
+struct Textwert {
+    const char* name;
+    B::Textfeld feld;
+};
+const Textwert kTexteBasisdaten[] = {
+    { "Name", B::Name }, { "Reich", B::Reich }, { "Heimatplanet", B::Heimatplanet },
+};
+const Textwert kTexteAussehen[] = {
+    { "Haarfarbe", B::Haarfarbe }, { "Hautfarbe", B::Hautfarbe },
+    { "Augenfarbe", B::Augenfarbe }, { "Sonstiges", B::AussehenSonstiges },
+};
+const Textwert kTexteGeschichte[] = {
+    { "Kindheit", B::Kindheit }, { "Erziehung", B::Erziehung },
+    { "Beruf", B::Beruf }, { "Werdegang", B::Werdegang },
+};
+const Textwert kTexteCharakter[] = {
+    { "Grundcharakter", B::Grundcharakter }, { "Charakterzuege", B::Charakterzuege },
+    { "Umfeld", B::Umfeld }, { "Hobbies", B::Hobbies }, { "Titel", B::Titel },
+    { "Beziehungen", B::Beziehungen },
+};
+
+// Point counters: name, field as the user knows it, point kind and column.
 struct Punktzaehler {
     const char* name;
     const char* feld;
-    int art;
-    int spalte;
+    B::Punktart art;
+    B::Punktspalte spalte;
 };
 const Punktzaehler kPunkte[] = {
-    { "GenutzteTP", "Genutzte TP", 1, 4 },   { "GenutzteSP", "Genutzte SP", 0, 4 },
-    { "GenutzteMP", "Genutzte MP", 2, 4 },   { "GekaufteTP", "Gekaufte TP", 1, 1 },
-    { "GekaufteSP", "Gekaufte SP", 0, 1 },   { "GekaufteMP", "Gekaufte MP", 2, 1 },
-    { "ErspielteTP", "Erspielte TP", 1, 2 }, { "ErspielteSP", "Erspielte SP", 0, 2 },
-    { "ErspielteMP", "Erspielte MP", 2, 2 },
+    { "GenutzteTP", "Genutzte TP", B::TP, B::Genutzt },
+    { "GenutzteSP", "Genutzte SP", B::SP, B::Genutzt },
+    { "GenutzteMP", "Genutzte MP", B::MP, B::Genutzt },
+    { "GekaufteTP", "Gekaufte TP", B::TP, B::Gekauft },
+    { "GekaufteSP", "Gekaufte SP", B::SP, B::Gekauft },
+    { "GekaufteMP", "Gekaufte MP", B::MP, B::Gekauft },
+    { "ErspielteTP", "Erspielte TP", B::TP, B::Erspielt },
+    { "ErspielteSP", "Erspielte SP", B::SP, B::Erspielt },
+    { "ErspielteMP", "Erspielte MP", B::MP, B::Erspielt },
 };
 
 // Bought energies: name, field as the user knows it and energy kind.
 struct Energiewert {
     const char* name;
     const char* feld;
-    int art;
+    B::Energieart art;
 };
 const Energiewert kEnergien[] = {
-    { "PNE", "Gekaufte PNE", 2 }, { "DE", "Gekaufte DE", 3 }, { "AE", "Gekaufte AE", 4 }
+    { "PNE", "Gekaufte PNE", B::PNE },
+    { "DE", "Gekaufte DE", B::DE },
+    { "AE", "Gekaufte AE", B::AE },
 };
 
 // The amounts of "Startdinge" that go into the money object.
@@ -72,15 +95,23 @@ const Wertsache kWertsachen[] = {
     { "Ceptomyzin", &CharakterWertsachen::setzeCeptomyzin },
 };
 
-// Attribute raises, in the order of the file, with their attribute index.
+// Attribute raises, in the order of the file, with their attribute.
 struct Eigenschaftswert {
     const char* name;
-    int index;
+    Regelwerk::Eigenschaft eigenschaft;
 };
 const Eigenschaftswert kEigenschaften[] = {
-    { "Mut", 0 }, { "Intelligenz", 1 }, { "Wissen", 2 }, { "Instinkt", 3 },
-    { "Sinne", 8 }, { "Emotionen", 4 }, { "Kraft", 5 }, { "Koerperbhg", 6 },
-    { "Handgeschick", 7 }, { "Kondition", 9 }, { "Ausstrahlung", 10 },
+    { "Mut", Regelwerk::Mut },
+    { "Intelligenz", Regelwerk::Intelligenz },
+    { "Wissen", Regelwerk::Wissen },
+    { "Instinkt", Regelwerk::Instinkt },
+    { "Sinne", Regelwerk::Sinne },
+    { "Emotionen", Regelwerk::Emotionen },
+    { "Kraft", Regelwerk::Kraft },
+    { "Koerperbhg", Regelwerk::Koerperbeherrschung },
+    { "Handgeschick", Regelwerk::Handgeschick },
+    { "Kondition", Regelwerk::Kondition },
+    { "Ausstrahlung", Regelwerk::Ausstrahlung },
 };
 
 QString name(const char* n)
@@ -148,7 +179,7 @@ bool CharakterXml::bereinigeTexte(Charakter* c)
         bereinige(text);
         c->setzeText(i, text);
     }
-    for (int art = 0; art < 3; ++art) {
+    for (int art = 0; art < Aktion::AnzahlArten; ++art) {
         for (int i = 0; i < c->anzahlAktionen(art); ++i)
             bereinige(c->aktion(art, i)->Bezeichnung);
     }
@@ -160,13 +191,15 @@ bool CharakterXml::bereinigeTexte(Charakter* c)
 void CharakterXml::schreibeBasis(QXmlStreamWriter& w, Charakter* c)
 {
     const QDate datum = c->geburtsdatum();
+    const auto schreibeTexte = [&w, c](const auto& texte) {
+        for (const Textwert& t : texte)
+            w.writeAttribute(name(t.name), xmlTauglich(c->text(t.feld)));
+    };
 
     w.writeStartElement(QStringLiteral("Basisdaten"));
     w.writeAttribute(QStringLiteral("BasistypusIndex"), QString::number(c->basistypusIndex()));
     w.writeAttribute(QStringLiteral("generieren"), jaNein(c->generieren()));
-    w.writeAttribute(QStringLiteral("Name"), xmlTauglich(c->text(0)));
-    w.writeAttribute(QStringLiteral("Reich"), xmlTauglich(c->text(1)));
-    w.writeAttribute(QStringLiteral("Heimatplanet"), xmlTauglich(c->text(2)));
+    schreibeTexte(kTexteBasisdaten);
     w.writeAttribute(QStringLiteral("Tag"), QString::number(datum.day()));
     w.writeAttribute(QStringLiteral("Monat"), QString::number(datum.month()));
     w.writeAttribute(QStringLiteral("Jahr"), QString::number(datum.year()));
@@ -176,18 +209,15 @@ void CharakterXml::schreibeBasis(QXmlStreamWriter& w, Charakter* c)
     w.writeStartElement(QStringLiteral("Aussehen"));
     w.writeAttribute(QStringLiteral("Groesse"), QString::number(c->groesse()));
     w.writeAttribute(QStringLiteral("Gewicht"), QString::number(c->gewicht()));
-    for (int i = 0; i < 4; ++i)
-        w.writeAttribute(name(kTexteAussehen[i]), xmlTauglich(c->text(3 + i)));
+    schreibeTexte(kTexteAussehen);
     w.writeEndElement();
 
     w.writeStartElement(QStringLiteral("Geschichte"));
-    for (int i = 0; i < 4; ++i)
-        w.writeAttribute(name(kTexteGeschichte[i]), xmlTauglich(c->text(7 + i)));
+    schreibeTexte(kTexteGeschichte);
     w.writeEndElement();
 
     w.writeStartElement(QStringLiteral("Charakter"));
-    for (int i = 0; i < 6; ++i)
-        w.writeAttribute(name(kTexteCharakter[i]), xmlTauglich(c->text(11 + i)));
+    schreibeTexte(kTexteCharakter);
     w.writeEndElement();
 
     w.writeStartElement(QStringLiteral("Punkte"));
@@ -199,19 +229,19 @@ void CharakterXml::schreibeBasis(QXmlStreamWriter& w, Charakter* c)
 
     w.writeStartElement(QStringLiteral("Energie"));
     for (const Energiewert& e : kEnergien)
-        w.writeAttribute(name(e.name), QString::number(c->energie(e.art, 1)));
+        w.writeAttribute(name(e.name), QString::number(c->energie(e.art, B::Gekauft)));
     w.writeEndElement();
 
     w.writeStartElement(QStringLiteral("Eigenschaften"));
     for (const Eigenschaftswert& e : kEigenschaften)
-        w.writeAttribute(name(e.name), QString::number(c->eigenschaftPunkte(e.index)));
+        w.writeAttribute(name(e.name), QString::number(c->eigenschaftPunkte(e.eigenschaft)));
     w.writeEndElement();
 }
 
 void CharakterXml::schreibeCharakter(QXmlStreamWriter& w, Charakter* c)
 {
     w.writeStartElement(QStringLiteral("Aktionen"));
-    for (int art = 0; art < 3; ++art) {
+    for (int art = 0; art < Aktion::AnzahlArten; ++art) {
         for (int i = 0; i < c->anzahlAktionen(art); ++i) {
             const Aktion* a = c->aktion(art, i);
             if (!a)
@@ -397,7 +427,13 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c, Lesestand&
 {
     const QStringView element = r.name();
     const QXmlStreamAttributes a = r.attributes();
-    QString text;
+    const auto leseTexte = [&a, c](const auto& texte) {
+        QString text;
+        for (const Textwert& t : texte) {
+            if (leseText(a, name(t.name), text))
+                c->setzeText(t.feld, text);
+        }
+    };
     int zahl = 0;
 
     if (element == u"Basisdaten") {
@@ -413,11 +449,7 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c, Lesestand&
             c->setzeBasistypus(zahl);
         }
         c->setzeGenerieren(a.value(QStringLiteral("generieren")) == kJa);
-        const char* const texte[] = { "Name", "Reich", "Heimatplanet" };
-        for (int i = 0; i < 3; ++i) {
-            if (leseText(a, name(texte[i]), text))
-                c->setzeText(i, text);
-        }
+        leseTexte(kTexteBasisdaten);
         int tag = 1, monat = 1, jahr = 1;
         leseZahl(a, QStringLiteral("Tag"), tag);
         leseZahl(a, QStringLiteral("Monat"), monat);
@@ -431,20 +463,11 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c, Lesestand&
         zahl = c->gewicht();
         if (leseZahl(a, QStringLiteral("Gewicht"), zahl))
             c->setzeGewicht(zahl);
-        for (int i = 0; i < 4; ++i) {
-            if (leseText(a, name(kTexteAussehen[i]), text))
-                c->setzeText(3 + i, text);
-        }
+        leseTexte(kTexteAussehen);
     } else if (element == u"Geschichte") {
-        for (int i = 0; i < 4; ++i) {
-            if (leseText(a, name(kTexteGeschichte[i]), text))
-                c->setzeText(7 + i, text);
-        }
+        leseTexte(kTexteGeschichte);
     } else if (element == u"Charakter") {
-        for (int i = 0; i < 6; ++i) {
-            if (leseText(a, name(kTexteCharakter[i]), text))
-                c->setzeText(11 + i, text);
-        }
+        leseTexte(kTexteCharakter);
     } else if (element == u"Punkte") {
         if (leseZahlImBereich(a, QStringLiteral("GenutzteStartEP"), zahl, 0, INT_MAX,
                               QStringLiteral("Genutzte Start-EP"), stand))
@@ -465,9 +488,10 @@ void CharakterXml::leseBasis(const QXmlStreamReader& r, Charakter* c, Lesestand&
     } else if (element == u"Eigenschaften") {
         const int steigerungen = c->regelwerk()->anzahlSteigerungen();
         for (const Eigenschaftswert& e : kEigenschaften) {
-            const QString feld = Regelwerk::eigenschaftName(e.index) + QStringLiteral(": Steigerung");
+            const QString feld =
+                Regelwerk::eigenschaftName(e.eigenschaft) + QStringLiteral(": Steigerung");
             if (leseZahlImBereich(a, name(e.name), zahl, 0, steigerungen, feld, stand))
-                c->setzeEigenschaftPunkte(e.index, zahl);
+                c->setzeEigenschaftPunkte(e.eigenschaft, zahl);
         }
     }
 }
@@ -486,7 +510,10 @@ void CharakterXml::leseCharakter(const QXmlStreamReader& r, Charakter* c, Lesest
             && leseZahl(a, QStringLiteral("Kosten"), kosten)
             && leseZahl(a, QStringLiteral("Befaehigung"), befaehigung)) {
             // The list follows from the stored numbers alone.
-            const int art = spezialisierung == 0 ? 0 : (kenntnis == 3 ? 2 : 1);
+            const int art = spezialisierung == Regelwerk::SpezialisierungSprachen
+                                ? Aktion::Sprache
+                                : (kenntnis == Regelwerk::KenntnisParanormik ? Aktion::Paranormal
+                                                                             : Aktion::Technik);
             auto* aktion = new Aktion(bezeichnung, kenntnis, spezialisierung, befaehigung, kosten);
             if (!c->aktionAnhaengen(art, aktion))
                 delete aktion;

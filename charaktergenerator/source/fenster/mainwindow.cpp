@@ -34,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -190,22 +191,6 @@ QString MainWindow::version()
 
 void MainWindow::updateHeaderDaten()
 {
-    const QString paar = QStringLiteral("%1/%2");
-    ui->labelInfoName->setText(charakter->text(0));
-    if (charakter->generieren())
-        ui->labelInfoEP->setText(
-            paar.arg(charakter->verfuegbareEP(true)).arg(charakter->verfuegbareEP(false)));
-    else
-        ui->labelInfoEP->setText(QStringLiteral("(%1) %2")
-                                     .arg(charakter->startEP(true))
-                                     .arg(charakter->verfuegbareEP(false)));
-    ui->labelInfoSP->setText(paar.arg(charakter->punkte(0, 5)).arg(charakter->punkte(0, 3)));
-    ui->labelInfoTP->setText(paar.arg(charakter->punkte(1, 5)).arg(charakter->punkte(1, 3)));
-    ui->labelInfoMP->setText(paar.arg(charakter->punkte(2, 5)).arg(charakter->punkte(2, 3)));
-    ui->labelInfoASP->setText(paar.arg(charakter->asp(true)).arg(charakter->asp(false)));
-    ui->labelInfoMSP->setText(paar.arg(charakter->msp(true)).arg(charakter->msp(false)));
-    ui->labelInfoKSP->setText(paar.arg(charakter->ksp(true)).arg(charakter->ksp(false)));
-
     // A budget spent beyond what there is (e.g. after a change of species)
     // shows in red.
     const auto markiere = [](QLabel *label, int rest) {
@@ -213,11 +198,33 @@ void MainWindow::updateHeaderDaten()
         if (label->styleSheet() != stil)
             label->setStyleSheet(stil);
     };
+    const QString paar = QStringLiteral("%1/%2");
+    ui->labelInfoName->setText(charakter->text(CharakterBasis::Name));
+    if (charakter->generieren())
+        ui->labelInfoEP->setText(
+            paar.arg(charakter->verfuegbareEP(true)).arg(charakter->verfuegbareEP(false)));
+    else
+        ui->labelInfoEP->setText(QStringLiteral("(%1) %2")
+                                     .arg(charakter->startEP(true))
+                                     .arg(charakter->verfuegbareEP(false)));
     markiere(ui->labelInfoEP, charakter->generieren() ? charakter->verfuegbareEP(true)
                                                       : charakter->startEP(true));
-    markiere(ui->labelInfoSP, charakter->punkte(0, 5));
-    markiere(ui->labelInfoTP, charakter->punkte(1, 5));
-    markiere(ui->labelInfoMP, charakter->punkte(2, 5));
+
+    // Each point kind: what is left of its total.
+    const std::pair<QLabel *, CharakterBasis::Punktart> punktarten[] = {
+        { ui->labelInfoSP, CharakterBasis::SP },
+        { ui->labelInfoTP, CharakterBasis::TP },
+        { ui->labelInfoMP, CharakterBasis::MP },
+    };
+    for (const auto &[label, art] : punktarten) {
+        const int rest = charakter->punkte(art, CharakterBasis::Rest);
+        label->setText(paar.arg(rest).arg(charakter->punkte(art, CharakterBasis::Gesamt)));
+        markiere(label, rest);
+    }
+
+    ui->labelInfoASP->setText(paar.arg(charakter->asp(true)).arg(charakter->asp(false)));
+    ui->labelInfoMSP->setText(paar.arg(charakter->msp(true)).arg(charakter->msp(false)));
+    ui->labelInfoKSP->setText(paar.arg(charakter->ksp(true)).arg(charakter->ksp(false)));
 }
 
 void MainWindow::onNeuCharakter()

@@ -112,7 +112,7 @@ bool Persistenz::speichernUnter(Charakter* c, const QString& bisher)
         return false;
     const QString datei = frageZieldatei(tr("In welche Datei soll gespeichert werden?"),
                                          tr("ZORVEL-Charakter (*.zch)"), QStringLiteral("zch"),
-                                         c->text(0), bisher);
+                                         c->text(CharakterBasis::Name), bisher);
     return !datei.isEmpty() && speichern(c, datei);
 }
 
@@ -246,7 +246,8 @@ bool Persistenz::exportieren(Charakter* c)
     if (!c)
         return false;
     const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
-                                         tr("Text (*.txt)"), QStringLiteral("txt"), c->text(0));
+                                         tr("Text (*.txt)"), QStringLiteral("txt"),
+                                         c->text(CharakterBasis::Name));
     if (datei.isEmpty())
         return false;
 
@@ -266,7 +267,8 @@ bool Persistenz::pdfExportieren(Charakter* c)
     if (!c)
         return false;
     const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
-                                         tr("PDF (*.pdf)"), QStringLiteral("pdf"), c->text(0));
+                                         tr("PDF (*.pdf)"), QStringLiteral("pdf"),
+                                         c->text(CharakterBasis::Name));
     if (datei.isEmpty())
         return false;
 

@@ -34,6 +34,11 @@ public:
         Koerperbeherrschung, Handgeschick, Sinne, Kondition, Ausstrahlung
     };
 
+    // The specialisation "Sprachen & Schriften" of every language and the
+    // knowledge area "Paranormik" of every paranormal ability.
+    static constexpr int SpezialisierungSprachen = 0;
+    static constexpr int KenntnisParanormik = 3;
+
     Regelwerk();
     ~Regelwerk();
     Regelwerk(const Regelwerk&) = delete;
