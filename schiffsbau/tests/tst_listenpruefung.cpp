@@ -3,7 +3,10 @@
 
 #include <QtTest>
 
+#include "komponente.h"
+#include "komponentenbibliothek.h"
 #include "listenpruefung.h"
+#include "schiffsdatei.h"
 
 namespace {
 
@@ -58,6 +61,8 @@ private slots:
     void listen();
     void vorlage();
     void basisliste();
+    void basislisteKodierung_data();
+    void basislisteKodierung();
     void gelieferterOrdnerOhneBefund();
 };
 
@@ -193,6 +198,44 @@ void TstListenPruefung::basisliste()
     QVERIFY(schreibe(pfad, "1.1;Alt;;\n7;Fusionsreaktor F-2;2;\n7;Fusionsreaktor F-9;1;\n"));
     befunde = befundeIn(ordner.path(), "basisliste.zsb");
     QVERIFY2(zeilenVon(befunde) == QList<int>({3}), texte(befunde).constData());
+}
+
+void TstListenPruefung::basislisteKodierung_data()
+{
+    QTest::addColumn<QByteArray>("kopf");
+    QTest::addColumn<QString>("gelesen");
+    QTest::addColumn<bool>("gefunden");
+
+    QTest::newRow("UTF-8") << QByteArray("2.0;;;\n") << QStringLiteral("Cockpit/Brücke/Zentrale") << true;
+    // The mark keeps a file Latin-1 even where its bytes are valid UTF-8.
+    QTest::newRow("Latin-1-Marke") << QByteArray("2.0;;;Latin-1;\n")
+                                   << QStringLiteral("Cockpit/BrÃ¼cke/Zentrale") << false;
+}
+
+// The checker reads the base list as the loader does.
+void TstListenPruefung::basislisteKodierung()
+{
+    QFETCH(QByteArray, kopf);
+    QFETCH(QString, gelesen);
+    QFETCH(bool, gefunden);
+    QTemporaryDir ordner;
+    QVERIFY(ordner.isValid());
+    const QString pfad = ordner.filePath("basisliste.zsb");
+    QVERIFY(schreibe(pfad, kopf + "0;4;Cockpit/Br\xc3\xbc""cke/Zentrale;\n"));
+
+    KomponentenBibliothek bibliothek;
+    bibliothek.lade();
+    const SchiffsDatei::Inhalt geladen = SchiffsDatei(&bibliothek).lies(pfad);
+    const QList<ListenBefund> befunde = befundeIn(ordner.path(), "basisliste.zsb");
+    QCOMPARE(geladen.komponenten.size(), size_t(gefunden ? 1 : 0));
+    QCOMPARE(befunde.isEmpty(), gefunden);
+    if (gefunden) {
+        QCOMPARE(geladen.komponenten.at(0).komponente->name(), gelesen);
+    } else {
+        QCOMPARE(geladen.nichtGefunden, QStringList(QStringLiteral("4x %1 (Zeile 2)").arg(gelesen)));
+        QVERIFY2(zeilenVon(befunde) == QList<int>({2}), texte(befunde).constData());
+        QVERIFY2(befunde.at(0).text.contains(QStringLiteral("„%1“").arg(gelesen)), texte(befunde).constData());
+    }
 }
 
 void TstListenPruefung::gelieferterOrdnerOhneBefund()

@@ -71,6 +71,7 @@ private slots:
     void anzahlEditor();
     void leeren();
     void basisliste();
+    void basislisteUnlesbar();
     void ladenAbgebrochen();
     void ladenDatei();
     void kurzanleitung();
@@ -753,6 +754,31 @@ void TestMainWindow::basisliste()
     m_pFenster->onAddKomponente(0, 99, 1);
     m_pFenster->onAddKomponente(4000000000u, 0, 1);
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 6);
+}
+
+void TestMainWindow::basislisteUnlesbar()
+{
+    // A folder in its place cannot be read, not even with every right.
+    QVERIFY(QFile::remove(QStringLiteral("basisliste.zsb")));
+    QVERIFY(QDir().mkdir(QStringLiteral("basisliste.zsb")));
+    const QStringList titel(QStringLiteral("Kein Zugriff auf Standardauswahl"));
+    const QStringList text(QStringLiteral("Es konnte auf die Datei basisliste.zsb nicht zugegriffen werden."));
+    {
+        DialogWaechter waechter;
+        m_pFenster = std::make_unique<MainWindow>();
+        QCOMPARE(waechter.titel, titel);
+        QCOMPARE(waechter.texte, text);
+        QVERIFY(waechter.alleOhneEltern);
+    }
+    QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 0);
+
+    // "Basisliste" warns alike and keeps the ship.
+    m_pFenster->onAddKomponente(0, 2, 3);
+    DialogWaechter waechter;
+    kind<QAction>("actionBasisliste")->trigger();
+    QCOMPARE(waechter.titel, titel);
+    QCOMPARE(waechter.texte, text);
+    QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 1);
 }
 
 void TestMainWindow::ladenAbgebrochen()

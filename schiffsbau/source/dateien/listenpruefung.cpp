@@ -538,35 +538,30 @@ QString ListenPruefung::hinweis(int kat, const QString &name) const
 void ListenPruefung::pruefeBasisliste()
 {
     const QString pfad = m_ordner.filePath(QStringLiteral("basisliste.zsb"));
-    CsvTabelle tabelle;
-    if (!QFileInfo(pfad).isFile() || !tabelle.lese(pfad, trenner)) {
+    QFile datei(pfad);
+    if (!QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly)) {
         befund(pfad, 0,
                QStringLiteral("Die Basisliste fehlt oder lässt sich nicht öffnen; beim Start und mit "
                               "„Basisliste“ wird keine Standardausstattung geladen"));
         return;
     }
-    if (tabelle.zeilen() < 2) {
+    // The loader's reading: the same lines, fields and encoding.
+    const QByteArray bytes = datei.readAll();
+    const SchiffsDatei::Tabelle tabelle(bytes);
+    // The loader refuses a file of blanks as empty.
+    const bool leer = bytes.trimmed().isEmpty();
+    if (tabelle.zeilen() < 2 || leer) {
         befund(pfad, 0,
-               tabelle.zeilen() == 0 ? QStringLiteral("Die Basisliste ist leer; es wird nichts geladen "
-                                                      "(Meldung „Fehler beim Laden“)")
-                                     : QStringLiteral("Die Basisliste enthält nur die Versionszeile; es wird "
-                                                      "nichts geladen"));
+               leer ? QStringLiteral("Die Basisliste ist leer; es wird nichts geladen "
+                                     "(Meldung „Fehler beim Laden“)")
+                    : QStringLiteral("Die Basisliste enthält nur die Versionszeile; es wird "
+                                     "nichts geladen"));
         return;
     }
 
-    // Like the loader: a file that is valid UTF-8 beyond ASCII is read as UTF-8.
-    bool utf8 = false;
-    QFile datei(pfad);
-    if (datei.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = datei.readAll();
-        utf8 = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; })
-               && QByteArrayView(bytes).isValidUtf8();
-    }
-    const auto zeile = [&tabelle, utf8](int i) { return SchiffsDatei::felder(tabelle, i, utf8); };
-
     const QString abgelehnt =
         QStringLiteral("; die Basisliste wird nicht geladen (Meldung „Fehler beim Laden“)");
-    const QString version = zeile(0).value(0);
+    const QString version = tabelle.zeile(0).value(0);
     const bool v20 = version.startsWith(QStringLiteral("2.0"));
     const bool v10 = version.startsWith(QStringLiteral("1.0"));
     if (!v20 && !v10 && !version.startsWith(QStringLiteral("1.1"))) {
@@ -578,7 +573,7 @@ void ListenPruefung::pruefeBasisliste()
 
     const QString nichtGefunden = QStringLiteral("; beim Laden wird sie als nicht gefunden gemeldet");
     for (int z = 1; z < tabelle.zeilen(); ++z) {
-        const QStringList felder = zeile(z);
+        const QStringList felder = tabelle.zeile(z);
         if (istLeer(felder))
             continue;
         qsizetype n = felder.size();

@@ -106,10 +106,21 @@ QString SchiffsDatei::version()
     return QStringLiteral("2.0");
 }
 
-QStringList SchiffsDatei::felder(const CsvTabelle &tabelle, int i, bool utf8)
+SchiffsDatei::Tabelle::Tabelle(const QByteArray &bytes)
 {
-    QStringList felder = tabelle.zeile(i);
-    if (utf8) {
+    m_tabelle.leseDaten(bytes, trenner);
+    m_utf8 = m_tabelle.zeile(0).value(3) != latin1Marke && istUtf8(bytes);
+}
+
+int SchiffsDatei::Tabelle::zeilen() const
+{
+    return m_tabelle.zeilen();
+}
+
+QStringList SchiffsDatei::Tabelle::zeile(int i) const
+{
+    QStringList felder = m_tabelle.zeile(i);
+    if (m_utf8) {
         for (QString &feld : felder)
             feld = QString::fromUtf8(feld.toLatin1());
         if (i == 0 && !felder.isEmpty() && felder.first().startsWith(QChar(0xFEFF)))
@@ -184,10 +195,7 @@ SchiffsDatei::Inhalt SchiffsDatei::liesDaten(const QByteArray &bytes, const QStr
     if (bytes.trimmed().isEmpty())
         return abgelehnt(std::move(inhalt), anzeige, QStringLiteral("ist leer."));
 
-    CsvTabelle tabelle;
-    tabelle.leseDaten(bytes, trenner);
-    const bool utf8 = tabelle.zeile(0).value(3) != latin1Marke && istUtf8(bytes);
-    const auto zeile = [&tabelle, utf8](int i) { return felder(tabelle, i, utf8); };
+    const Tabelle tabelle(bytes);
 
     // A zero byte never occurs in text: from its line on the file holds
     // binary data. The line of the first one, counted from 0; -1 for none.
@@ -198,7 +206,7 @@ SchiffsDatei::Inhalt SchiffsDatei::liesDaten(const QByteArray &bytes, const QStr
                          QStringLiteral("ist keine Schiffsdatei (sie enthält Binärdaten statt Text)."));
     }
 
-    const QStringList kopf = zeile(0);
+    const QStringList kopf = tabelle.zeile(0);
     const QString version = kopf.value(0);
     enum class Format { V20, V11, V10, Unbekannt };
     Format format = Format::Unbekannt;
@@ -249,7 +257,7 @@ SchiffsDatei::Inhalt SchiffsDatei::liesDaten(const QByteArray &bytes, const QStr
         }
         if (z == abgebrochen)
             return unvollstaendig(std::move(inhalt), z);
-        QStringList felder = zeile(z);
+        QStringList felder = tabelle.zeile(z);
         if (felder.size() == 1 && felder.first().trimmed().isEmpty())
             continue; // a blank line holds nothing
         // The line end after the last ";" is no field.

@@ -1,6 +1,7 @@
 #ifndef SCHIFFSDATEI_H
 #define SCHIFFSDATEI_H
 
+#include "csvtabelle.h"
 #include "komponente.h"
 
 #include <QByteArray>
@@ -10,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-class CsvTabelle;
 class KomponentenBibliothek;
 class SchiffsModel;
 
@@ -66,6 +66,24 @@ public:
         QStringList angepasst;
     };
 
+    // The lines of a ship file as the reader takes them, for the reader and
+    // the list checker alike: split into fields at every ";" (CsvTabelle;
+    // the last field keeps the line end) and decoded as Latin-1, or as
+    // UTF-8 when the bytes beyond ASCII are valid UTF-8 and line 1 does not
+    // carry the mark "Latin-1" (then without a byte-order mark).
+    class Tabelle
+    {
+    public:
+        explicit Tabelle(const QByteArray &bytes);
+        int zeilen() const;
+        // The fields of line `i`, counted from 0; empty beyond the end.
+        QStringList zeile(int i) const;
+
+    private:
+        CsvTabelle m_tabelle;
+        bool m_utf8 = false;
+    };
+
     // The library finds the components again; it is not owned.
     explicit SchiffsDatei(const KomponentenBibliothek *bibliothek);
 
@@ -97,9 +115,6 @@ public:
 
     // The version that is written.
     static QString version();
-    // The fields of line `i` of a ship file read as Latin-1 text, decoded
-    // as UTF-8 when `utf8` (without a byte-order mark).
-    static QStringList felder(const CsvTabelle &tabelle, int i, bool utf8);
     // An integer field; text that does not convert counts as 0.
     static int feldZahl(const QString &feld);
     // A whole number as a field holds it (blanks around it allowed), into

@@ -187,8 +187,12 @@ QString MainWindow::datenOrdner() const
 
 void MainWindow::ladeBasisliste(bool ersetzen)
 {
+    // A missing base list loads nothing without a word; one that is there
+    // but cannot be read (a folder, no permission) is reported.
+    const QString pfad = DatenOrdner::pfad(QLatin1String(basisliste));
     SchiffsDatei::Inhalt inhalt;
-    if (!m_pPersistenz->lies(DatenOrdner::pfad(QLatin1String(basisliste)), inhalt)) {
+    if (!m_pPersistenz->lies(pfad, inhalt)
+        || (inhalt.befund == SchiffsDatei::Befund::NichtGeoeffnet && QFileInfo::exists(pfad))) {
         QMessageBox::warning(nullptr, QStringLiteral("Kein Zugriff auf Standardauswahl"),
                              QStringLiteral("Es konnte auf die Datei %1 nicht zugegriffen werden.")
                                  .arg(QLatin1String(basisliste)),

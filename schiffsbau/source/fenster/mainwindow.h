@@ -100,7 +100,8 @@ private:
     QString datenOrdner() const;
     // Loads the standard selection. With `ersetzen` it replaces the ship
     // (name and description too) once it was read: a refused base list
-    // leaves the ship as it is.
+    // leaves the ship as it is, and so does one that is there but cannot
+    // be read, with the warning "Kein Zugriff auf Standardauswahl".
     void ladeBasisliste(bool ersetzen);
     void ladeStil();
     void platziereFenster();
