@@ -1,6 +1,6 @@
 #include "mainwindow.h"
+#include "programmstart.h"
 #include "sprachumgebung.h"
-#include "startargument.h"
 
 #include <QApplication>
 
@@ -10,11 +10,6 @@ int main(int argc, char *argv[])
     // The interface is German only: the standard dialogs and boxes, the
     // numbers and the calendar too, whatever the system's language.
     Sprachumgebung::einrichtenAlsProgramm(QStringLiteral("charaktergenerator"));
-    MainWindow fenster;
-    fenster.show();
-    // A character file given on the command line (by a file manager).
-    const QString datei = Startargument::datei(QCoreApplication::arguments(), QStringLiteral(".zch"));
-    if (!datei.isEmpty())
-        fenster.oeffneDatei(datei);
-    return app.exec();
+    // A character file given on the command line (by a file manager) opens.
+    return Programmstart::zeigeUndLaufe<MainWindow>(app, QStringLiteral(".zch"));
 }

@@ -21,3 +21,18 @@ AenderungsFrage::Antwort AenderungsFrage::stelle(const QString &programm)
         return Abbrechen;
     }
 }
+
+bool AenderungsFrage::behandelt(const QWidget *fenster, const QString &programm,
+                                const std::function<bool()> &speichern)
+{
+    if (!fenster->isWindowModified())
+        return true;
+    switch (stelle(programm)) {
+    case Speichern:
+        return speichern();
+    case Verwerfen:
+        return true;
+    default:
+        return false;
+    }
+}

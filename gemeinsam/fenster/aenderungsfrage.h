@@ -1,7 +1,10 @@
 #ifndef AENDERUNGSFRAGE_H
 #define AENDERUNGSFRAGE_H
 
+#include <functional>
+
 class QString;
+class QWidget;
 
 // The question before a document with unsaved changes is left (closing,
 // "neu", "laden ..."): "Speichern", "Verwerfen" or "Abbrechen", saving
@@ -13,6 +16,11 @@ public:
 
     // Asks in a box without parent titled `programm`.
     static Antwort stelle(const QString &programm);
+    // True when the document in `fenster` may be left: it has no unsaved
+    // changes (the window's modified mark), the user discards them, or
+    // `speichern` saved them. False when the user cancels or saving fails.
+    static bool behandelt(const QWidget *fenster, const QString &programm,
+                          const std::function<bool()> &speichern);
 };
 
 #endif // AENDERUNGSFRAGE_H

@@ -21,3 +21,11 @@ void VerlaufAktionen::verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QActi
                                             : QStringLiteral("Wiederholen: %1").arg(text));
     });
 }
+
+QUndoStack *VerlaufAktionen::erzeuge(QObject *besitzer, QAction *rueckgaengig, QAction *wiederholen)
+{
+    auto *verlauf = new QUndoStack(besitzer);
+    verlauf->setUndoLimit(200);
+    verbinde(verlauf, rueckgaengig, wiederholen);
+    return verlauf;
+}

@@ -2,6 +2,7 @@
 #define VERLAUFAKTIONEN_H
 
 class QAction;
+class QObject;
 class QUndoStack;
 
 // The menu entries "Rückgängig" and "Wiederholen" of a window's history:
@@ -12,6 +13,9 @@ class VerlaufAktionen
 {
 public:
     static void verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QAction *wiederholen);
+    // A window's history of up to 200 steps, owned by `besitzer`, with its
+    // menu entries connected as above.
+    static QUndoStack *erzeuge(QObject *besitzer, QAction *rueckgaengig, QAction *wiederholen);
 };
 
 #endif // VERLAUFAKTIONEN_H

@@ -1,7 +1,7 @@
 #include "datenordner.h"
 #include "mainwindow.h"
+#include "programmstart.h"
 #include "sprachumgebung.h"
-#include "startargument.h"
 
 #include <QApplication>
 
@@ -13,11 +13,6 @@ int main(int argc, char *argv[])
     Sprachumgebung::einrichtenAlsProgramm(QStringLiteral("schiffsbau"));
     // The user's data folder is ~/.local/share/zorvel2/schiffsbau.
     DatenOrdner::suche();
-    MainWindow w;
-    w.show();
-    // A ship file given on the command line (by a file manager).
-    const QString datei = Startargument::datei(QCoreApplication::arguments(), QStringLiteral(".zss"));
-    if (!datei.isEmpty())
-        w.oeffneDatei(datei);
-    return app.exec();
+    // A ship file given on the command line (by a file manager) opens.
+    return Programmstart::zeigeUndLaufe<MainWindow>(app, QStringLiteral(".zss"));
 }

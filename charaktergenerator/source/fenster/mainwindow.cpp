@@ -15,6 +15,7 @@
 #include "tabspezialgebiete.h"
 #include "aenderungsfrage.h"
 #include "bogendruck.h"
+#include "dateikuerzel.h"
 #include "dateidialog.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
@@ -93,9 +94,7 @@ MainWindow::MainWindow(QWidget *parent)
     zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
 
     // Undo and redo: one step per change, the menu texts name the step.
-    verlauf = new QUndoStack(this);
-    verlauf->setUndoLimit(200);
-    VerlaufAktionen::verbinde(verlauf, ui->actionRueckgaengig, ui->actionWiederholen);
+    verlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen);
     connect(ui->actionRueckgaengig, &QAction::triggered, this, &MainWindow::onRueckgaengig);
     connect(ui->actionWiederholen, &QAction::triggered, this, &MainWindow::onWiederholen);
     connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
@@ -137,15 +136,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(tabBasis, &TabBasis::datenGeaendert, this, &MainWindow::pruefeAenderung);
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::pruefeAenderung);
 
-    ui->actionNeu->setShortcuts(QKeySequence::New);
-    ui->actionLaden->setShortcuts(QKeySequence::Open);
-    ui->actionSpeichern->setShortcuts(QKeySequence::Save);
-    // Bound literally: the platform's "Save As" binding is empty on some
-    // platforms.
-    ui->actionSpeichernUnter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    ui->actionDrucken->setShortcuts(QKeySequence::Print);
+    DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
+                        ui->actionDrucken, ui->actionBeenden);
     // Closing goes through the question about unsaved changes.
-    ui->actionBeenden->setShortcuts(QKeySequence::Quit);
     connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
 
     ui->labelInfoEP->setToolTip(tooltipGenerierung());
@@ -412,16 +405,8 @@ bool MainWindow::aenderungenBehandelt()
 {
     uebernimmLaufendeEingabe();
     pruefeAenderung();
-    if (!isWindowModified())
-        return true;
-    switch (AenderungsFrage::stelle(QStringLiteral("ZORVEL2 - Charaktergenerator"))) {
-    case AenderungsFrage::Speichern:
-        return speichereCharakter(false);
-    case AenderungsFrage::Verwerfen:
-        return true;
-    default:
-        return false;
-    }
+    return AenderungsFrage::behandelt(this, QStringLiteral("ZORVEL2 - Charaktergenerator"),
+                                      [this] { return speichereCharakter(false); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include "dateidialog.h"
 #include "anzahldelegate.h"
 #include "bogendruck.h"
+#include "dateikuerzel.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
 
@@ -79,9 +80,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_pZuletzt = new ZuletztGeoeffnet(ui->menuSchiff, ui->actionSpeichern, this);
 
     // Undo and redo: one step per change, the menu texts name the step.
-    m_pVerlauf = new QUndoStack(this);
-    m_pVerlauf->setUndoLimit(200);
-    VerlaufAktionen::verbinde(m_pVerlauf, ui->actionRueckgaengig, ui->actionWiederholen);
+    m_pVerlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen);
     connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
     connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
@@ -90,14 +89,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version)));
 
-    ui->actionNeu->setShortcuts(QKeySequence::New);
-    ui->actionLaden->setShortcuts(QKeySequence::Open);
-    ui->actionSpeichern->setShortcuts(QKeySequence::Save);
-    // QKeySequence::SaveAs is empty on some platforms.
-    ui->actionSpeichernUnter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
+                        ui->actionDrucken, ui->actionBeenden);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
-    ui->actionDrucken->setShortcuts(QKeySequence::Print);
-    ui->actionBeenden->setShortcuts(QKeySequence::Quit);
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
@@ -640,16 +634,8 @@ void MainWindow::pruefeAenderung()
 bool MainWindow::aenderungenBehandelt()
 {
     pruefeAenderung();
-    if (!isWindowModified())
-        return true;
-    switch (AenderungsFrage::stelle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"))) {
-    case AenderungsFrage::Speichern:
-        return speichereSchiff(false);
-    case AenderungsFrage::Verwerfen:
-        return true;
-    default:
-        return false;
-    }
+    return AenderungsFrage::behandelt(this, QStringLiteral("ZORVEL2 - Schiffsbau-Assistent"),
+                                      [this] { return speichereSchiff(false); });
 }
 
 void MainWindow::onExport()
