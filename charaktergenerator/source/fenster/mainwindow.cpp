@@ -182,6 +182,12 @@ QString MainWindow::version()
     return QString::fromLatin1(Version);
 }
 
+void MainWindow::oeffneDatei(const QString &datei)
+{
+    if (aenderungenBehandelt())
+        ladeDatei(datei);
+}
+
 void MainWindow::updateHeaderDaten()
 {
     // A budget spent beyond what there is (e.g. after a change of species)
@@ -285,23 +291,15 @@ bool MainWindow::speichereCharakter(bool fragen)
 
 void MainWindow::onLadeCharakter()
 {
-    if (!aenderungenBehandelt())
-        return;
-    const QString datei = DateiDialog::oeffnen(QStringLiteral("Aus welcher Datei soll geladen werden?"),
-                                               QStringLiteral("ZORVEL-Charakter (*.zch)"));
-    if (!datei.isEmpty())
-        ladeDatei(datei);
-}
-
-void MainWindow::oeffneDatei(const QString &datei)
-{
+    // Unsaved changes first, then the file; a cancelled dialog loads nothing.
     if (aenderungenBehandelt())
-        ladeDatei(datei);
+        ladeDatei(DateiDialog::oeffnen(QStringLiteral("Aus welcher Datei soll geladen werden?"),
+                                       QStringLiteral("ZORVEL-Charakter (*.zch)")));
 }
 
 void MainWindow::ladeDatei(const QString &datei)
 {
-    if (!persistenz->laden(datei, charakter))
+    if (datei.isEmpty() || !persistenz->laden(datei, charakter))
         return;
 
     updateHeaderDaten();

@@ -92,14 +92,14 @@ private:
     Regelwerk *regelwerk;
     Charakter *charakter;
     Persistenz *persistenz;
+    // The six steps in tab order; null for a step not built yet.
+    QList<AbstractTab *> tabs;
     TabBasis *tabBasis;
     TabEigenschaften *tabEigenschaften = nullptr;
     TabSpezialgebiete *tabSpezialgebiete = nullptr;
     TabAktionen *tabAktionen = nullptr;
     TabParanormik *tabParanormik = nullptr;
     TabDiverse *tabDiverse = nullptr;
-    // The six steps in tab order; null for a step not built yet.
-    QList<AbstractTab *> tabs;
     QString dokumentDatei;
     // The file document of the character as last created, loaded or saved.
     QByteArray gesichertesDokument;

@@ -26,16 +26,16 @@ class SchiffsModel;
 class SchiffsDatei
 {
 public:
-    // Range of a component count that a file may hold.
-    static constexpr int minAnzahl = 0;
-    static constexpr int maxAnzahl = 1000000;
-
     enum class Befund {
         Gelesen,        // the whole file was read
         NichtGeoeffnet, // the file could not be opened; nothing was read
         Abgelehnt,      // the file cannot be read as a whole; `grund` says why
         LesbarerTeil,   // only the readable beginning of a refused file is held
     };
+
+    // Range of a component count that a file may hold.
+    static constexpr int minAnzahl = 0;
+    static constexpr int maxAnzahl = 1000000;
 
     // One installed component as read, owned until it goes into a ship.
     struct Eintrag {

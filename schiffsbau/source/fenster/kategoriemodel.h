@@ -14,8 +14,8 @@ class KategorieModel : public QAbstractListModel
 public:
     explicit KategorieModel(KomponentenBibliothek *bibliothek, QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
 
 private:
     KomponentenBibliothek *m_pBibliothek; // not owned

@@ -521,12 +521,10 @@ void MainWindow::zeigeGespeichert()
 
 void MainWindow::onLaden()
 {
-    if (!aenderungenBehandelt())
-        return;
-    const QString datei = DateiDialog::oeffnen(QStringLiteral("Welche Datei soll geladen werden?"),
-                                               QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
-    if (!datei.isEmpty())
-        ladeDatei(datei);
+    // Unsaved changes first, then the file; a cancelled dialog loads nothing.
+    if (aenderungenBehandelt())
+        ladeDatei(DateiDialog::oeffnen(QStringLiteral("Welche Datei soll geladen werden?"),
+                                       QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)")));
 }
 
 void MainWindow::oeffneDatei(const QString &datei)
@@ -537,6 +535,8 @@ void MainWindow::oeffneDatei(const QString &datei)
 
 void MainWindow::ladeDatei(const QString &datei)
 {
+    if (datei.isEmpty())
+        return;
     // A file that cannot be read leaves the ship on screen as it is.
     QString grund;
     if (!Persistenz::lesbar(datei, &grund)) {

@@ -20,9 +20,7 @@ class QUndoStack;
 class SchiffsModel;
 class ZuletztGeoeffnet;
 
-namespace Ui {
-class MainWindow;
-}
+namespace Ui { class MainWindow; }
 
 // The ship builder's main window: the library's categories on the left,
 // the ship (name, description, data panel, installed components) on the

@@ -7,9 +7,6 @@
 #include <QObject>
 #include <QString>
 
-class SchiffsModel;
-class KomponentenBibliothek;
-
 // Ship files ("*.zss", the base list "basisliste.zsb") and the text export
 // filled into the template "exportvorlage.zse", as the windows use them:
 // asks for the files and shows what went wrong. The file format itself is
