@@ -2,16 +2,17 @@
 #define KATEGORIEN_H
 
 #include "kategorie.h"
+#include "komponente.h"
 
 #include <QList>
 #include <QString>
 
-class Komponente;
-
 // The table of the 24 categories, one row each: number, label, family of
-// its list files, whether its components are built in, and the kind of its
-// components. The library, the list checker and the ship calculation read
-// it; a new kind is one row here.
+// its list files, whether its components are built in, the kind of its
+// components and what that kind declares about itself and its list rows
+// (short name, columns, description, defaults). The library, the list
+// checker, the ship calculation and the kinds read it; a new kind is one row
+// here and a class with its own values.
 class Kategorien
 {
 public:
@@ -30,6 +31,9 @@ public:
     // Name pattern of the list files ("reaktoren*.csv"); empty for the
     // built-in categories and out of range.
     static QString dateiMuster(int kat);
+    // What the kind of the category declares (Komponente::Art); empty for the
+    // built-in categories.
+    static const Komponente::Art &art(Kategorie kat);
     // A default-constructed component of the category's kind; nullptr out
     // of range. The caller owns it.
     static Komponente *neu(int kat);

@@ -1,5 +1,7 @@
 #include "komponente.h"
 
+#include "kategorien.h"
+
 #include <QLocale>
 #include <QtGlobal>
 
@@ -132,11 +134,22 @@ Komponente::Komponente(const Art &art)
 {
 }
 
+Komponente::Komponente(Kategorie kategorie)
+    : Komponente(Kategorien::art(kategorie))
+{
+    m_typ = int(kategorie);
+}
+
 Komponente::~Komponente() = default;
 
-int Komponente::typ() const { return 99; }
+int Komponente::typ() const { return m_typ; }
 bool Komponente::nurEinmal() const { return false; }
-QString Komponente::kurzname() const { return QString(); }
+
+QString Komponente::kurzname() const
+{
+    return m_art && m_art->kurzname ? QString::fromUtf8(m_art->kurzname) : QString();
+}
+
 QString Komponente::name() const { return m_name; }
 QString Komponente::hersteller() const { return m_hersteller; }
 QString Komponente::legalitaet() const { return m_legalitaet; }

@@ -1,6 +1,7 @@
 #ifndef KOMPONENTE_H
 #define KOMPONENTE_H
 
+#include "kategorie.h"
 #include "platzhalter.h"
 
 #include <QString>
@@ -44,9 +45,12 @@ public:
         Wert auch = Wert::Keiner;
         Regel regel = Regel::Keine;
     };
-    // Everything a kind declares about its list rows.
+    // Everything a kind declares about itself and its list rows (one row
+    // per category in Kategorien).
     struct Art
     {
+        // The kind's short name (UTF-8).
+        const char *kurzname = nullptr;
         // The kind's columns (after the base columns); the last one is the
         // unit. Unused entries stay Wert::Keiner.
         Spalte spalten[7] = {};
@@ -72,11 +76,13 @@ public:
     virtual ~Komponente();
 
     // Kind of the component = index of its library category (0-23); 99 for
-    // a plain component, which must never reach the ship calculation.
+    // a plain component, which must never reach the ship calculation. A kind
+    // answers with the category whose row declares it.
     virtual int typ() const;
     // True when the component is installed at most once (check box).
     virtual bool nurEinmal() const;
-    // Short kind name for the "Typ" column of the ship table.
+    // Short kind name for the "Typ" column of the ship table; a kind answers
+    // with the short name of its row, a plain component with an empty text.
     virtual QString kurzname() const;
 
     virtual QString name() const;
@@ -138,7 +144,10 @@ public:
     static QString spaltenText(const QVariant &wert);
 
 protected:
-    // A component of the kind `art` (a static table of the kind).
+    // A component of the kind declared in the row of `kategorie`.
+    explicit Komponente(Kategorie kategorie);
+    // A component of the kind `art` (a static table), for a kind that is not
+    // read from a list of one category.
     explicit Komponente(const Art &art);
 
     // The value `wert` as its column shows it (int, float or string).
@@ -156,6 +165,7 @@ private:
     void merkeRohdaten(const QStringList &felder);
 
     const Art *m_art = nullptr;
+    int m_typ = 99;
 
 protected:
     QString m_name;

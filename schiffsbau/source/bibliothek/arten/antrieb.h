@@ -9,9 +9,6 @@ class Antrieb : public Komponente
 public:
     Antrieb();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // jump tonnage per GSTPV
     int sprungTonnage() const;
 };

@@ -108,8 +108,10 @@ static_assert(inTypfolge(), "one entry per type, in type order");
 
 using Wert = Komponente::Wert;
 
-// Columns of a built-in entry; its values come from the table above.
+// Columns of a built-in entry; its values come from the table above, its
+// short name from its category (kurzname()).
 const Komponente::Art art = {
+    nullptr,
     {{Wert::Name, "Bezeichnung"}, {Wert::Beschreibung, "Beschreibung"}, {Wert::Gstpv, "GSTPV"}, {Wert::Einheit}},
     nullptr, {}, 0, 0, 0.0f, false, false};
 

@@ -9,9 +9,6 @@ class EnergieSpeicher : public Komponente
 public:
     EnergieSpeicher();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // energy-store capacity BE per unit
     int be() const;
 };

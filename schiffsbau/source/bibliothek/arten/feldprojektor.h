@@ -9,9 +9,6 @@ class FeldProjektor : public Komponente
 public:
     FeldProjektor();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // partial steering
     int teilsteuerung() const;
     // the "Res." value (shown and stored only)

@@ -9,9 +9,6 @@ class Feldspulensystem : public Komponente
 public:
     Feldspulensystem();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // field speed in Mio km/s per GSTPV
     float geschwindigkeit() const;
     // the "Res." value (shown and stored only)

@@ -9,9 +9,6 @@ class Feuerleitsystem : public Komponente
 public:
     Feuerleitsystem();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // handling
     int handhabung() const;
 };

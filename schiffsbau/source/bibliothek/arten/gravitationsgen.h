@@ -9,9 +9,6 @@ class GravitationsGen : public Komponente
 public:
     GravitationsGen();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // GSTP served by one unit
     int gravGstp() const;
 };

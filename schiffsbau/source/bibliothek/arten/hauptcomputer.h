@@ -9,9 +9,6 @@ class Hauptcomputer : public Komponente
 public:
     Hauptcomputer();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // computer system slots per unit
     int systemSlots() const;
 };

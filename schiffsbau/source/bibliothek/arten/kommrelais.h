@@ -9,9 +9,6 @@ class KommRelais : public Komponente
 public:
     KommRelais();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // range
     int reichweite() const;
     // the "Res." value (shown and stored only)

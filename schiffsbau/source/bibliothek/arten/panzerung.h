@@ -9,9 +9,6 @@ class Panzerung : public Komponente
 public:
     Panzerung();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // partial protection per GSTPV
     int teilschutz() const;
 };

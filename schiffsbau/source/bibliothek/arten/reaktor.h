@@ -9,9 +9,6 @@ class Reaktor : public Komponente
 public:
     Reaktor();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // reactor output RE per GSTPV
     int re() const;
     // the "Res." value (shown and stored only)

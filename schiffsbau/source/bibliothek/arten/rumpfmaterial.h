@@ -9,9 +9,6 @@ class Rumpfmaterial : public Komponente
 public:
     Rumpfmaterial();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // hull points per GSTP
     float rumpfProGstp() const;
 };

@@ -9,9 +9,6 @@ class Scanner : public Komponente
 public:
     Scanner();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // detection bonus
     int erfassung() const;
     // range

@@ -9,9 +9,6 @@ class Schildgenerator : public Komponente
 public:
     Schildgenerator();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // shield energy SE per GSTPV (also its REV)
     int schildenergie() const;
     // the "Res." value (shown and stored only)

@@ -9,9 +9,6 @@ class SchleppstrahlProj : public Komponente
 public:
     SchleppstrahlProj();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // handling
     int handhabung() const;
     // load in t

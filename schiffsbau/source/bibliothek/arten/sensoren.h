@@ -9,9 +9,6 @@ class Sensoren : public Komponente
 public:
     Sensoren();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // detection bonus
     int erfassung() const;
     // range

@@ -9,9 +9,6 @@ class Signalinterferant : public Komponente
 public:
     Signalinterferant();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // partial scan protection
     int teilscanschutz() const;
     // the "Res." value (shown and stored only)

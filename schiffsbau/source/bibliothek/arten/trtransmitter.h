@@ -9,9 +9,6 @@ class TrTransmitter : public Komponente
 public:
     TrTransmitter();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // range
     int reichweite() const;
     // the "Res." value (shown and stored only)

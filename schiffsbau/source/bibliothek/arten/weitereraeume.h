@@ -9,9 +9,6 @@ class WeitereRaeume : public Komponente
 public:
     WeitereRaeume();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // effect text (raw field text)
     QString wirkung() const;
 };

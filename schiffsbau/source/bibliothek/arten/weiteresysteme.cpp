@@ -1,14 +1,4 @@
 #include "weiteresysteme.h"
 
-#include "kategorie.h"
-#include "waffen.h"
-
-WeitereSysteme::WeitereSysteme()
-    : Komponente(Waffen::zeilen)
-{
-    m_slotBedarf = 0; // until its unit is read
-}
-
-int WeitereSysteme::typ() const { return int(Kategorie::WeitereSysteme); }
-QString WeitereSysteme::kurzname() const { return QStringLiteral("Weitere"); }
+WeitereSysteme::WeitereSysteme() : Komponente(Kategorie::WeitereSysteme) {}
 QString WeitereSysteme::wirkung() const { return text(); }

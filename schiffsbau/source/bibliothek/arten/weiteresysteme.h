@@ -9,9 +9,6 @@ class WeitereSysteme : public Komponente
 public:
     WeitereSysteme();
 
-    int typ() const override;
-    QString kurzname() const override;
-
     // effect text (raw field text)
     QString wirkung() const;
 };
