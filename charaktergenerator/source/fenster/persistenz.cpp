@@ -243,11 +243,7 @@ QString Persistenz::letzteDatei() const
 
 bool Persistenz::exportieren(Charakter* c)
 {
-    if (!c)
-        return false;
-    const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
-                                         tr("Text (*.txt)"), QStringLiteral("txt"),
-                                         c->text(CharakterBasis::Name));
+    const QString datei = frageExportziel(c, tr("Text (*.txt)"), QStringLiteral("txt"));
     if (datei.isEmpty())
         return false;
 
@@ -256,24 +252,28 @@ bool Persistenz::exportieren(Charakter* c)
     bogen.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 #endif
     QStringEncoder kodierer(QStringConverter::System);
-    const QByteArray daten = kodierer.encode(bogen);
-
-    return schreibeOderMelde(datei, daten, QString(), tr("Exportieren fehlgeschlagen"),
-                             tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"));
+    return schreibeExport(datei, kodierer.encode(bogen), QString());
 }
 
 bool Persistenz::pdfExportieren(Charakter* c)
 {
-    if (!c)
-        return false;
-    const QString datei = frageZieldatei(tr("In welche Datei soll exportiert werden?"),
-                                         tr("PDF (*.pdf)"), QStringLiteral("pdf"),
-                                         c->text(CharakterBasis::Name));
-    if (datei.isEmpty())
-        return false;
+    const QString datei = frageExportziel(c, tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    return !datei.isEmpty()
+        && schreibeExport(datei, CharakterBogen::pdf(c),
+                          tr("Das PDF-Dokument konnte nicht erzeugt werden."));
+}
 
-    return schreibeOderMelde(datei, CharakterBogen::pdf(c),
-                             tr("Das PDF-Dokument konnte nicht erzeugt werden."),
-                             tr("Exportieren fehlgeschlagen"),
+QString Persistenz::frageExportziel(Charakter* c, const QString& filter, const QString& endung)
+{
+    if (!c)
+        return QString();
+    return frageZieldatei(tr("In welche Datei soll exportiert werden?"), filter, endung,
+                          c->text(CharakterBasis::Name));
+}
+
+bool Persistenz::schreibeExport(const QString& datei, const QByteArray& daten,
+                                const QString& ohneDaten)
+{
+    return schreibeOderMelde(datei, daten, ohneDaten, tr("Exportieren fehlgeschlagen"),
                              tr("Der Charakterbogen konnte nicht in die Datei „%1“ geschrieben werden.\n\n%2"));
 }

@@ -105,6 +105,12 @@ private:
                                   const QString& text);
     static void zeigeSchreibfehler(const QString& titel, const QString& text,
                                    const QString& datei, const QString& grund);
+    // The export dialog for the character's sheet (empty without a
+    // character or when cancelled), and the sheet written or the failure
+    // shown.
+    static QString frageExportziel(Charakter* c, const QString& filter, const QString& endung);
+    static bool schreibeExport(const QString& datei, const QByteArray& daten,
+                               const QString& ohneDaten);
 };
 
 #endif // PERSISTENZ_H

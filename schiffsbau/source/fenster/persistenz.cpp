@@ -211,24 +211,14 @@ bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
 
     const QString text = SchiffsExport::text(m_pModel, vorlage, name, beschreibung);
 
-    QString fehler;
-    if (!SchiffsDatei::schreibeSicher(datei, text.toUtf8(), true, &fehler)) {
-        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
-                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
-                        .arg(QDir::toNativeSeparators(datei), fehler));
-        return false;
-    }
-    return true;
+    return schreibeExport(datei, text.toUtf8(), true, QString());
 }
 
 void Persistenz::exportieren(QString name, QString beschreibung)
 {
-    m_vorschlag = name;
-    const QString datei = frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"),
-                                     QStringLiteral("Textdatei (*.txt)"));
-    if (datei.isEmpty())
-        return;
-    exportiereDatei(datei, name, beschreibung);
+    const QString datei = frageExportziel(name, QStringLiteral("Textdatei (*.txt)"));
+    if (!datei.isEmpty())
+        exportiereDatei(datei, name, beschreibung);
 }
 
 bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
@@ -236,26 +226,33 @@ bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
 {
     const SchiffsDaten d = m_pModel ? m_pModel->berechne() : SchiffsDaten();
     const QByteArray daten = SchiffsBogen::pdf(m_pModel, d, name, beschreibung);
-    QString fehler;
-    if (daten.isEmpty())
-        fehler = QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.");
-    if (daten.isEmpty() || !SchiffsDatei::schreibeSicher(datei, daten, false, &fehler)) {
-        meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
-                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
-                        .arg(QDir::toNativeSeparators(datei), fehler));
-        return false;
-    }
-    return true;
+    return schreibeExport(datei, daten, false,
+                          daten.isEmpty() ? QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.")
+                                          : QString());
 }
 
 void Persistenz::pdfExportieren(QString name, QString beschreibung)
 {
+    const QString datei = frageExportziel(name, QStringLiteral("PDF (*.pdf)"));
+    if (!datei.isEmpty())
+        pdfExportiereDatei(datei, name, beschreibung);
+}
+
+QString Persistenz::frageExportziel(const QString& name, const QString& filter)
+{
     m_vorschlag = name;
-    const QString datei = frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"),
-                                     QStringLiteral("PDF (*.pdf)"));
-    if (datei.isEmpty())
-        return;
-    pdfExportiereDatei(datei, name, beschreibung);
+    return frageDatei(QStringLiteral("In welche Datei soll exportiert werden?"), filter);
+}
+
+bool Persistenz::schreibeExport(const QString& datei, const QByteArray& daten, bool textModus,
+                                QString fehler)
+{
+    if (fehler.isEmpty() && SchiffsDatei::schreibeSicher(datei, daten, textModus, &fehler))
+        return true;
+    meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
+            QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
+                    .arg(QDir::toNativeSeparators(datei), fehler));
+    return false;
 }
 
 // ------------------------------------------------------- dialogs, boxes

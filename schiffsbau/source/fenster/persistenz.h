@@ -107,6 +107,13 @@ protected:
                                 const QString& text, const QString& wahl);
 
 private:
+    // The export dialog, suggesting a file named after the ship.
+    QString frageExportziel(const QString& name, const QString& filter);
+    // Writes an export; shows the failure (`fehler` already given, or the
+    // write's) in the "Fehler beim Exportieren" box.
+    bool schreibeExport(const QString& datei, const QByteArray& daten, bool textModus,
+                        QString fehler);
+
     SchiffsModel* m_pModel;
     KomponentenBibliothek* m_pBibliothek;
     QString m_vorlage;
