@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QComboBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -488,6 +489,51 @@ private slots:
         QCOMPARE(label("labelInfoEP"), QStringLiteral("150/150"));
         pruefeAktiveTabs(5);
         QVERIFY(weiter()->isVisible());
+    }
+
+    // A finished save, export or load is confirmed in the status bar, naming
+    // the file; a cancelled dialog or a failure adds nothing there.
+    void statuszeileBestaetigt_data()
+    {
+        QTest::addColumn<QString>("aktion");
+        QTest::addColumn<QString>("datei"); // empty: the dialog is cancelled
+        QTest::addColumn<QString>("meldung"); // empty: none
+        QTest::newRow("speichern") << "actionSpeichern" << "arkon.zch" << "Gespeichert";
+        QTest::newRow("speichern unter") << "actionSpeichernUnter" << "arkon.zch" << "Gespeichert";
+        QTest::newRow("exportieren") << "actionExportieren" << "arkon.txt" << "Exportiert";
+        QTest::newRow("pdf") << "actionPdf" << "arkon.pdf" << "Als PDF exportiert";
+        QTest::newRow("laden") << "actionLaden" << "vorhanden.zch" << "Geladen";
+        QTest::newRow("speichern abgebrochen") << "actionSpeichern" << "" << "";
+        QTest::newRow("export abgebrochen") << "actionExportieren" << "" << "";
+        QTest::newRow("laden abgebrochen") << "actionLaden" << "" << "";
+        QTest::newRow("speichern scheitert") << "actionSpeichern" << "fehlt/arkon.zch" << "";
+    }
+    void statuszeileBestaetigt()
+    {
+        QFETCH(QString, aktion);
+        QFETCH(QString, datei);
+        QFETCH(QString, meldung);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Regelwerk regeln;
+        Charakter c(&regeln);
+        QFile f(dir.filePath(QStringLiteral("vorhanden.zch")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(CharakterXml::schreiben(&c)) > 0);
+        f.close();
+
+        const QString pfad = datei.isEmpty() ? QString() : dir.filePath(datei);
+        QStatusBar *leiste = kind<QStatusBar>("statusbar");
+        QCOMPARE(fenster->statusBar(), leiste);
+        {
+            DialogBeantworter antwort(pfad); // the file to load, and the boxes
+            if (aktion != QStringLiteral("actionLaden"))
+                Persistenz::setzeNaechsteDatei(pfad); // the file to save or export to
+            kind<QAction>(aktion.toLatin1().constData())->trigger();
+        }
+        QCOMPARE(leiste->currentMessage(),
+                 meldung.isEmpty() ? QString()
+                                   : meldung + QStringLiteral(": ") + QDir::toNativeSeparators(pfad));
     }
 
     void ueberBox()

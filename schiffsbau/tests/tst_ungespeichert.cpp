@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -37,6 +38,8 @@ private slots:
     void schlechteDateien_data();
     void schlechteDateien();
     void speichernUndSpeichernUnter();
+    void statuszeileBestaetigt_data();
+    void statuszeileBestaetigt();
     void neuesSchiff();
     void dateienLesenSichWieGeschrieben();
     void riesigeWerteLaufenNichtUeber_data();
@@ -340,6 +343,48 @@ void TestUngespeichert::speichernUndSpeichernUnter()
     QCOMPARE(QFileInfo(antwort.vorschlag).absoluteFilePath(), QFileInfo(datei).absoluteFilePath());
     QCOMPARE(lies(pfad("zweit.zss")), gespeichert);
     QCOMPARE(m_pFenster->windowTitle(), QStringLiteral("zweit.zss[*] - ") + titel);
+}
+
+// A finished save, export or load is confirmed in the status bar, naming
+// the file; a cancelled dialog adds nothing there.
+void TestUngespeichert::statuszeileBestaetigt_data()
+{
+    QTest::addColumn<QString>("aktion");
+    QTest::addColumn<QString>("datei"); // empty: the dialog is cancelled
+    QTest::addColumn<QString>("meldung"); // empty: none
+    QTest::newRow("speichern") << "actionSpeichern" << "kormoran.zss" << "Gespeichert";
+    QTest::newRow("exportieren") << "actionExportieren" << "kormoran.txt" << "Exportiert";
+    QTest::newRow("pdf") << "actionPdf" << "kormoran.pdf" << "Als PDF exportiert";
+    QTest::newRow("laden") << "actionLaden" << "vorhanden.zss" << "Geladen";
+    QTest::newRow("speichern abgebrochen") << "actionSpeichern" << "" << "";
+    QTest::newRow("pdf abgebrochen") << "actionPdf" << "" << "";
+    QTest::newRow("laden abgebrochen") << "actionLaden" << "" << "";
+}
+
+void TestUngespeichert::statuszeileBestaetigt()
+{
+    QFETCH(QString, aktion);
+    QFETCH(QString, datei);
+    QFETCH(QString, meldung);
+    QVERIFY(schreib(pfad("vorhanden.zss"), "2.0;Kormoran;Frachter;\n3;5;Treibstofftank;\n"));
+    starte();
+    auto *leiste = kind<QStatusBar>("statusbar");
+    QCOMPARE(m_pFenster->statusBar(), leiste);
+    const QString ziel = datei.isEmpty() ? QString() : m_pDir->filePath(datei);
+    {
+        // A name answers the file dialog; without one every dialog is
+        // cancelled.
+        std::unique_ptr<QObject> antwort;
+        if (ziel.isEmpty())
+            antwort = std::make_unique<DialogWaechter>();
+        else
+            antwort = std::make_unique<DateiAntwort>(ziel);
+        kind<QAction>(aktion.toLatin1().constData())->trigger();
+    }
+    QCOMPARE(leiste->currentMessage(),
+             meldung.isEmpty() ? QString()
+                               : meldung + QStringLiteral(": ") + QDir::toNativeSeparators(ziel));
+    QVERIFY(meldung.isEmpty() || QFile::exists(ziel));
 }
 
 // "neu" asks first (its "Speichern" saves as "speichern" does), then starts

@@ -17,6 +17,7 @@
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "dateidialog.h"
+#include "statusmeldung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
@@ -286,6 +287,7 @@ bool MainWindow::speichereCharakter(bool fragen)
         stelltHer = false;
     }
     setzeDokument(persistenz->letzteDatei(), true, false);
+    StatusMeldung::datei(this, QStringLiteral("Gespeichert"), persistenz->letzteDatei());
     return true;
 }
 
@@ -317,6 +319,10 @@ void MainWindow::ladeDatei(const QString &datei)
         setzeDokument(QString(), false);
     else
         setzeDokument(datei, !persistenz->werteAngepasst());
+    StatusMeldung::datei(this,
+                         persistenz->nurLesbarerTeil() ? QStringLiteral("Lesbarer Teil geladen")
+                                                       : QStringLiteral("Geladen"),
+                         datei);
 }
 
 void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
@@ -418,22 +424,25 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::onExportiereCharakter()
 {
     uebernimmLaufendeEingabe();
-    persistenz->exportieren(charakter);
+    if (persistenz->exportieren(charakter))
+        StatusMeldung::datei(this, QStringLiteral("Exportiert"), persistenz->letzterExport());
 }
 
 void MainWindow::onDrucken()
 {
     uebernimmLaufendeEingabe();
-    BogenDruck::drucken(CharakterBogen::druckTitel(), CharakterBogen::dokumentName(charakter),
-                        CharakterBogen::programm(),
-                        QStringLiteral("Der Charakterbogen konnte nicht gedruckt werden."),
-                        [this](QTextDocument *dokument) { CharakterBogen::fuelle(dokument, charakter); });
+    if (BogenDruck::drucken(CharakterBogen::druckTitel(), CharakterBogen::dokumentName(charakter),
+                            CharakterBogen::programm(),
+                            QStringLiteral("Der Charakterbogen konnte nicht gedruckt werden."),
+                            [this](QTextDocument *dokument) { CharakterBogen::fuelle(dokument, charakter); }))
+        StatusMeldung::zeige(this, QStringLiteral("Gedruckt."));
 }
 
 void MainWindow::onPdfExportieren()
 {
     uebernimmLaufendeEingabe();
-    persistenz->pdfExportieren(charakter);
+    if (persistenz->pdfExportieren(charakter))
+        StatusMeldung::datei(this, QStringLiteral("Als PDF exportiert"), persistenz->letzterExport());
 }
 
 void MainWindow::onTabGewechselt(int neuerTab)

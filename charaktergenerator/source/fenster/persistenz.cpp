@@ -241,6 +241,11 @@ QString Persistenz::letzteDatei() const
     return m_letzteDatei;
 }
 
+QString Persistenz::letzterExport() const
+{
+    return m_letzterExport;
+}
+
 bool Persistenz::exportieren(Charakter* c)
 {
     const QString datei = frageExportziel(c, tr("Text (*.txt)"), QStringLiteral("txt"));
@@ -252,15 +257,21 @@ bool Persistenz::exportieren(Charakter* c)
     bogen.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 #endif
     QStringEncoder kodierer(QStringConverter::System);
-    return schreibeExport(datei, kodierer.encode(bogen), QString());
+    if (!schreibeExport(datei, kodierer.encode(bogen), QString()))
+        return false;
+    m_letzterExport = datei;
+    return true;
 }
 
 bool Persistenz::pdfExportieren(Charakter* c)
 {
     const QString datei = frageExportziel(c, tr("PDF (*.pdf)"), QStringLiteral("pdf"));
-    return !datei.isEmpty()
-        && schreibeExport(datei, CharakterBogen::pdf(c),
-                          tr("Das PDF-Dokument konnte nicht erzeugt werden."));
+    if (datei.isEmpty()
+        || !schreibeExport(datei, CharakterBogen::pdf(c),
+                           tr("Das PDF-Dokument konnte nicht erzeugt werden.")))
+        return false;
+    m_letzterExport = datei;
+    return true;
 }
 
 QString Persistenz::frageExportziel(Charakter* c, const QString& filter, const QString& endung)

@@ -55,6 +55,8 @@ public:
     bool werteAngepasst() const;
     // The file that the last successful save went to.
     QString letzteDatei() const;
+    // The file that the last successful export (text or PDF) went to.
+    QString letzterExport() const;
 
     // Asks for a "*.txt" file and writes the character sheet there.
     // False when cancelled or not written (critical box as for saving).
@@ -87,6 +89,7 @@ private:
     bool m_nurLesbarerTeil = false;
     bool m_werteAngepasst = false;
     QString m_letzteDatei;
+    QString m_letzterExport;
 
     // The save dialog suggesting `bisher` when given, otherwise `name` as
     // the file in the folder last used.

@@ -5,6 +5,7 @@
 #include "anzahldelegate.h"
 #include "bogendruck.h"
 #include "dateikuerzel.h"
+#include "statusmeldung.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
 
@@ -504,6 +505,7 @@ bool MainWindow::speichereSchiff(bool fragen)
         return false;
     zeigeGespeichert();
     setzeDokument(m_pPersistenz->letzteDatei(), true, false);
+    StatusMeldung::datei(this, QStringLiteral("Gespeichert"), m_pPersistenz->letzteDatei());
     return true;
 }
 
@@ -566,6 +568,8 @@ void MainWindow::ladeDatei(const QString &datei)
         setzeDokument(QString(), false);
     else
         setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
+    StatusMeldung::datei(this, teil ? QStringLiteral("Lesbarer Teil geladen") : QStringLiteral("Geladen"),
+                         datei);
 }
 
 QByteArray MainWindow::dokument() const
@@ -640,7 +644,8 @@ bool MainWindow::aenderungenBehandelt()
 
 void MainWindow::onExport()
 {
-    m_pPersistenz->exportieren(ui->editName->text(), ui->editBeschreibung->text());
+    if (m_pPersistenz->exportieren(ui->editName->text(), ui->editBeschreibung->text()))
+        StatusMeldung::datei(this, QStringLiteral("Exportiert"), m_pPersistenz->letzterExport());
 }
 
 void MainWindow::onDrucken()
@@ -648,17 +653,19 @@ void MainWindow::onDrucken()
     const SchiffsDaten d = m_pModel->berechne();
     const QString name = ui->editName->text();
     const QString beschreibung = ui->editBeschreibung->text();
-    BogenDruck::drucken(SchiffsBogen::druckTitel(), SchiffsBogen::dokumentName(name),
-                        SchiffsBogen::programm(),
-                        QStringLiteral("Das Schiffsdatenblatt konnte nicht gedruckt werden."),
-                        [&](QTextDocument *dokument) {
-                            SchiffsBogen::fuelle(dokument, m_pModel, d, name, beschreibung);
-                        });
+    if (BogenDruck::drucken(SchiffsBogen::druckTitel(), SchiffsBogen::dokumentName(name),
+                            SchiffsBogen::programm(),
+                            QStringLiteral("Das Schiffsdatenblatt konnte nicht gedruckt werden."),
+                            [&](QTextDocument *dokument) {
+                                SchiffsBogen::fuelle(dokument, m_pModel, d, name, beschreibung);
+                            }))
+        StatusMeldung::zeige(this, QStringLiteral("Gedruckt."));
 }
 
 void MainWindow::onPdfExportieren()
 {
-    m_pPersistenz->pdfExportieren(ui->editName->text(), ui->editBeschreibung->text());
+    if (m_pPersistenz->pdfExportieren(ui->editName->text(), ui->editBeschreibung->text()))
+        StatusMeldung::datei(this, QStringLiteral("Als PDF exportiert"), m_pPersistenz->letzterExport());
 }
 
 void MainWindow::onKurzanleitung()

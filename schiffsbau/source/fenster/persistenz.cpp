@@ -214,11 +214,10 @@ bool Persistenz::exportiereDatei(const QString& datei, const QString& name,
     return schreibeExport(datei, text.toUtf8(), true, QString());
 }
 
-void Persistenz::exportieren(QString name, QString beschreibung)
+bool Persistenz::exportieren(QString name, QString beschreibung)
 {
     const QString datei = frageExportziel(name, QStringLiteral("Textdatei (*.txt)"));
-    if (!datei.isEmpty())
-        exportiereDatei(datei, name, beschreibung);
+    return !datei.isEmpty() && exportiereDatei(datei, name, beschreibung);
 }
 
 bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
@@ -231,11 +230,15 @@ bool Persistenz::pdfExportiereDatei(const QString& datei, const QString& name,
                                           : QString());
 }
 
-void Persistenz::pdfExportieren(QString name, QString beschreibung)
+bool Persistenz::pdfExportieren(QString name, QString beschreibung)
 {
     const QString datei = frageExportziel(name, QStringLiteral("PDF (*.pdf)"));
-    if (!datei.isEmpty())
-        pdfExportiereDatei(datei, name, beschreibung);
+    return !datei.isEmpty() && pdfExportiereDatei(datei, name, beschreibung);
+}
+
+QString Persistenz::letzterExport() const
+{
+    return m_letzterExport;
 }
 
 QString Persistenz::frageExportziel(const QString& name, const QString& filter)
@@ -247,8 +250,10 @@ QString Persistenz::frageExportziel(const QString& name, const QString& filter)
 bool Persistenz::schreibeExport(const QString& datei, const QByteArray& daten, bool textModus,
                                 QString fehler)
 {
-    if (fehler.isEmpty() && SchiffsDatei::schreibeSicher(datei, daten, textModus, &fehler))
+    if (fehler.isEmpty() && SchiffsDatei::schreibeSicher(datei, daten, textModus, &fehler)) {
+        m_letzterExport = datei;
         return true;
+    }
     meldung(QMessageBox::Critical, QStringLiteral("Fehler beim Exportieren"),
             QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
                     .arg(QDir::toNativeSeparators(datei), fehler));

@@ -60,10 +60,14 @@ public:
     // True when `datei` can be opened for reading; otherwise `grund` says
     // why not (missing, a folder, no permission).
     static bool lesbar(const QString& datei, QString* grund);
-    // Asks for a file and writes the data sheet of the ship into it.
-    void exportieren(QString name, QString beschreibung);
-    // Asks for a "*.pdf" file and writes the laid-out data sheet into it.
-    void pdfExportieren(QString name, QString beschreibung);
+    // Asks for a file and writes the data sheet of the ship into it; false
+    // when cancelled or not written.
+    bool exportieren(QString name, QString beschreibung);
+    // Asks for a "*.pdf" file and writes the laid-out data sheet into it;
+    // false when cancelled or not written.
+    bool pdfExportieren(QString name, QString beschreibung);
+    // The file that the last successful export (text or PDF) went to.
+    QString letzterExport() const;
 
     // Saves the ship into `datei` without asking. Reports every failure with
     // a critical box; true when the file was written completely.
@@ -118,6 +122,7 @@ private:
     KomponentenBibliothek* m_pBibliothek;
     QString m_vorlage;
     QString m_letzteDatei;
+    QString m_letzterExport;
     bool m_vollstaendig = true;
     // The ship's name and file while its save or export dialog is open.
     QString m_vorschlag;
