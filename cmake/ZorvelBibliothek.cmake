@@ -2,7 +2,7 @@
 # A static library of every .cpp and .h in the folders given (relative to
 # the calling CMakeLists.txt), each folder on the include path so that every
 # header is included by its bare name; with FORMS, the Designer forms of
-# that folder too.
+# that folder too. A folder's .qrc files are compiled into the library.
 function(zorvel_bibliothek ziel)
   cmake_parse_arguments(ARG "" "FORMS" "ORDNER;LINKS" ${ARGN})
   set(quellen)
@@ -22,6 +22,7 @@ function(zorvel_bibliothek ziel)
   add_library(${ziel} STATIC ${quellen})
   target_include_directories(${ziel} PUBLIC ${pfade})
   target_link_libraries(${ziel} PUBLIC ${ARG_LINKS})
+  set_target_properties(${ziel} PROPERTIES AUTORCC ON)
   if(ARG_FORMS)
     set_target_properties(${ziel} PROPERTIES
       AUTOUIC_SEARCH_PATHS "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_FORMS}")

@@ -23,6 +23,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTest>
 #include <QTimer>
 
@@ -552,6 +553,46 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("ZORVEL")));
         QVERIFY(text.contains(QStringLiteral("0.9.3")));
         QVERIFY(text.contains(QStringLiteral("LGPL")));
+    }
+
+    // F1 opens the short guide beside the window; Escape closes it, and F1
+    // shows the same window again. The species' point values explain
+    // themselves in tooltips.
+    void kurzanleitungUndKopfzeile()
+    {
+        QAction *aktion = kind<QAction>("actionKurzanleitung");
+        QCOMPARE(aktion->text(), QStringLiteral("Kurzanleitung"));
+        QCOMPARE(aktion->shortcuts(), QKeySequence::keyBindings(QKeySequence::HelpContents));
+        QVERIFY(kind<QMenu>("menuHilfe")->actions().contains(aktion));
+
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster));
+        QTest::keyClick(fenster, Qt::Key_F1);
+        auto *browser = fenster->findChild<QTextBrowser *>(QStringLiteral("textKurzanleitung"));
+        QVERIFY(browser);
+        QWidget *hilfe = browser->window();
+        QVERIFY(hilfe != fenster);
+        QVERIFY(hilfe->isVisible());
+        QVERIFY(!hilfe->isModal());
+        QVERIFY(hilfe->windowTitle().startsWith(QStringLiteral("Kurzanleitung")));
+        const QString text = browser->toPlainText();
+        const char *const inhalt[] = { "Kurzanleitung", "Basis", "Eigenschaften", "Spezialgebiete",
+                                       "Aktionen", "Paranormik", "Diverse", "SP", "TP", "MP",
+                                       "ASP", "MSP", "KSP", "fertig", "(ungenutzt) genutzt",
+                                       "speichern unter ...", "als PDF exportieren ...",
+                                       "Zuletzt geöffnet" };
+        for (const char *teil : inhalt)
+            QVERIFY2(text.contains(QString::fromUtf8(teil)), teil);
+
+        QTRY_VERIFY(hilfe->isActiveWindow());
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QVERIFY(!hilfe->isVisible());
+        aktion->trigger();
+        QVERIFY(hilfe->isVisible());
+        QCOMPARE(fenster->findChildren<QTextBrowser *>().size(), 1);
+
+        for (const char *name : { "labelInfoASP", "labelInfoMSP", "labelInfoKSP" })
+            QVERIFY2(kind<QLabel>(name)->toolTip().contains(QString::fromLatin1(name + 9)), name);
     }
 };
 

@@ -17,6 +17,7 @@
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "dateidialog.h"
+#include "hilfefenster.h"
 #include "statusmeldung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
@@ -50,6 +51,14 @@ QString tooltipGenerierung()
 QString tooltipFertig()
 {
     return QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung");
+}
+
+// ASP, MSP and KSP come with the species; nothing here spends them.
+QString tooltipSpeziesPunkte(const char *art)
+{
+    return QStringLiteral("Hinten die %1 des Basistypus; der Charaktergenerator verbucht keine %1, "
+                          "daher steht vorne stets 0.")
+        .arg(QLatin1String(art));
 }
 
 struct Schritt
@@ -126,6 +135,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
     connect(ui->actionExportieren, &QAction::triggered, this, &MainWindow::onExportiereCharakter);
     connect(ui->actionUeber, &QAction::triggered, this, &MainWindow::onUeber);
+    connect(ui->actionKurzanleitung, &QAction::triggered, this, &MainWindow::onKurzanleitung);
     connect(ui->actionDrucken, &QAction::triggered, this, &MainWindow::onDrucken);
     connect(ui->actionPdf, &QAction::triggered, this, &MainWindow::onPdfExportieren);
     // The window is reset only once the chosen file could be opened, so a
@@ -141,8 +151,12 @@ MainWindow::MainWindow(QWidget *parent)
                         ui->actionDrucken, ui->actionBeenden);
     // Closing goes through the question about unsaved changes.
     connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
+    ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
 
     ui->labelInfoEP->setToolTip(tooltipGenerierung());
+    ui->labelInfoASP->setToolTip(tooltipSpeziesPunkte("ASP"));
+    ui->labelInfoMSP->setToolTip(tooltipSpeziesPunkte("MSP"));
+    ui->labelInfoKSP->setToolTip(tooltipSpeziesPunkte("KSP"));
 
     // On a small screen the window starts no larger than the free area
     // (room left for the window frame); the steps scroll where they must.
@@ -492,6 +506,13 @@ void MainWindow::onUeber()
     QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::RichText);
     box.exec();
+}
+
+void MainWindow::onKurzanleitung()
+{
+    if (!hilfe)
+        hilfe = new HilfeFenster(this);
+    hilfe->zeige();
 }
 
 void MainWindow::updateWeiterButton()

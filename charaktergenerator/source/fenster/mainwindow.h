@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class AbstractTab;
+class HilfeFenster;
 class Charakter;
 class Persistenz;
 class Regelwerk;
@@ -52,6 +53,8 @@ public slots:
     void onTabGewechselt(int neuerTab);
     void onWeiter();
     void onUeber();
+    // Shows the short guide; the one window is shown again each time.
+    void onKurzanleitung();
 
 protected:
     // Asks about unsaved changes first; "Abbrechen" keeps the window open.
@@ -108,6 +111,7 @@ private:
     // The document after the last step; a change since then is a new step.
     QByteArray letzterStand;
     bool stelltHer = false;
+    HilfeFenster *hilfe = nullptr; // built when first asked for
 };
 
 #endif // MAINWINDOW_H
