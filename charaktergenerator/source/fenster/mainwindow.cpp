@@ -17,6 +17,7 @@
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "dateidialog.h"
+#include "menuetaste.h"
 #include "statusmeldung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
@@ -139,6 +140,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
+    MenueTaste::setze(this);
     // Closing goes through the question about unsaved changes.
     connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
 
