@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -92,6 +93,34 @@ private slots:
         QVERIFY(!wiederholen()->isEnabled());
         QCOMPARE(kind<QLabel>("labelPunkteMut")->text(), QStringLiteral("2"));
         QCOMPARE(kind<QLabel>("labelPunkteWissen")->text(), QStringLiteral("0"));
+    }
+
+    // Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo one step each; F10
+    // opens the first menu.
+    void tasten()
+    {
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        kind<QPushButton>("buttonWeiter")->click();
+        const QStringList anfang = bild();
+        kind<QPushButton>("buttonPlusMut")->click();
+        const QStringList eins = bild();
+        kind<QPushButton>("buttonPlusMut")->click();
+        const QStringList zwei = bild();
+        QVERIFY(anfang != eins && eins != zwei);
+
+        auto *tabs = kind<QTabWidget>("tabWidget");
+        QTest::keyClick(tabs, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(tabs, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bild(), anfang);
+        QTest::keyClick(tabs, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(bild(), eins);
+        QTest::keyClick(tabs, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(bild(), zwei);
+
+        QVERIFY(!fenster->menuBar()->activeAction());
+        QTest::keyClick(tabs, Qt::Key_F10);
+        QCOMPARE(fenster->menuBar()->activeAction(), fenster->menuBar()->actions().value(0));
     }
 
     // The catalogue marks what is learned, also after undo and redo.

@@ -7,7 +7,10 @@
 void VerlaufAktionen::verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QAction *wiederholen)
 {
     rueckgaengig->setShortcuts(QKeySequence::Undo);
-    wiederholen->setShortcuts(QKeySequence::Redo);
+    // Redo is bound literally: the platform's list differs between desktops
+    // (some have only Ctrl+Shift+Z, others only Ctrl+Y).
+    wiederholen->setShortcuts({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                QKeySequence(Qt::CTRL | Qt::Key_Y) });
     rueckgaengig->setEnabled(verlauf->canUndo());
     wiederholen->setEnabled(verlauf->canRedo());
     QObject::connect(verlauf, &QUndoStack::canUndoChanged, rueckgaengig, &QAction::setEnabled);

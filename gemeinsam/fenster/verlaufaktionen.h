@@ -6,7 +6,7 @@ class QObject;
 class QUndoStack;
 
 // The menu entries "Rückgängig" and "Wiederholen" of a window's history:
-// the platform's shortcuts, enabled only while there is a step to take back
+// the platform's undo key, Ctrl+Shift+Z and Ctrl+Y for redo, enabled only while there is a step to take back
 // or to repeat, and texts that name that step ("Rückgängig: Name").
 // What a click does stays the window's own.
 class VerlaufAktionen

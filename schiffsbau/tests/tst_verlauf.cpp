@@ -1,5 +1,6 @@
 // Undo and redo in the ship builder, driven through the real window.
 #include "komponente.h"
+#include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
 #include "mainwindow.h"
 #include "schiffsmodel.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QtTest>
 
 #include <memory>
@@ -23,6 +25,7 @@ private slots:
     void hinzufuegenUndAnzahl();
     void leerenIstEinSchritt();
     void abgelehnteAenderungIstKeinSchritt();
+    void tastenAuchImAuswahlfenster();
 
 private:
     template <typename T>
@@ -115,6 +118,43 @@ void TestVerlauf::abgelehnteAenderungIstKeinSchritt()
     model->setData(model->index(0, SchiffsModel::SpalteAnzahl), SchiffsModel::maxAnzahl + 1);
     m_pFenster->onAddKomponente(4, 999999, 1); // beyond the library
     QVERIFY(!rueckgaengig()->isEnabled());
+}
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z take one step each, also while the
+// chooser window is the active one; F10 opens the main window's menu.
+void TestVerlauf::tastenAuchImAuswahlfenster()
+{
+    m_pFenster->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pFenster.get()));
+    QVERIFY(m_pFenster->bibliothek()->element(4, 1));
+    const QStringList anfang = bild();
+    m_pFenster->onAddKomponente(4, 0, 50);
+    const QStringList eins = bild();
+    m_pFenster->onAddKomponente(4, 1, 20);
+    const QStringList zwei = bild();
+    QVERIFY(anfang != eins && eins != zwei);
+
+    QTest::keyClick(m_pFenster.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(bild(), eins);
+
+    KomponentenAuswahl *auswahl = m_pFenster->auswahl();
+    auswahl->show();
+    auswahl->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(auswahl));
+    auto *tabelle = kindVon<QWidget>(auswahl, "komponentenView");
+    QTest::keyClick(tabelle, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(bild(), anfang);
+    QTest::keyClick(tabelle, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(bild(), eins);
+
+    m_pFenster->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pFenster.get()));
+    QTest::keyClick(m_pFenster.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(bild(), zwei);
+
+    QVERIFY(!m_pFenster->menuBar()->activeAction());
+    QTest::keyClick(m_pFenster.get(), Qt::Key_F10);
+    QCOMPARE(m_pFenster->menuBar()->activeAction(), m_pFenster->menuBar()->actions().value(0));
 }
 
 QTEST_MAIN(TestVerlauf)

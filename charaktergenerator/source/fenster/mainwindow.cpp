@@ -18,6 +18,7 @@
 #include "dateikuerzel.h"
 #include "dateidialog.h"
 #include "hilfefenster.h"
+#include "menuetaste.h"
 #include "statusmeldung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
@@ -149,6 +150,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
+    MenueTaste::setze(this);
     // Closing goes through the question about unsaved changes.
     connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);

@@ -5,6 +5,7 @@
 #include "anzahldelegate.h"
 #include "bogendruck.h"
 #include "dateikuerzel.h"
+#include "menuetaste.h"
 #include "statusmeldung.h"
 #include "auswahlplatz.h"
 #include "ui_mainwindow.h"
@@ -93,6 +94,12 @@ MainWindow::MainWindow(QWidget *parent)
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
+    MenueTaste::setze(this);
+    // The ship's history and file keys work while the chooser window is
+    // active, too. The actions keep their window context: the two windows
+    // are never active together, so no key is bound twice.
+    m_pAuswahl->addActions({ ui->actionRueckgaengig, ui->actionWiederholen, ui->actionNeu,
+                             ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter });
 
     m_pBibliothek->lade();
     m_pBibliothek->erzeugeKategorien();
