@@ -39,12 +39,3 @@ QString LetzterOrdner::dateiname(const QString &name)
         ergebnis.remove(0, 1);
     return ergebnis.trimmed();
 }
-
-QString LetzterOrdner::vorschlag(const QString &name, const QString &endung)
-{
-    const QString basis = dateiname(name);
-    const QDir dir(ordner());
-    if (basis.isEmpty())
-        return dir.absolutePath();
-    return dir.absoluteFilePath(basis + QLatin1Char('.') + endung);
-}

@@ -12,10 +12,6 @@ public:
     static QString ordner();
     // Remembers the folder of `datei` (a file chosen in a dialog).
     static void merke(const QString &datei);
-    // The file a dialog suggests: `name` made fit for a file name, with
-    // `endung` ("zch"), in ordner(); just ordner() when nothing of the name
-    // is left.
-    static QString vorschlag(const QString &name, const QString &endung);
     // `name` without the characters that file systems refuse, blanks at
     // both ends removed.
     static QString dateiname(const QString &name);
