@@ -6,6 +6,7 @@
 #include "charakteraktionenmodel.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -125,6 +126,15 @@ void AbstractTab::lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *k
         katalog->setzeAuswahl(index.row());
         lernen();
     });
+}
+
+void AbstractTab::entfernenMitTaste(QAbstractItemView *tabelle, QPushButton *knopf)
+{
+    auto *entfernen = new QAction(knopf->text(), tabelle);
+    entfernen->setShortcut(QKeySequence::Delete);
+    entfernen->setShortcutContext(Qt::WidgetShortcut);
+    tabelle->addAction(entfernen);
+    connect(entfernen, &QAction::triggered, knopf, &QPushButton::click);
 }
 
 void AbstractTab::lerne(AktionenModel *katalog, CharakterAktionenModel *eigene)

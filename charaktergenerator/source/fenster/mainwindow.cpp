@@ -14,6 +14,7 @@
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
 #include "aenderungsfrage.h"
+#include "alttaste.h"
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "dateidialog.h"
@@ -23,17 +24,20 @@
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTextDocument>
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -114,6 +118,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
 
     ui->tabWidget->insertTab(0, tabBasis, QStringLiteral("1) Basis"));
+    ui->tabWidget->tabBar()->setAccessibleName(QStringLiteral("Schritte"));
+    weiterZuletzt();
     const char *const titel[] = { "2) Eigenschaften", "3) Spezialgebiete", "4) Aktionen",
                                   "5) Paranormik", "6) Diverse" };
     for (const char *t : titel) {
@@ -151,6 +157,7 @@ MainWindow::MainWindow(QWidget *parent)
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
     MenueTaste::setze(this);
+    AltTaste::schuetze();
     // Closing goes through the question about unsaved changes.
     connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
@@ -276,6 +283,9 @@ void MainWindow::setzeZurueck()
 
     ui->tabWidget->show();
     ui->frameWeiter->show();
+    // A new character begins with its name.
+    if (QWidget *name = tabBasis->findChild<QWidget *>(QStringLiteral("editName")))
+        name->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::onSpeichernCharakter()
@@ -485,11 +495,40 @@ void MainWindow::onWeiter()
     ui->tabWidget->setCurrentIndex(n);
 
     if (n == ui->tabWidget->count() - 1) {
-        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+        ui->buttonWeiter->setText(QStringLiteral("&fertig"));
         ui->labelInfoEP->setToolTip(tooltipFertig());
     } else {
-        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+        ui->buttonWeiter->setText(QStringLiteral("&weiter ->"));
     }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter that the focused field left alone: a focused button presses
+    // itself, otherwise "weiter ->" moves on. "fertig" cannot be undone, so
+    // Enter never presses it. In a list or table Enter belongs to the list
+    // (it ends the edit of a value) and goes no further.
+    const bool eingabe = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+                         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget *fokus = focusWidget();
+    if (!eingabe || !fokus) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    for (QWidget *w = fokus; w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<QAbstractItemView *>(w)) {
+            event->accept();
+            return;
+        }
+    }
+    auto *knopf = qobject_cast<QPushButton *>(fokus);
+    if (knopf && knopf != ui->buttonWeiter) {
+        knopf->click();
+    } else if (charakter->generieren() && ui->buttonWeiter->isVisible()
+               && ui->tabWidget->currentIndex() < ui->tabWidget->count() - 1) {
+        ui->buttonWeiter->click();
+    }
+    event->accept();
 }
 
 void MainWindow::onUeber()
@@ -528,10 +567,10 @@ void MainWindow::updateWeiterButton()
 
     ui->buttonWeiter->show();
     if (ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1) {
-        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+        ui->buttonWeiter->setText(QStringLiteral("&fertig"));
         ui->labelInfoEP->setToolTip(tooltipFertig());
     } else {
-        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+        ui->buttonWeiter->setText(QStringLiteral("&weiter ->"));
     }
 }
 
@@ -573,7 +612,17 @@ AbstractTab *MainWindow::schrittTab(int index)
     tab->show();
     connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
     connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    weiterZuletzt();
     return tab;
+}
+
+void MainWindow::weiterZuletzt()
+{
+    // Tab goes through the step's fields before it reaches "weiter ->":
+    // a step built later joins the end of the focus chain, behind the button.
+    QWidget *letztes = previousInFocusChain();
+    if (letztes != ui->buttonWeiter)
+        QWidget::setTabOrder(letztes, ui->buttonWeiter);
 }
 
 void MainWindow::zeigeSchritt(int index)

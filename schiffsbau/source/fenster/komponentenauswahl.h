@@ -24,6 +24,9 @@ public:
     ~KomponentenAuswahl() override;
 
     void setKategorie(uint kategorie);
+    // Shows the window active with the focus in the table, its current row
+    // selected (the first when there is none): the keyboard goes on there.
+    void zeigeTabelle();
 
     uint kategorie() const { return m_kategorie; }
     int element() const { return m_element; }
