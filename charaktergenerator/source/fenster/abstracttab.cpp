@@ -56,6 +56,8 @@ void AbstractTab::seiteRollbar(QWidget *seite)
     rolle->setObjectName(QStringLiteral("rolle") + seite->objectName());
     rolle->setFrameShape(QFrame::NoFrame);
     rolle->setWidgetResizable(true);
+    // No tab stop of its own: it scrolls to the field that gets the focus.
+    rolle->setFocusPolicy(Qt::NoFocus);
     // The page sits in a carrier without a layout: a scroll area would size
     // a page with word-wrapping labels to its preferred height and scroll
     // even where the page fits. The carrier asks for the page's minimum

@@ -494,12 +494,7 @@ void MainWindow::onWeiter()
     ui->tabWidget->setTabEnabled(n, true);
     ui->tabWidget->setCurrentIndex(n);
 
-    if (n == ui->tabWidget->count() - 1) {
-        ui->buttonWeiter->setText(QStringLiteral("&fertig"));
-        ui->labelInfoEP->setToolTip(tooltipFertig());
-    } else {
-        ui->buttonWeiter->setText(QStringLiteral("&weiter ->"));
-    }
+    zeigeWeiter(n == ui->tabWidget->count() - 1);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
@@ -566,12 +561,17 @@ void MainWindow::updateWeiterButton()
     }
 
     ui->buttonWeiter->show();
-    if (ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1) {
-        ui->buttonWeiter->setText(QStringLiteral("&fertig"));
+    zeigeWeiter(ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1);
+}
+
+void MainWindow::zeigeWeiter(bool fertig)
+{
+    // Enter presses the default button even when it has the focus; "fertig"
+    // cannot be undone, so it is no default button.
+    ui->buttonWeiter->setText(fertig ? QStringLiteral("&fertig") : QStringLiteral("&weiter ->"));
+    ui->buttonWeiter->setDefault(!fertig);
+    if (fertig)
         ui->labelInfoEP->setToolTip(tooltipFertig());
-    } else {
-        ui->buttonWeiter->setText(QStringLiteral("&weiter ->"));
-    }
 }
 
 void MainWindow::uebernimmLaufendeEingabe()
@@ -621,7 +621,9 @@ void MainWindow::weiterZuletzt()
     // Tab goes through the step's fields before it reaches "weiter ->":
     // a step built later joins the end of the focus chain, behind the button.
     QWidget *letztes = previousInFocusChain();
-    if (letztes != ui->buttonWeiter)
+    while (letztes != this && letztes->focusPolicy() == Qt::NoFocus)
+        letztes = letztes->previousInFocusChain();
+    if (letztes != this && letztes != ui->buttonWeiter)
         QWidget::setTabOrder(letztes, ui->buttonWeiter);
 }
 

@@ -88,6 +88,8 @@ private:
     bool speichereCharakter(bool fragen);
     void ladeDatei(const QString &datei);
     void updateWeiterButton();
+    // "weiter ->", or "fertig" on the last step.
+    void zeigeWeiter(bool fertig);
     void zeigeSchritt(int index);
     // Moves "weiter ->" to the end of the focus chain.
     void weiterZuletzt();
