@@ -32,6 +32,8 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
     ui->komponentenView->setSortingEnabled(true);
     ui->komponentenView->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->komponentenView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the count box instead of walking its cells.
+    ui->komponentenView->setTabKeyNavigation(false);
     ui->komponentenView->verticalHeader()->setMinimumSectionSize(20);
     ui->komponentenView->verticalHeader()->setDefaultSectionSize(20);
     ui->komponentenView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
