@@ -132,6 +132,11 @@ private slots:
         const QByteArray inhalt = f.readAll();
         QVERIFY(inhalt.contains("Kara Vel"));
         QVERIFY(!fenster->isWindowModified());
+
+        // A new character begins with its name again.
+        taste(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(schritt(), 0);
+        QCOMPARE(QApplication::focusWidget(), kind<QWidget>("editName"));
     }
 
     // Every menu, entry and button with a letter has a mnemonic, unique in
