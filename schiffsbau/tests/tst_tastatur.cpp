@@ -48,7 +48,8 @@ class TestTastatur : public QObject
             taste(Qt::Key_Tab);
         return QApplication::focusWidget() == ziel;
     }
-    // What the window manager does on Alt+Tab: the main window active again.
+    // A closed menu gives the activation back to the main window on a
+    // desktop; the offscreen platform leaves it with the menu.
     bool zurueckZumFenster()
     {
         fenster->activateWindow();
@@ -110,7 +111,9 @@ private slots:
             taste(Qt::Key_Return);
             QCOMPARE(schiff->rowCount(), n);
             QCOMPARE(schiff->anzahl(n - 1), anzahlTippen ? 3 : 1);
-            QVERIFY(zurueckZumFenster());
+            // Escape goes back to the categories.
+            taste(Qt::Key_Escape);
+            QTRY_VERIFY(fenster->isActiveWindow());
             QCOMPARE(QApplication::focusWidget(), kategorien);
         }
 

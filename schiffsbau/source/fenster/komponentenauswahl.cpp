@@ -60,6 +60,11 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
                         static_cast<QWidget *>(ui->pbHinzufuegen) })
         w->addAction(hinzufuegen);
     connect(hinzufuegen, &QAction::triggered, this, &KomponentenAuswahl::onClickHinzufuegen);
+    auto *zurueck = new QAction(QStringLiteral("Zurück zu den Kategorien"), this);
+    zurueck->setObjectName(QStringLiteral("actionZurueck"));
+    zurueck->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(zurueck);
+    connect(zurueck, &QAction::triggered, this, &KomponentenAuswahl::signalZurueck);
     // The window opens with the focus in the count box: the table gets a
     // current row only when the user picks one.
     ui->sbAnzahlHinzu->setFocus();

@@ -33,6 +33,8 @@ public:
 
 signals:
     void signalAddKomponente(uint kategorie, uint element, int anzahl);
+    // Escape: the user wants back to the categories (the window stays open).
+    void signalZurueck();
 
 public slots:
     void onMoeglichesElement(const QModelIndex &index, const QModelIndex &alt);

@@ -132,6 +132,11 @@ MainWindow::MainWindow(QWidget *parent)
         onKategorieKlick(kategorie);
         m_pAuswahl->zeigeTabelle();
     });
+    // Escape in the chooser comes back here, to the categories.
+    connect(m_pAuswahl, &KomponentenAuswahl::signalZurueck, this, [this] {
+        raise();
+        activateWindow();
+    });
     QItemSelectionModel *kategorieSelModel = ui->listKategorien->selectionModel();
     bool ok = connect(kategorieSelModel, &QItemSelectionModel::currentRowChanged,
                       this, &MainWindow::onKategorieWechsel);
