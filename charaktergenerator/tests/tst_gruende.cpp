@@ -77,7 +77,7 @@ public:
         QStringList texte;
         for (const char *name : { "labelInfoEP", "labelInfoSP", "labelInfoTP", "labelInfoMP" })
             texte << kind<QLabel>(name)->text();
-        return texte << rueckgaengig()->text() << QString::number(fenster->isWindowModified());
+        return texte << rueckgaengig()->text().remove(QLatin1Char('&')) << QString::number(fenster->isWindowModified());
     }
 
 private slots:
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(!eintraege().contains(QStringLiteral("Ceptomyzin")));
         QCOMPARE(kind<QLabel>("labelInfoEP")->text(), QStringLiteral("175/175"));
         QCOMPARE(kind<QLabel>("labelKaufCepto")->text(), QStringLiteral("0"));
-        QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: Bereinigen"));
+        QCOMPARE(rueckgaengig()->text().remove(QLatin1Char('&')), QStringLiteral("Rückgängig: Bereinigen"));
         rueckgaengig()->trigger();
         QCOMPARE(kind<QLabel>("labelInfoEP")->text(), QStringLiteral("173/175"));
         QVERIFY(eintraege().contains(QStringLiteral("Start-Ceptomyzin 6")));
@@ -219,7 +219,7 @@ private slots:
         tabelle->setCurrentIndex(tabelle->model()->index(0, 0));
         klicke("buttonSpracheEntfernen");
         QCOMPARE(kind<QLabel>("labelInfoSP")->text(), QStringLiteral("14/20"));  // Newdeutsch at 6
-        QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: Latein entfernen"));
+        QCOMPARE(rueckgaengig()->text().remove(QLatin1Char('&')), QStringLiteral("Rückgängig: Latein entfernen"));
         rueckgaengig()->trigger();
         QCOMPARE(stand(), vorher);
     }

@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(label("labelSchritt"), QStringLiteral(" 1 "));
         QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[0]));
         QVERIFY(weiter()->isVisible());
-        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QCOMPARE(weiter()->text().remove('&'), QStringLiteral("weiter ->"));
         QVERIFY(kind<QWidget>("frameWeiter")->isVisible());
 
         // a reset Terraner
@@ -120,16 +120,16 @@ private slots:
 
     void menuesUndKuerzel()
     {
-        QCOMPARE(kind<QAction>("actionNeu")->text(), QStringLiteral("neu"));
-        QCOMPARE(kind<QAction>("actionLaden")->text(), QStringLiteral("laden ..."));
-        QCOMPARE(kind<QAction>("actionSpeichern")->text(), QStringLiteral("speichern"));
-        QCOMPARE(kind<QAction>("actionExportieren")->text(), QStringLiteral("exportieren ..."));
-        QCOMPARE(kind<QAction>("actionUeber")->text(), QStringLiteral("Über ..."));
+        QCOMPARE(kind<QAction>("actionNeu")->text().remove('&'), QStringLiteral("neu"));
+        QCOMPARE(kind<QAction>("actionLaden")->text().remove('&'), QStringLiteral("laden ..."));
+        QCOMPARE(kind<QAction>("actionSpeichern")->text().remove('&'), QStringLiteral("speichern"));
+        QCOMPARE(kind<QAction>("actionExportieren")->text().remove('&'), QStringLiteral("exportieren ..."));
+        QCOMPARE(kind<QAction>("actionUeber")->text().remove('&'), QStringLiteral("Über ..."));
         QCOMPARE(kind<QAction>("actionNeu")->shortcuts(), QKeySequence::keyBindings(QKeySequence::New));
         QCOMPARE(kind<QAction>("actionLaden")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Open));
         QCOMPARE(kind<QAction>("actionSpeichern")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
         QAction *beenden = kind<QAction>("actionBeenden");
-        QCOMPARE(beenden->text(), QStringLiteral("Beenden"));
+        QCOMPARE(beenden->text().remove('&'), QStringLiteral("Beenden"));
         QCOMPARE(beenden->shortcuts(), QKeySequence::keyBindings(QKeySequence::Quit));
         QCOMPARE(kind<QMenu>("menuCharakter")->actions().constLast(), beenden);
     }
@@ -162,7 +162,7 @@ private slots:
             QCOMPARE(label("labelSchritt"), QString::number(schritt + 1));
             QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[schritt]));
             QVERIFY(weiter()->isVisible());
-            QCOMPARE(weiter()->text(),
+            QCOMPARE(weiter()->text().remove('&'),
                      schritt == 5 ? QStringLiteral("fertig") : QStringLiteral("weiter ->"));
             QCOMPARE(label("labelInfoEP"), QStringLiteral("200/200"));
         }
@@ -180,19 +180,19 @@ private slots:
     {
         for (int i = 0; i < 5; ++i)
             weiter()->click();
-        QCOMPARE(weiter()->text(), QStringLiteral("fertig"));
+        QCOMPARE(weiter()->text().remove('&'), QStringLiteral("fertig"));
 
         klickeTab(2);
         QCOMPARE(tabs()->currentIndex(), 2);
         QCOMPARE(label("labelSchritt"), QStringLiteral("3"));
         QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[2]));
-        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QCOMPARE(weiter()->text().remove('&'), QStringLiteral("weiter ->"));
         pruefeAktiveTabs(5);
 
         weiter()->click();
         QCOMPARE(tabs()->currentIndex(), 3);
         pruefeAktiveTabs(5);
-        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QCOMPARE(weiter()->text().remove('&'), QStringLiteral("weiter ->"));
 
         // a disabled tab cannot be reached with the tab bar
         delete fenster;
@@ -298,7 +298,7 @@ private slots:
             QCOMPARE(antwort.fragen, 1);
         }
         QVERIFY(weiter()->isVisible());
-        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QCOMPARE(weiter()->text().remove('&'), QStringLiteral("weiter ->"));
         QCOMPARE(label("labelSchritt").trimmed(), QStringLiteral("1"));
         QCOMPARE(label("labelAnweisung"), QString::fromUtf8(Hinweise[0]));
         pruefeAktiveTabs(0);
@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(kind<QComboBox>("comboBasistypus")->currentIndex(), 0);
         QCOMPARE(label("labelInfoEP"), QStringLiteral("200/200"));
         QCOMPARE(label("labelSchritt"), QStringLiteral("1"));
-        QCOMPARE(weiter()->text(), QStringLiteral("weiter ->"));
+        QCOMPARE(weiter()->text().remove('&'), QStringLiteral("weiter ->"));
         weiter()->click();
         QCOMPARE(label("labelPunkteWissen"), QStringLiteral("0"));
         QVERIFY(!kind<QPushButton>("buttonMinWissen")->isEnabled());
@@ -561,7 +561,7 @@ private slots:
     void kurzanleitungUndKopfzeile()
     {
         QAction *aktion = kind<QAction>("actionKurzanleitung");
-        QCOMPARE(aktion->text(), QStringLiteral("Kurzanleitung"));
+        QCOMPARE(aktion->text().remove('&'), QStringLiteral("Kurzanleitung"));
         QCOMPARE(aktion->shortcuts(), QKeySequence::keyBindings(QKeySequence::HelpContents));
         QVERIFY(kind<QMenu>("menuHilfe")->actions().contains(aktion));
 

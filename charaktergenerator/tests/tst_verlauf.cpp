@@ -62,16 +62,15 @@ private slots:
         kind<QTabWidget>("tabWidget")->setCurrentIndex(0);
         const QStringList anfang = bild();
 
-        tippeName(QStringLiteral("Kara"));
-        kind<QPushButton>("buttonWeiter")->click();
+        tippeName(QStringLiteral("Kara")); // Enter goes on to step 2
         QTest::mouseClick(kind<QPushButton>("buttonPlusMut"), Qt::LeftButton);
         QTest::mouseClick(kind<QPushButton>("buttonPlusWissen"), Qt::LeftButton);
-        QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: Wissen steigern"));
+        QCOMPARE(rueckgaengig()->text().remove('&'), QStringLiteral("Rückgängig: Wissen steigern"));
         const QStringList ende = bild();
         QVERIFY(fenster->isWindowModified());
 
         for (const char *schritt : { "Wissen steigern", "Mut steigern", "Name ändern" }) {
-            QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(schritt));
+            QCOMPARE(rueckgaengig()->text().remove('&'), QStringLiteral("Rückgängig: ") + QString::fromUtf8(schritt));
             rueckgaengig()->trigger();
         }
         QCOMPARE(bild(), anfang);
@@ -182,7 +181,7 @@ private slots:
         QTextEdit *text = kind<QTextEdit>("textKindheit");
         text->setFocus();
         QTest::keyClicks(text, QStringLiteral("Auf Zorvel"));
-        QCOMPARE(rueckgaengig()->text(), QStringLiteral("Rückgängig: Kindheit ändern"));
+        QCOMPARE(rueckgaengig()->text().remove('&'), QStringLiteral("Rückgängig: Kindheit ändern"));
         rueckgaengig()->trigger();
         QCOMPARE(text->toPlainText(), QString());
         QVERIFY(!rueckgaengig()->isEnabled());

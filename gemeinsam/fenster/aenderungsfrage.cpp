@@ -8,9 +8,9 @@ AenderungsFrage::Antwort AenderungsFrage::stelle(const QString &programm)
     QMessageBox box(QMessageBox::Warning, programm,
                     QStringLiteral("Sollen die Änderungen gespeichert werden?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Abbrechen"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:

@@ -4,6 +4,15 @@
 #include <QKeySequence>
 #include <QUndoStack>
 
+namespace {
+// A step's name shows as it is: an "&" in it (a component's name) marks no
+// mnemonic.
+QString alsMenuetext(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
 void VerlaufAktionen::verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QAction *wiederholen)
 {
     rueckgaengig->setShortcuts(QKeySequence::Undo);
@@ -16,12 +25,12 @@ void VerlaufAktionen::verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QActi
     QObject::connect(verlauf, &QUndoStack::canUndoChanged, rueckgaengig, &QAction::setEnabled);
     QObject::connect(verlauf, &QUndoStack::canRedoChanged, wiederholen, &QAction::setEnabled);
     QObject::connect(verlauf, &QUndoStack::undoTextChanged, rueckgaengig, [rueckgaengig](const QString &text) {
-        rueckgaengig->setText(text.isEmpty() ? QStringLiteral("Rückgängig")
-                                             : QStringLiteral("Rückgängig: %1").arg(text));
+        rueckgaengig->setText(text.isEmpty() ? QStringLiteral("&Rückgängig")
+                                             : QStringLiteral("&Rückgängig: %1").arg(alsMenuetext(text)));
     });
     QObject::connect(verlauf, &QUndoStack::redoTextChanged, wiederholen, [wiederholen](const QString &text) {
-        wiederholen->setText(text.isEmpty() ? QStringLiteral("Wiederholen")
-                                            : QStringLiteral("Wiederholen: %1").arg(text));
+        wiederholen->setText(text.isEmpty() ? QStringLiteral("&Wiederholen")
+                                            : QStringLiteral("&Wiederholen: %1").arg(alsMenuetext(text)));
     });
 }
 

@@ -12,7 +12,7 @@ const char *const schluessel = "zuletztGeoeffnet";
 }
 
 ZuletztGeoeffnet::ZuletztGeoeffnet(QMenu *dateiMenue, QAction *vor, QObject *parent)
-    : QObject(parent), m_pMenue(new QMenu(QStringLiteral("Zuletzt geöffnet"), dateiMenue))
+    : QObject(parent), m_pMenue(new QMenu(QStringLiteral("&Zuletzt geöffnet"), dateiMenue))
 {
     m_pMenue->setObjectName(QStringLiteral("menuZuletztGeoeffnet"));
     m_pMenue->menuAction()->setObjectName(QStringLiteral("actionZuletztGeoeffnet"));

@@ -108,7 +108,7 @@ private:
             }
             meldungen << box->text();
             for (QAbstractButton *b : box->buttons()) {
-                if (!knopf.isEmpty() && b->text() == knopf) {
+                if (!knopf.isEmpty() && b->text().remove(QLatin1Char('&')) == knopf) {
                     b->click();
                     return;
                 }

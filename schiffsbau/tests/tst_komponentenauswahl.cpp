@@ -102,7 +102,7 @@ void TestKomponentenAuswahl::aufbau()
 {
     QCOMPARE(m_pAuswahl->windowTitle(), QStringLiteral("Komponenten"));
     QVERIFY(m_pAuswahl->parent() == nullptr);
-    QCOMPARE(m_pKnopf->text(), QStringLiteral("Hinzufügen"));
+    QCOMPARE(m_pKnopf->text().remove('&'), QStringLiteral("Hinzufügen"));
     QCOMPARE(m_pBox->value(), 0);
     QCOMPARE(m_pBox->maximum(), 1000000);
     QVERIFY(m_pView->isSortingEnabled());

@@ -54,7 +54,7 @@ protected:
     bool meldungMitWahl(QMessageBox::Icon symbol, const QString& titel, const QString& text,
                         const QString& wahl) override
     {
-        meldungen.append({symbol, titel, text + QStringLiteral(" [") + wahl + QLatin1Char(']')});
+        meldungen.append({symbol, titel, text + QStringLiteral(" [") + QString(wahl).remove(QLatin1Char('&')) + QLatin1Char(']')});
         return waehle;
     }
 };

@@ -7,6 +7,7 @@
 #include "charaktertabellenmodel.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -79,6 +80,8 @@ void AbstractTab::seiteRollbar(QWidget *seite)
     rolle->setObjectName(QStringLiteral("rolle") + seite->objectName());
     rolle->setFrameShape(QFrame::NoFrame);
     rolle->setWidgetResizable(true);
+    // No tab stop of its own: it scrolls to the field that gets the focus.
+    rolle->setFocusPolicy(Qt::NoFocus);
     // The page sits in a carrier without a layout: a scroll area would size
     // a page with word-wrapping labels to its preferred height and scroll
     // even where the page fits. The carrier asks for the page's minimum
@@ -149,6 +152,15 @@ void AbstractTab::lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *k
         katalog->setzeAuswahl(index.row());
         lernen();
     });
+}
+
+void AbstractTab::entfernenMitTaste(QAbstractItemView *tabelle, QPushButton *knopf)
+{
+    auto *entfernen = new QAction(knopf->text(), tabelle);
+    entfernen->setShortcut(QKeySequence::Delete);
+    entfernen->setShortcutContext(Qt::WidgetShortcut);
+    tabelle->addAction(entfernen);
+    connect(entfernen, &QAction::triggered, knopf, &QPushButton::click);
 }
 
 void AbstractTab::lerne(AktionenModel *katalog, CharakterAktionenModel *eigene)

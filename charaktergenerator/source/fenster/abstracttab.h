@@ -70,6 +70,10 @@ protected:
     // (`lernen` is the tab's learn slot).
     void lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *katalog,
                              const std::function<void()> &lernen);
+    // Delete in the table of the character's own entries presses its
+    // remove button: the same operation, one step (only while the table
+    // itself has the focus, not while a value is edited).
+    void entfernenMitTaste(QAbstractItemView *tabelle, QPushButton *knopf);
     // Teaches the character a copy of the action selected in the catalogue
     // list; a refused copy is dropped and the reason shown.
     void lerne(AktionenModel *katalog, CharakterAktionenModel *eigene);

@@ -14,6 +14,7 @@
 #include "tabparanormik.h"
 #include "tabspezialgebiete.h"
 #include "aenderungsfrage.h"
+#include "alttaste.h"
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "dateidialog.h"
@@ -23,17 +24,20 @@
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTextDocument>
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -138,6 +142,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
 
     ui->tabWidget->insertTab(0, tabBasis, AbstractTab::schrittTitel(0));
+    ui->tabWidget->tabBar()->setAccessibleName(QStringLiteral("Schritte"));
+    weiterZuletzt();
     for (int i = 1; i < int(std::size(schritte)); ++i) {
         auto *platz = new QWidget(seiten);
         auto *rahmen = new QVBoxLayout(platz);
@@ -174,6 +180,7 @@ MainWindow::MainWindow(QWidget *parent)
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
     MenueTaste::setze(this);
+    AltTaste::schuetze();
     // Closing goes through the question about unsaved changes.
     connect(ui->actionBeenden, &QAction::triggered, this, &QWidget::close);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
@@ -325,6 +332,9 @@ void MainWindow::setzeZurueck()
 
     ui->tabWidget->show();
     ui->frameWeiter->show();
+    // A new character begins with its name.
+    if (QWidget *name = tabBasis->findChild<QWidget *>(QStringLiteral("editName")))
+        name->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::onSpeichernCharakter()
@@ -537,12 +547,36 @@ void MainWindow::onWeiter()
     ui->tabWidget->setTabEnabled(n, true);
     ui->tabWidget->setCurrentIndex(n);
 
-    if (n == ui->tabWidget->count() - 1) {
-        ui->buttonWeiter->setText(QStringLiteral("fertig"));
-        ui->labelInfoEP->setToolTip(tooltipFertig());
-    } else {
-        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
+    zeigeWeiter(n == ui->tabWidget->count() - 1);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter that the focused field left alone: a focused button presses
+    // itself, otherwise "weiter ->" moves on. "fertig" cannot be undone, so
+    // Enter never presses it. In a list or table Enter belongs to the list
+    // (it ends the edit of a value) and goes no further.
+    const bool eingabe = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+                         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget *fokus = focusWidget();
+    if (!eingabe || !fokus) {
+        QMainWindow::keyPressEvent(event);
+        return;
     }
+    for (QWidget *w = fokus; w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<QAbstractItemView *>(w)) {
+            event->accept();
+            return;
+        }
+    }
+    auto *knopf = qobject_cast<QPushButton *>(fokus);
+    if (knopf && knopf != ui->buttonWeiter) {
+        knopf->click();
+    } else if (charakter->generieren() && ui->buttonWeiter->isVisible()
+               && ui->tabWidget->currentIndex() < ui->tabWidget->count() - 1) {
+        ui->buttonWeiter->click();
+    }
+    event->accept();
 }
 
 void MainWindow::onUeber()
@@ -580,12 +614,17 @@ void MainWindow::updateWeiterButton()
     }
 
     ui->buttonWeiter->show();
-    if (ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1) {
-        ui->buttonWeiter->setText(QStringLiteral("fertig"));
+    zeigeWeiter(ui->tabWidget->currentIndex() == ui->tabWidget->count() - 1);
+}
+
+void MainWindow::zeigeWeiter(bool fertig)
+{
+    // Enter presses the default button even when it has the focus; "fertig"
+    // cannot be undone, so it is no default button.
+    ui->buttonWeiter->setText(fertig ? QStringLiteral("&fertig") : QStringLiteral("&weiter ->"));
+    ui->buttonWeiter->setDefault(!fertig);
+    if (fertig)
         ui->labelInfoEP->setToolTip(tooltipFertig());
-    } else {
-        ui->buttonWeiter->setText(QStringLiteral("weiter ->"));
-    }
 }
 
 void MainWindow::uebernimmLaufendeEingabe()
@@ -637,7 +676,19 @@ AbstractTab *MainWindow::schrittTab(int index)
             ui->tabWidget->setCurrentIndex(schritt);
         });
     }
+    weiterZuletzt();
     return tab;
+}
+
+void MainWindow::weiterZuletzt()
+{
+    // Tab goes through the step's fields before it reaches "weiter ->":
+    // a step built later joins the end of the focus chain, behind the button.
+    QWidget *letztes = previousInFocusChain();
+    while (letztes != this && letztes->focusPolicy() == Qt::NoFocus)
+        letztes = letztes->previousInFocusChain();
+    if (letztes != this && letztes != ui->buttonWeiter)
+        QWidget::setTabOrder(letztes, ui->buttonWeiter);
 }
 
 void MainWindow::zeigeSchritt(int index)

@@ -59,6 +59,8 @@ public slots:
 protected:
     // Asks about unsaved changes first; "Abbrechen" keeps the window open.
     void closeEvent(QCloseEvent *event) override;
+    // Enter presses "weiter ->" (or the focused button).
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     // Back to a fresh character in step 1 (what "neu" does, without asking).
@@ -91,7 +93,11 @@ private:
     bool speichereCharakter(bool fragen);
     void ladeDatei(const QString &datei);
     void updateWeiterButton();
+    // "weiter ->", or "fertig" on the last step.
+    void zeigeWeiter(bool fertig);
     void zeigeSchritt(int index);
+    // Moves "weiter ->" to the end of the focus chain.
+    void weiterZuletzt();
     // The step of tab `index` (0 to 5), built on first use; null for none.
     AbstractTab *schrittTab(int index);
     void uebernimmLaufendeEingabe();

@@ -218,7 +218,7 @@ bool Persistenz::darfLaden(const QString& datei, const QByteArray& dokument)
         return m_nurLesbarerTeil;
     }
     QMessageBox box(QMessageBox::Critical, tr("Lesefehler"), text, QMessageBox::Ok);
-    QPushButton* lesbarerTeil = box.addButton(tr("Lesbaren Teil laden"), QMessageBox::AcceptRole);
+    QPushButton* lesbarerTeil = box.addButton(tr("&Lesbaren Teil laden"), QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();

@@ -50,6 +50,8 @@ TabAktionen::TabAktionen(Charakter* charakter, Regelwerk* regelwerk, QWidget* pa
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &TabAktionen::zeigeLernPreise);
     lerneBeiDoppelklick(ui->listSprachen, sprachenModel, [this] { onSpracheHinzufuegen(); });
     lerneBeiDoppelklick(ui->listTechnik, technikModel, [this] { onTechnikHinzufuegen(); });
+    entfernenMitTaste(ui->tabelleEigeneSprachen, ui->buttonSpracheEntfernen);
+    entfernenMitTaste(ui->tabelleEigeneTechnik, ui->buttonTechnikEntfernen);
     zeigeLernPreise();
 }
 

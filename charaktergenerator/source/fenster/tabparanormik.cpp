@@ -44,6 +44,7 @@ TabParanormik::TabParanormik(Charakter* charakter, Regelwerk* regelwerk, QWidget
         zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
     });
     lerneBeiDoppelklick(ui->listAktionen, paraModel, [this] { onParaHinzufuegen(); });
+    entfernenMitTaste(ui->tabelleEigeneAktionen, ui->buttonAktionEntfernen);
     zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
 }
 

@@ -28,6 +28,7 @@ TabSpezialgebiete::TabSpezialgebiete(Charakter* charakter, Regelwerk* regelwerk,
             this, &TabSpezialgebiete::onBonusSpeziHinzufuegen);
     connect(ui->buttonEntfernen, &QPushButton::clicked,
             this, &TabSpezialgebiete::onSpeziEntfernen);
+    entfernenMitTaste(ui->tableEigeneSpezis, ui->buttonEntfernen);
     connect(ui->listSpezis->selectionModel(), &QItemSelectionModel::currentRowChanged,
             this, &TabSpezialgebiete::alleSpeziAuswahlGeaendert);
     connect(charakterModel, &CharakterSpezialgebietModel::updateDaten,

@@ -5,6 +5,7 @@
 #include "komponentenbibliothek.h"
 #include "komponentenmodel.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSortFilterProxyModel>
@@ -31,6 +32,8 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
     ui->komponentenView->setSortingEnabled(true);
     ui->komponentenView->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->komponentenView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the count box instead of walking its cells.
+    ui->komponentenView->setTabKeyNavigation(false);
     ui->komponentenView->verticalHeader()->setMinimumSectionSize(20);
     ui->komponentenView->verticalHeader()->setDefaultSectionSize(20);
     ui->komponentenView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -47,6 +50,21 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
     const bool ok3 = connect(ui->pbHinzufuegen, &QPushButton::clicked,
                              this, &KomponentenAuswahl::onClickHinzufuegen);
     Q_ASSERT_X(ok3, "KomponentenAuswahl", "connect pbHinzufuegen clicked -> onClickHinzufuegen");
+    // Enter in the table, in the count box or on the button adds the
+    // selected component with the count.
+    auto *hinzufuegen = new QAction(ui->pbHinzufuegen->text(), this);
+    hinzufuegen->setObjectName(QStringLiteral("actionHinzufuegen"));
+    hinzufuegen->setShortcuts({ QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter) });
+    hinzufuegen->setShortcutContext(Qt::WidgetShortcut);
+    for (QWidget *w : { static_cast<QWidget *>(ui->komponentenView), static_cast<QWidget *>(ui->sbAnzahlHinzu),
+                        static_cast<QWidget *>(ui->pbHinzufuegen) })
+        w->addAction(hinzufuegen);
+    connect(hinzufuegen, &QAction::triggered, this, &KomponentenAuswahl::onClickHinzufuegen);
+    auto *zurueck = new QAction(QStringLiteral("Zurück zu den Kategorien"), this);
+    zurueck->setObjectName(QStringLiteral("actionZurueck"));
+    zurueck->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(zurueck);
+    connect(zurueck, &QAction::triggered, this, &KomponentenAuswahl::signalZurueck);
     // The window opens with the focus in the count box: the table gets a
     // current row only when the user picks one.
     ui->sbAnzahlHinzu->setFocus();
@@ -81,6 +99,17 @@ void KomponentenAuswahl::setKategorie(uint kategorie)
         ui->komponentenView->resizeColumnsToContents();
         kopf->setSectionResizeMode(0, QHeaderView::Stretch);
     }
+}
+
+void KomponentenAuswahl::zeigeTabelle()
+{
+    show();
+    raise();
+    activateWindow();
+    QTableView *tabelle = ui->komponentenView;
+    if (!tabelle->currentIndex().isValid() && m_pProxy->rowCount() > 0)
+        tabelle->setCurrentIndex(m_pProxy->index(0, 0));
+    tabelle->setFocus(Qt::ShortcutFocusReason);
 }
 
 void KomponentenAuswahl::onMoeglichesElement(const QModelIndex &index, const QModelIndex &alt)

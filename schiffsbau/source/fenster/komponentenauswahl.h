@@ -24,6 +24,9 @@ public:
     ~KomponentenAuswahl() override;
 
     void setKategorie(uint kategorie);
+    // Shows the window active with the focus in the table, its current row
+    // selected (the first when there is none): the keyboard goes on there.
+    void zeigeTabelle();
 
     uint kategorie() const { return m_kategorie; }
     int element() const { return m_element; }
@@ -32,6 +35,8 @@ signals:
     void signalAddKomponente(uint kategorie, uint element, int anzahl);
     // Why "Hinzufügen" added nothing, in one line for the status bar.
     void signalMeldung(const QString &text);
+    // Escape: the user wants back to the categories (the window stays open).
+    void signalZurueck();
 
 public slots:
     void onMoeglichesElement(const QModelIndex &index, const QModelIndex &alt);

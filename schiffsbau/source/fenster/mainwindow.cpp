@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aenderungsfrage.h"
+#include "alttaste.h"
 #include "dateidialog.h"
 #include "anzahldelegate.h"
 #include "bogendruck.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
                         ui->actionDrucken, ui->actionBeenden);
     ui->actionKurzanleitung->setShortcuts(QKeySequence::HelpContents);
     MenueTaste::setze(this);
+    AltTaste::schuetze();
     // The ship's history and file keys work while the chooser window is
     // active, too. The actions keep their window context: the two windows
     // are never active together, so no key is bound twice.
@@ -116,6 +118,25 @@ MainWindow::MainWindow(QWidget *parent)
     richteTabelleEin();
 
     connect(ui->listKategorien, &QAbstractItemView::clicked, this, &MainWindow::onKategorieKlick);
+    // Enter or Space on a category opens the chooser, the keyboard in its table.
+    auto *kategorieOeffnen = new QAction(QStringLiteral("Komponenten wählen"), ui->listKategorien);
+    kategorieOeffnen->setObjectName(QStringLiteral("actionKategorieOeffnen"));
+    kategorieOeffnen->setShortcuts({ QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                     QKeySequence(Qt::Key_Space) });
+    kategorieOeffnen->setShortcutContext(Qt::WidgetShortcut);
+    ui->listKategorien->addAction(kategorieOeffnen);
+    connect(kategorieOeffnen, &QAction::triggered, this, [this] {
+        const QModelIndex kategorie = ui->listKategorien->currentIndex();
+        if (!kategorie.isValid())
+            return;
+        onKategorieKlick(kategorie);
+        m_pAuswahl->zeigeTabelle();
+    });
+    // Escape in the chooser comes back here, to the categories.
+    connect(m_pAuswahl, &KomponentenAuswahl::signalZurueck, this, [this] {
+        raise();
+        activateWindow();
+    });
     QItemSelectionModel *kategorieSelModel = ui->listKategorien->selectionModel();
     bool ok = connect(kategorieSelModel, &QItemSelectionModel::currentRowChanged,
                       this, &MainWindow::onKategorieWechsel);
@@ -291,7 +312,7 @@ void MainWindow::richteTabelleEin()
 
     // Delete and the context menu remove the selected rows; the key only
     // while the table itself has the focus, not while a count is edited.
-    m_pEntfernen = new QAction(QStringLiteral("Entfernen"), tabelle);
+    m_pEntfernen = new QAction(QStringLiteral("&Entfernen"), tabelle);
     m_pEntfernen->setObjectName(QStringLiteral("actionEntfernen"));
     m_pEntfernen->setShortcut(QKeySequence::Delete);
     m_pEntfernen->setShortcutContext(Qt::WidgetShortcut);

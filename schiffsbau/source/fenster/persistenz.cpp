@@ -158,7 +158,7 @@ bool Persistenz::lies(const QString& datei, SchiffsDatei::Inhalt& inhalt)
     text += QStringLiteral(" „Lesbaren Teil laden“ lädt alles vor Zeile %1 als neues, "
                            "ungespeichertes Schiff.")
                     .arg(inhalt.lesbareZeilen + 1);
-    if (meldungMitWahl(QMessageBox::Warning, titel, text, QStringLiteral("Lesbaren Teil laden")))
+    if (meldungMitWahl(QMessageBox::Warning, titel, text, QStringLiteral("&Lesbaren Teil laden")))
         inhalt.befund = SchiffsDatei::Befund::LesbarerTeil;
     else
         inhalt.komponenten.clear();
