@@ -390,11 +390,12 @@ void TestMainWindow::menues()
 {
     starte();
     const QList<QAction *> menues = m_pFenster->menuBar()->actions();
-    QCOMPARE(menues.size(), 4);
+    QCOMPARE(menues.size(), 5);
     QCOMPARE(menues.at(0)->text(), QStringLiteral("Schiff"));
     QCOMPARE(menues.at(1)->text(), QStringLiteral("Bearbeiten"));
     QCOMPARE(menues.at(2)->text(), QStringLiteral("Liste"));
-    QCOMPARE(menues.at(3)->text(), QStringLiteral("Hilfe"));
+    QCOMPARE(menues.at(3)->text(), QStringLiteral("Ansicht"));
+    QCOMPARE(menues.at(4)->text(), QStringLiteral("Hilfe"));
     QStringList texte;
     for (QAction *menu : menues)
         for (QAction *a : menu->menu()->actions())
@@ -405,10 +406,12 @@ void TestMainWindow::menues()
                                  "actionSpeichernUnter=speichern unter ...",
                                  "actionExportieren=exportieren ...",
                                  "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
-                                 "actionBeenden=Beenden",
+                                 "actionZusammenfassung=Zusammenfassung kopieren",
+                                 "actionVergleichen=Vergleichen mit ...", "actionBeenden=Beenden",
                                  "actionRueckgaengig=Rückgängig", "actionWiederholen=Wiederholen",
                                  "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionListenPruefen=Listen prüfen ...",
+                                 "actionAuswahlImHauptfenster=Auswahl im Hauptfenster",
                                  "actionKurzanleitung=Kurzanleitung", "actionUeber=Über ..."}));
 }
 

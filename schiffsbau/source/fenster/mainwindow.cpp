@@ -8,6 +8,8 @@
 #include "menuetaste.h"
 #include "statusmeldung.h"
 #include "auswahlplatz.h"
+#include "budgetbalken.h"
+#include "vergleichfenster.h"
 #include "ui_mainwindow.h"
 
 #include "datenordner.h"
@@ -21,7 +23,9 @@
 #include "schiffsdatei.h"
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
+#include "schiffsvergleich.h"
 #include "schiffswerte.h"
+#include "schiffszusammenfassung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
@@ -29,6 +33,8 @@
 #include <QTextDocument>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDockWidget>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -150,6 +156,14 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
     ok = connect(ui->actionListenPruefen, &QAction::triggered, this, &MainWindow::onListenPruefen);
     Q_ASSERT_X(ok, "MainWindow", "connect actionListenPruefen triggered -> onListenPruefen");
+    ok = connect(ui->actionZusammenfassung, &QAction::triggered, this, &MainWindow::onZusammenfassung);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionZusammenfassung triggered -> onZusammenfassung");
+    ok = connect(ui->actionVergleichen, &QAction::triggered, this, &MainWindow::onVergleichen);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionVergleichen triggered -> onVergleichen");
+    ok = connect(ui->actionAuswahlImHauptfenster, &QAction::toggled, this, &MainWindow::onAuswahlImHauptfenster);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionAuswahlImHauptfenster toggled -> onAuswahlImHauptfenster");
+    ok = connect(m_pAuswahl, &KomponentenAuswahl::auswahlGeaendert, this, &MainWindow::aktualisiereWirkung);
+    Q_ASSERT_X(ok, "MainWindow", "connect m_pAuswahl auswahlGeaendert -> aktualisiereWirkung");
     Q_UNUSED(ok)
 
     // Every change to the ship ends in a recomputation, a move of a row or
@@ -370,6 +384,11 @@ void MainWindow::onKategorieWechsel(const QModelIndex &neu, const QModelIndex &a
 void MainWindow::onKategorieKlick(const QModelIndex &index)
 {
     Q_UNUSED(index)
+    if (m_pAuswahlDock && m_pAuswahlDock->widget()) {
+        m_pAuswahlDock->show();
+        m_pAuswahlDock->raise();
+        return;
+    }
     if (!m_auswahlGezeigt && isVisible()) {
         // With a window manager the main window has a frame; the chooser goes
         // right below the frame, not below the client area, and gets a frame
@@ -422,6 +441,7 @@ QWidget *MainWindow::datenAnzeige(int eintrag, int teil)
 
 void MainWindow::onNeueDaten(SchiffsDaten d)
 {
+    m_daten = d;
     const QLocale locale;
     for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
         const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
@@ -445,6 +465,47 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
         }
     }
     richteDatenspaltenAus();
+    aktualisiereWirkung();
+}
+
+void MainWindow::aktualisiereWirkung()
+{
+    Komponente *k = m_pAuswahl->gewaehlteKomponente();
+    if (!k) {
+        m_pAuswahl->keineWirkung();
+        zeigeBalken(nullptr);
+        return;
+    }
+    // Nothing is added while the count is 0.
+    const int anzahl = m_pAuswahl->anzahl();
+    const SchiffsDaten danach = anzahl > 0 ? m_pModel->berechneMit(k, anzahl) : m_daten;
+    m_pAuswahl->zeigeWirkung(m_daten, danach);
+    zeigeBalken(&danach);
+}
+
+void MainWindow::zeigeBalken(const SchiffsDaten *danach)
+{
+    const QLocale locale;
+    const auto zustand = [](const SchiffsWerte::Eintrag &e, const SchiffsDaten &d) {
+        if (!SchiffsWerte::ueberschritten(e, d))
+            return BudgetBalken::Zustand::Gut;
+        return e.budget.weich ? BudgetBalken::Zustand::Warnung : BudgetBalken::Zustand::Ueberzogen;
+    };
+    for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+        auto *balken = SchiffsWerte::hatBalken(e) ? findChild<BudgetBalken *>(QLatin1String(e.budget.balken))
+                                                  : nullptr;
+        if (!balken)
+            continue;
+        balken->zeige(QString::fromUtf8(e.budget.titel), SchiffsWerte::benutzt(e, m_daten),
+                      SchiffsWerte::verfuegbar(e, m_daten), SchiffsWerte::balkenText(e, m_daten, locale),
+                      zustand(e, m_daten));
+        if (danach)
+            balken->zeigeVorschau(SchiffsWerte::benutzt(e, *danach), SchiffsWerte::verfuegbar(e, *danach),
+                                  SchiffsWerte::balkenText(e, *danach, locale), zustand(e, *danach));
+        else
+            balken->keineVorschau();
+    }
 }
 
 void MainWindow::onNeu()
@@ -544,22 +605,10 @@ void MainWindow::oeffneDatei(const QString &datei)
 
 void MainWindow::ladeDatei(const QString &datei)
 {
-    if (datei.isEmpty())
-        return;
-    // A file that cannot be read leaves the ship on screen as it is.
-    QString grund;
-    if (!Persistenz::lesbar(datei, &grund)) {
-        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden"),
-                             QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
-                                 .arg(QDir::toNativeSeparators(datei), grund),
-                             QMessageBox::Ok);
-        return;
-    }
     SchiffsDatei::Inhalt inhalt;
-    m_pPersistenz->lies(datei, inhalt);
-    const bool teil = inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
-    if (inhalt.befund != SchiffsDatei::Befund::Gelesen && !teil)
+    if (!liesSchiffsdatei(datei, inhalt, true))
         return; // refused, or gone since: the ship on screen stays
+    const bool teil = inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
     ++m_sammelt;
     leereSchiff();
     QString name;
@@ -577,6 +626,22 @@ void MainWindow::ladeDatei(const QString &datei)
         setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
     StatusMeldung::datei(this, teil ? QStringLiteral("Lesbarer Teil geladen") : QStringLiteral("Geladen"),
                          datei);
+}
+
+bool MainWindow::liesSchiffsdatei(const QString &datei, SchiffsDatei::Inhalt &inhalt, bool teilAnbieten)
+{
+    if (datei.isEmpty())
+        return false;
+    QString grund;
+    if (!Persistenz::lesbar(datei, &grund)) {
+        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden"),
+                             QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
+                                 .arg(QDir::toNativeSeparators(datei), grund),
+                             QMessageBox::Ok);
+        return false;
+    }
+    m_pPersistenz->lies(datei, inhalt, teilAnbieten);
+    return inhalt.befund == SchiffsDatei::Befund::Gelesen || inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
 }
 
 QByteArray MainWindow::dokument() const
@@ -713,6 +778,61 @@ void MainWindow::onListenPruefen()
 {
     ListenPruefungDialog dialog(datenOrdner(), this);
     dialog.exec();
+}
+
+void MainWindow::onZusammenfassung()
+{
+    QGuiApplication::clipboard()->setText(
+        SchiffsZusammenfassung::text(m_pModel, m_daten, ui->editName->text()));
+    StatusMeldung::zeige(this, QStringLiteral("Zusammenfassung in die Zwischenablage kopiert."));
+}
+
+void MainWindow::onVergleichen()
+{
+    // The other ship is only read; nothing of it reaches this one.
+    const QString datei = DateiDialog::oeffnen(QStringLiteral("Mit welchem Schiff soll verglichen werden?"),
+                                               QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    SchiffsDatei::Inhalt inhalt;
+    if (!liesSchiffsdatei(datei, inhalt, false))
+        return;
+    SchiffsVergleich::Liste anderes;
+    QList<Komponente *> komponenten;
+    QList<int> anzahlen;
+    for (const SchiffsDatei::Eintrag &e : inhalt.komponenten) {
+        anderes.append({e.komponente.get(), e.anzahl});
+        komponenten.append(e.komponente.get());
+        anzahlen.append(e.anzahl);
+    }
+    auto *fenster = new VergleichFenster(this);
+    fenster->zeige({ui->editName->text(), m_daten, SchiffsVergleich::liste(m_pModel)},
+                   {inhalt.name, SchiffsDaten::berechne(komponenten, anzahlen), anderes},
+                   inhalt.nichtGefunden);
+    fenster->show();
+    fenster->raise();
+}
+
+void MainWindow::onAuswahlImHauptfenster(bool angedockt)
+{
+    const bool sichtbar = m_pAuswahl->isVisible() || (m_pAuswahlDock && m_pAuswahlDock->isVisible());
+    if (angedockt) {
+        if (!m_pAuswahlDock) {
+            m_pAuswahlDock = new QDockWidget(m_pAuswahl->windowTitle(), this);
+            m_pAuswahlDock->setObjectName(QStringLiteral("dockAuswahl"));
+            m_pAuswahlDock->setFeatures(QDockWidget::DockWidgetMovable);
+            m_pAuswahlDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
+            addDockWidget(Qt::BottomDockWidgetArea, m_pAuswahlDock);
+        }
+        m_pAuswahlDock->setWidget(m_pAuswahl);
+        m_pAuswahlDock->setVisible(sichtbar);
+        m_pAuswahl->show();
+    } else if (m_pAuswahlDock) {
+        m_pAuswahlDock->setWidget(nullptr);
+        m_pAuswahlDock->hide();
+        m_pAuswahl->setParent(nullptr, Qt::Window);
+        m_auswahlGezeigt = false;
+        if (sichtbar)
+            onKategorieKlick(QModelIndex());
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
