@@ -1,6 +1,7 @@
 // The ship builder's main window driven as a user would: start-up with and
 // without a base list, categories and the chooser, adding components, the
 // data panel, the menus and closing.
+#include "auswahlplatz.h"
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
@@ -418,14 +419,14 @@ void TestMainWindow::menues()
 void TestMainWindow::fensterPlatzierung()
 {
     starte();
+    // A good share of the free screen, the chooser as wide and below it.
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect w = m_pFenster->geometry();
-    QCOMPARE(w.size(), QSize(900, 550));
     const QRect a = m_pFenster->auswahl()->geometry();
-    QCOMPARE(a.size(), QSize(980, 200));
-    QCOMPARE(m_pFenster->auswahl()->pos(), QPoint(m_pFenster->pos().x(), m_pFenster->pos().y() + w.height()));
-    const QRect d = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(m_pFenster->pos().x(), qMax(0, (d.width() - 900) / 2));
-    QCOMPARE(m_pFenster->pos().y(), qMax(0, (d.height() - 750) / 2));
+    QCOMPARE(w, AuswahlPlatz::startPlatz(frei, a.height(), 30));
+    QCOMPARE(a.width(), w.width());
+    QVERIFY(a.top() > w.bottom());
+    QVERIFY(a.bottom() <= frei.bottom());
 
     // Still directly below once the chooser opens.
     m_pFenster->show();

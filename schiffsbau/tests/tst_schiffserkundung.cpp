@@ -85,6 +85,8 @@ private slots:
     void vergleichMitKopie();
     void vergleichUnlesbar();
     void zusammenfassung();
+    void auswahlImHauptfenster();
+    void grosseZahlenOhneVerdeckteSpalte();
 
 private:
     void klickeKategorie(int zeile);
@@ -410,6 +412,56 @@ void TestSchiffsErkundung::zusammenfassung()
     QVERIFY(text.filter(QRegularExpression(QStringLiteral("^Volumen: .* / 0 GSTP \\(überschritten\\)$"))).size()
             == 1);
     QVERIFY(text.filter(QStringLiteral("Feldgeschwindigkeit")).size() == 1);
+}
+
+void TestSchiffsErkundung::auswahlImHauptfenster()
+{
+    KomponentenAuswahl *auswahl = m_pFenster->auswahl();
+    QAction *andocken = imFenster<QAction>("actionAuswahlImHauptfenster");
+    QVERIFY(!andocken->isChecked()); // free-standing unless chosen
+    klickeKategorie(KatReaktoren);
+    QVERIFY(auswahl->isWindow());
+
+    andocken->trigger();
+    QCOMPARE(auswahl->window(), m_pFenster.get());
+    QVERIFY(auswahl->isVisible());
+    // In the window the chooser lies below the ship, not over it.
+    const QRect schiff(imFenster<QWidget>("fSchiff")->mapTo(m_pFenster.get(), QPoint()),
+                       imFenster<QWidget>("fSchiff")->size());
+    const QRect platz(auswahl->mapTo(m_pFenster.get(), QPoint()), auswahl->size());
+    QVERIFY(!schiff.intersects(platz));
+    klickeZeile(0);
+    QTest::mouseClick(inAuswahl<QPushButton>("pbHinzufuegen"), Qt::LeftButton);
+    QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 6);
+
+    andocken->trigger();
+    QVERIFY(auswahl->isWindow());
+    QVERIFY(auswahl->isVisible());
+
+    // A maximised window takes the chooser in until it is restored.
+    m_pFenster->setWindowState(Qt::WindowMaximized);
+    QVERIFY(andocken->isChecked());
+    QCOMPARE(auswahl->window(), m_pFenster.get());
+    m_pFenster->setWindowState(Qt::WindowNoState);
+    QVERIFY(!andocken->isChecked());
+    QVERIFY(auswahl->isWindow());
+}
+
+void TestSchiffsErkundung::grosseZahlenOhneVerdeckteSpalte()
+{
+    SchiffsDaten d;
+    d.gstp = 999999999999;
+    d.gstpvBelegt = 1.0e12f;
+    d.re = 999999999999;
+    d.rev = 1;
+    d.wasserLiter = 999999999999;
+    d.frachtExternTonnen = 999999999999;
+    m_pFenster->onNeueDaten(d);
+    QApplication::processEvents();
+    // The panel's contents get all the width they need: nothing of the
+    // right column lies under the vertical scroll bar.
+    auto *inhalt = imFenster<QWidget>("scrollAreaWidgetContents");
+    QVERIFY(inhalt->width() >= inhalt->minimumSizeHint().width());
 }
 
 QTEST_MAIN(TestSchiffsErkundung)

@@ -83,7 +83,7 @@ const S::Eintrag eintraege[] = {
     {"Computer[Slots]", "Slots", G::Computer, O::Text, "%1/%2", {"labelSystemslots"},
      {teil(T::Frei, 0), teil(T::Verfuegbar, 29), teil(T::Benutzt, 60)},
      {&D::slotsBelegt, &D::computerSlots, "Die Computer-Slots sind überbelegt: %1 belegt, %2 vorhanden.",
-      "überbelegt", "balkenSlots", "Slots"}},
+      "überbelegt", "balkenSlots", "Computer"}},
     haken("Maschinenraum", G::Computer, "checkMaschinenraum", wert(&D::maschinenraum, 28)),
     {"Beste Scanner[+, km]", "km", G::Computer, O::Text, "%1, %2", {"labelScanner"},
      {wert(&D::scannerErfassung, 24), wert(&D::scannerReichweite, 25)}, {}},
@@ -128,6 +128,20 @@ const S::Feld &feldVon(const S::Eintrag &e, const S::Wert &w)
     case T::Benutzt: return e.budget.benutzt;
     default: return w.feld;
     }
+}
+
+// The values an entry shows: those its pattern names (a budget's used part
+// may be there for the export only), or all of them.
+int angezeigt(const S::Eintrag &e)
+{
+    if (!e.muster)
+        return S::wertAnzahl(e);
+    int hoechster = 0;
+    for (const char *c = e.muster; *c; ++c) {
+        if (c[0] == '%' && c[1] >= '1' && c[1] <= '9')
+            hoechster = qMax(hoechster, c[1] - '0');
+    }
+    return qMin(hoechster, S::wertAnzahl(e));
 }
 
 } // namespace
@@ -304,7 +318,7 @@ QString SchiffsWerte::zeilenText(const Eintrag &e, const SchiffsDaten &d, const 
     if (e.ort != Ort::Tooltip)
         return text(e, d, locale);
     QStringList teile;
-    for (int i = 0; i < wertAnzahl(e); ++i)
+    for (int i = 0; i < angezeigt(e); ++i)
         teile.append(text(e, e.werte[i], d, locale));
     return teile.join(QStringLiteral(" / "));
 }
@@ -340,7 +354,7 @@ QString SchiffsWerte::unterschied(const Eintrag &e, const SchiffsDaten &vorher, 
     if (zeilenText(e, vorher, locale) == zeilenText(e, nachher, locale))
         return QString();
     QStringList teile;
-    for (int i = 0; i < wertAnzahl(e); ++i)
+    for (int i = 0; i < angezeigt(e); ++i)
         teile.append(unterschied(e, e.werte[i], vorher, nachher, locale));
     return teile.join(QStringLiteral(" / "));
 }

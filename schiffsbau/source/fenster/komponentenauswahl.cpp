@@ -127,8 +127,9 @@ void KomponentenAuswahl::richteSpaltenEin()
         for (int i = 0; i < kopf->count(); ++i)
             kopf->setSectionResizeMode(i, QHeaderView::Interactive);
         ui->komponentenView->resizeColumnsToContents();
-        // The name stretches; with all categories the description, last.
-        kopf->setSectionResizeMode(m_pModel->alleKategorien() ? kopf->count() - 1 : 0, QHeaderView::Stretch);
+        // The last column takes the spare width: the names keep theirs
+        // while the preview shares the window.
+        kopf->setStretchLastSection(true);
     }
 }
 

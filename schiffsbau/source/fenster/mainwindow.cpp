@@ -50,6 +50,8 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QUrl>
@@ -92,7 +94,6 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
     connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
-    resize(900, 550);
     m_pAuswahl->hide();
 
     setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version)));
@@ -162,6 +163,8 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionVergleichen triggered -> onVergleichen");
     ok = connect(ui->actionAuswahlImHauptfenster, &QAction::toggled, this, &MainWindow::onAuswahlImHauptfenster);
     Q_ASSERT_X(ok, "MainWindow", "connect actionAuswahlImHauptfenster toggled -> onAuswahlImHauptfenster");
+    // The user's own choice stays when the window is restored.
+    connect(ui->actionAuswahlImHauptfenster, &QAction::triggered, this, [this] { m_angedocktWeilGross = false; });
     ok = connect(m_pAuswahl, &KomponentenAuswahl::auswahlGeaendert, this, &MainWindow::aktualisiereWirkung);
     Q_ASSERT_X(ok, "MainWindow", "connect m_pAuswahl auswahlGeaendert -> aktualisiereWirkung");
     Q_UNUSED(ok)
@@ -265,6 +268,13 @@ void MainWindow::richteDatenspaltenAus()
         // Spare width goes to the right of the last value.
         g->setColumnStretch(6, 1);
     }
+    // The panel is as wide as its columns need beside a vertical scroll
+    // bar, so that the right column never hides behind one.
+    QScrollArea *flaeche = ui->scrollAreaSchiffsdaten;
+    const int noetig = ui->scrollAreaWidgetContents->minimumSizeHint().width()
+                       + flaeche->verticalScrollBar()->sizeHint().width() + 2 * flaeche->frameWidth();
+    if (flaeche->minimumWidth() != noetig)
+        flaeche->setMinimumWidth(noetig);
 }
 
 void MainWindow::teileFensterAuf()
@@ -354,24 +364,26 @@ void MainWindow::showEvent(QShowEvent *event)
         const int panel = ui->scrollAreaWidgetContents->sizeHint().height()
                           + 2 * ui->scrollAreaSchiffsdaten->frameWidth();
         const int gesamt = ui->splitterSchiff->height() - ui->splitterSchiff->handleWidth();
-        ui->splitterSchiff->setSizes({panel, qMax(80, gesamt - panel)});
+        // On a low screen the table keeps at least two fifths.
+        const int oben = qMin(panel, gesamt * 3 / 5);
+        ui->splitterSchiff->setSizes({oben, qMax(80, gesamt - oben)});
     }
 }
 
 void MainWindow::platziereFenster()
 {
+    // A good share of the free screen, the chooser directly below. The
+    // frames are not known before the windows are shown: a typical one is
+    // assumed, and the chooser goes below the real frame when it opens.
+    constexpr int rahmen = 30;
     const QScreen *bildschirm = QGuiApplication::primaryScreen();
-    const QRect d = bildschirm ? bildschirm->geometry() : QRect(0, 0, 0, 0);
-    const QRect w = geometry();
-    const QRect a = m_pAuswahl->geometry();
-    int x = (d.width() - w.width()) / 2;
-    int y = (d.height() - w.height() - a.height()) / 2;
-    if (x < 0)
-        x = 0;
-    if (y < 0)
-        y = 0;
-    move(d.x() + x, d.y() + y);
-    m_pAuswahl->move(d.x() + x, d.y() + y + w.height());
+    const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect();
+    const int auswahlHoehe = AuswahlPlatz::auswahlHoehe(frei.height());
+    const QRect platz = AuswahlPlatz::startPlatz(frei, auswahlHoehe, rahmen);
+    resize(platz.size());
+    move(platz.topLeft());
+    m_pAuswahl->resize(platz.width(), auswahlHoehe);
+    m_pAuswahl->move(platz.left(), platz.top() + platz.height() + rahmen);
 }
 
 void MainWindow::onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt)
@@ -393,9 +405,17 @@ void MainWindow::onKategorieKlick(const QModelIndex &index)
         // With a window manager the main window has a frame; the chooser goes
         // right below the frame, not below the client area, and gets a frame
         // as thick. On a small screen it moves up to where all of it shows.
-        const QRect rahmen = frameGeometry();
+        QRect rahmen = frameGeometry();
         const QSize rand = rahmen.size() - geometry().size();
         const QRect frei = screen() ? screen()->availableGeometry() : QRect();
+        // Where the screen has no room below, the main window gives up
+        // height rather than letting the chooser cover it.
+        const int fehlt = rahmen.bottom() + m_pAuswahl->height() + rand.height() - frei.bottom();
+        if (!frei.isEmpty() && fehlt > 0 && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            && height() - fehlt >= 300) {
+            resize(width(), height() - fehlt);
+            rahmen.setHeight(rahmen.height() - fehlt);
+        }
         const QRect platz = AuswahlPlatz::berechne(rahmen, m_pAuswahl->size() + rand, frei);
         m_pAuswahl->resize(platz.size() - rand);
         m_pAuswahl->move(platz.topLeft());
@@ -832,6 +852,23 @@ void MainWindow::onAuswahlImHauptfenster(bool angedockt)
         m_auswahlGezeigt = false;
         if (sichtbar)
             onKategorieKlick(QModelIndex());
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // A maximised main window would hide a free-standing chooser or be
+    // covered by it: while it is, the chooser sits in it.
+    const bool gross = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (gross && !ui->actionAuswahlImHauptfenster->isChecked()) {
+        m_angedocktWeilGross = true;
+        ui->actionAuswahlImHauptfenster->setChecked(true);
+    } else if (!gross && m_angedocktWeilGross) {
+        m_angedocktWeilGross = false;
+        ui->actionAuswahlImHauptfenster->setChecked(false);
     }
 }
 

@@ -67,6 +67,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private slots:
@@ -148,6 +149,8 @@ private:
     // The ship data shown now.
     SchiffsDaten m_daten;
     QDockWidget *m_pAuswahlDock = nullptr;
+    // The chooser was docked because the window was maximised.
+    bool m_angedocktWeilGross = false;
     // The data panel's widgets, as datenAnzeige() finds them.
     QList<QWidget *> m_datenAnzeige;
 };

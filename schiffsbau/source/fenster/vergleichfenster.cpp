@@ -52,7 +52,7 @@ void VergleichFenster::zeige(const Schiff &dieses, const Schiff &anderes, const 
     if (zeilen.isEmpty())
         VergleichsTabelle::hinweis(ui->tableKomponentenVergleich, QStringLiteral("keine Unterschiede"));
     else
-        VergleichsTabelle::setzeZeilen(ui->tableKomponentenVergleich, zeilen);
+        VergleichsTabelle::setzeZeilen(ui->tableKomponentenVergleich, zeilen, 2);
     ui->tableKomponentenVergleich->resizeColumnsToContents();
 
     ui->lHinweis->setVisible(!nichtGefunden.isEmpty());

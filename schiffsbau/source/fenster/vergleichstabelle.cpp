@@ -15,14 +15,14 @@ const QColor markiert(0xff, 0xf3, 0xc4);
 
 } // namespace
 
-void VergleichsTabelle::setzeZeilen(QTableWidget *tabelle, const QList<QStringList> &zeilen)
+void VergleichsTabelle::setzeZeilen(QTableWidget *tabelle, const QList<QStringList> &zeilen, int textSpalten)
 {
     tabelle->clearSpans();
     tabelle->setRowCount(int(zeilen.size()));
     for (int z = 0; z < zeilen.size(); ++z) {
         for (int s = 0; s < tabelle->columnCount(); ++s) {
             auto *zelle = new QTableWidgetItem(zeilen.at(z).value(s));
-            if (s > 0)
+            if (s >= textSpalten)
                 zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             tabelle->setItem(z, s, zelle);
         }

@@ -17,8 +17,9 @@ public:
     // overdrawn budget in red. `markieren`: rows that differ in bold on a
     // light background.
     static void fuelle(QTableWidget *tabelle, const QList<SchiffsVergleich::Wert> &werte, bool markieren);
-    // Sets the rows of `tabelle` to `zeilen` (one list of texts per row).
-    static void setzeZeilen(QTableWidget *tabelle, const QList<QStringList> &zeilen);
+    // Sets the rows of `tabelle` to `zeilen` (one list of texts per row);
+    // the first `textSpalten` columns are left-aligned, the numbers right.
+    static void setzeZeilen(QTableWidget *tabelle, const QList<QStringList> &zeilen, int textSpalten = 1);
     // A row spanning the whole table with `text` as the only row.
     static void hinweis(QTableWidget *tabelle, const QString &text);
     // The header and rows of `tabelle` as tab-separated text.
