@@ -397,8 +397,7 @@ void MainWindow::onKategorieKlick(const QModelIndex &index)
 {
     Q_UNUSED(index)
     if (m_pAuswahlDock && m_pAuswahlDock->widget()) {
-        m_pAuswahlDock->show();
-        m_pAuswahlDock->raise();
+        zeigeAngedockt();
         return;
     }
     if (!m_auswahlGezeigt && isVisible()) {
@@ -842,9 +841,12 @@ void MainWindow::onAuswahlImHauptfenster(bool angedockt)
             m_pAuswahlDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
             addDockWidget(Qt::BottomDockWidgetArea, m_pAuswahlDock);
         }
+        m_auswahlHoehe = m_pAuswahl->height();
         m_pAuswahlDock->setWidget(m_pAuswahl);
-        m_pAuswahlDock->setVisible(sichtbar);
+        m_pAuswahlDock->hide();
         m_pAuswahl->show();
+        if (sichtbar)
+            zeigeAngedockt();
     } else if (m_pAuswahlDock) {
         m_pAuswahlDock->setWidget(nullptr);
         m_pAuswahlDock->hide();
@@ -853,6 +855,26 @@ void MainWindow::onAuswahlImHauptfenster(bool angedockt)
         if (sichtbar)
             onKategorieKlick(QModelIndex());
     }
+}
+
+void MainWindow::zeigeAngedockt()
+{
+    if (m_pAuswahlDock->isVisible()) {
+        m_pAuswahlDock->raise();
+        return;
+    }
+    // The window grows by the chooser's height as far as the screen has room.
+    const QRect frei = screen() ? screen()->availableGeometry() : QRect();
+    if (isVisible() && !frei.isEmpty() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const int rand = frameGeometry().height() - height();
+        const int neu = qMin(height() + m_auswahlHoehe, frei.height() - rand);
+        if (neu > height()) {
+            move(x(), qMin(frameGeometry().top(), frei.bottom() + 1 - neu - rand));
+            resize(width(), neu);
+        }
+    }
+    m_pAuswahlDock->show();
+    resizeDocks({m_pAuswahlDock}, {m_auswahlHoehe}, Qt::Vertical);
 }
 
 void MainWindow::changeEvent(QEvent *event)

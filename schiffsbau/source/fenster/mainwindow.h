@@ -119,6 +119,8 @@ private:
     void ladeBasisliste(bool ersetzen);
     void ladeStil();
     void platziereFenster();
+    // Shows the docked chooser, the window grown to make room for it.
+    void zeigeAngedockt();
     void richteDatenspaltenAus();
     void teileFensterAuf();
     void richteTabelleEin();
@@ -149,6 +151,9 @@ private:
     // The ship data shown now.
     SchiffsDaten m_daten;
     QDockWidget *m_pAuswahlDock = nullptr;
+    // The chooser's height before it was docked, which the window gains
+    // when it shows the docked chooser.
+    int m_auswahlHoehe = 200;
     // The chooser was docked because the window was maximised.
     bool m_angedocktWeilGross = false;
     // The data panel's widgets, as datenAnzeige() finds them.
