@@ -171,7 +171,8 @@ int KomponentenAuswahl::anzahl() const
 void KomponentenAuswahl::zeigeWirkung(const SchiffsDaten &jetzt, const SchiffsDaten &danach)
 {
     const Komponente *k = gewaehlteKomponente();
-    ui->lWirkung->setText(QStringLiteral("Wirkung von %1x %2").arg(anzahl()).arg(k ? k->name() : QString()));
+    ui->lWirkung->setText(
+        QStringLiteral("Wirkung von %1x %2").arg(QString::number(anzahl()), k ? k->name() : QString()));
     const QList<SchiffsVergleich::Wert> werte = SchiffsVergleich::werte(jetzt, danach, QLocale(), true);
     if (werte.isEmpty())
         VergleichsTabelle::hinweis(ui->tableWirkung, QStringLiteral("keine Änderung"));
