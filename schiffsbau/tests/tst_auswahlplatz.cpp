@@ -11,6 +11,8 @@ class TestAuswahlPlatz : public QObject
 private slots:
     void berechne_data();
     void berechne();
+    void startPlatz_data();
+    void startPlatz();
 };
 
 void TestAuswahlPlatz::berechne_data()
@@ -50,6 +52,30 @@ void TestAuswahlPlatz::berechne()
     QCOMPARE(platz, erwartet);
     if (!frei.isEmpty())
         QVERIFY(frei.contains(platz));
+}
+
+void TestAuswahlPlatz::startPlatz_data()
+{
+    QTest::addColumn<QRect>("frei");
+    QTest::addColumn<QRect>("erwartet");
+    // 80 % of the width; the height leaves room for the chooser below.
+    QTest::newRow("1600x1000") << QRect(0, 0, 1600, 1000) << QRect(145, 0, 1280, 660);
+    QTest::newRow("1280x720") << QRect(0, 0, 1280, 720) << QRect(113, 0, 1024, 460);
+    QTest::newRow("Leiste oben") << QRect(0, 40, 1920, 1040) << QRect(177, 40, 1536, 700);
+    QTest::newRow("800x600") << QRect(0, 0, 800, 600) << QRect(0, 0, 770, 340);
+    QTest::newRow("kein Bildschirm") << QRect() << QRect(0, 0, 900, 550);
+}
+
+void TestAuswahlPlatz::startPlatz()
+{
+    QFETCH(QRect, frei);
+    QFETCH(QRect, erwartet);
+    const int auswahl = AuswahlPlatz::auswahlHoehe(frei.height());
+    const QRect platz = AuswahlPlatz::startPlatz(frei, auswahl, 30);
+    QCOMPARE(platz, erwartet);
+    // Both windows with their frames fit one above the other.
+    if (!frei.isEmpty())
+        QVERIFY(platz.bottom() + 30 + auswahl + 30 <= frei.bottom() + 1);
 }
 
 QTEST_APPLESS_MAIN(TestAuswahlPlatz)

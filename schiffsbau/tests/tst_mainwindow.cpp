@@ -1,6 +1,7 @@
 // The ship builder's main window driven as a user would: start-up with and
 // without a base list, categories and the chooser, adding components, the
 // data panel, the menus and closing.
+#include "auswahlplatz.h"
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
@@ -392,11 +393,12 @@ void TestMainWindow::menues()
 {
     starte();
     const QList<QAction *> menues = m_pFenster->menuBar()->actions();
-    QCOMPARE(menues.size(), 4);
+    QCOMPARE(menues.size(), 5);
     QCOMPARE(menues.at(0)->text().remove('&'), QStringLiteral("Schiff"));
     QCOMPARE(menues.at(1)->text().remove('&'), QStringLiteral("Bearbeiten"));
     QCOMPARE(menues.at(2)->text().remove('&'), QStringLiteral("Liste"));
-    QCOMPARE(menues.at(3)->text().remove('&'), QStringLiteral("Hilfe"));
+    QCOMPARE(menues.at(3)->text().remove('&'), QStringLiteral("Ansicht"));
+    QCOMPARE(menues.at(4)->text().remove('&'), QStringLiteral("Hilfe"));
     QStringList texte;
     for (QAction *menu : menues)
         for (QAction *a : menu->menu()->actions())
@@ -407,24 +409,26 @@ void TestMainWindow::menues()
                                  "actionSpeichernUnter=speichern unter ...",
                                  "actionExportieren=exportieren ...",
                                  "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
-                                 "actionBeenden=Beenden",
+                                 "actionZusammenfassung=Zusammenfassung kopieren",
+                                 "actionVergleichen=Vergleichen mit ...", "actionBeenden=Beenden",
                                  "actionRueckgaengig=Rückgängig", "actionWiederholen=Wiederholen",
                                  "actionLeeren=leeren",
                                  "actionBasisliste=Basisliste", "actionListenPruefen=Listen prüfen ...",
+                                 "actionAuswahlImHauptfenster=Auswahl im Hauptfenster",
                                  "actionKurzanleitung=Kurzanleitung", "actionUeber=Über ..."}));
 }
 
 void TestMainWindow::fensterPlatzierung()
 {
     starte();
+    // A good share of the free screen, the chooser as wide and below it.
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect w = m_pFenster->geometry();
-    QCOMPARE(w.size(), QSize(900, 550));
     const QRect a = m_pFenster->auswahl()->geometry();
-    QCOMPARE(a.size(), QSize(980, 200));
-    QCOMPARE(m_pFenster->auswahl()->pos(), QPoint(m_pFenster->pos().x(), m_pFenster->pos().y() + w.height()));
-    const QRect d = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(m_pFenster->pos().x(), qMax(0, (d.width() - 900) / 2));
-    QCOMPARE(m_pFenster->pos().y(), qMax(0, (d.height() - 750) / 2));
+    QCOMPARE(w, AuswahlPlatz::startPlatz(frei, a.height(), 30));
+    QCOMPARE(a.width(), w.width());
+    QVERIFY(a.top() > w.bottom());
+    QVERIFY(a.bottom() <= frei.bottom());
 
     // Still directly below once the chooser opens.
     m_pFenster->show();

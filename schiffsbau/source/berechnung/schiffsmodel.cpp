@@ -238,6 +238,17 @@ SchiffsDaten SchiffsModel::berechne()
     return daten;
 }
 
+SchiffsDaten SchiffsModel::berechneMit(Komponente *k, int anzahl) const
+{
+    if (!k || (k->nurEinmal() && zeileVon(k->typ(), k->name()) >= 0))
+        return SchiffsDaten::berechne(m_komponenten, m_anzahl);
+    QList<Komponente *> komponenten = m_komponenten;
+    QList<int> anzahlen = m_anzahl;
+    komponenten.append(k);
+    anzahlen.append(qBound(minAnzahl, anzahl, maxAnzahl));
+    return SchiffsDaten::berechne(komponenten, anzahlen);
+}
+
 int SchiffsModel::objektgroesse(qint64 gstp)
 {
     return SchiffsDaten::groessenklasse(gstp);

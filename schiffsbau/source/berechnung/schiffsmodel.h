@@ -62,6 +62,11 @@ public:
     // Computes the ship data from all rows, emits neueDaten() with them and
     // returns them.
     SchiffsDaten berechne();
+    // The ship data as they would be after adding `anzahl` units of `k` as
+    // the main window adds them (a "max 1x" component already installed is
+    // not added again). Computed on a copy of the rows: the model and its
+    // views learn nothing of it, and `k` stays the caller's.
+    SchiffsDaten berechneMit(Komponente *k, int anzahl) const;
     // Size class of a ship of gstp hull units.
     static int objektgroesse(qint64 gstp);
 

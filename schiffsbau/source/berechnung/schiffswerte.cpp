@@ -45,7 +45,8 @@ const S::Eintrag eintraege[] = {
     zahl("Objektgröße", "", G::Groesse, "labelObjektgroesse", wert(&D::objektgroesse, 3)),
     {"GSTP*", "GSTP", G::Groesse, O::Text, "%1/%2", {"labelGSTP"}, {teil(T::Frei, 7), teil(T::Verfuegbar, 8)},
      {&D::gstpvBelegt, &D::gstp,
-      "Das belegte Volumen übersteigt die Schiffsgröße: %1 GSTPV belegt, %2 GSTP vorhanden.", "überschritten"}},
+      "Das belegte Volumen übersteigt die Schiffsgröße: %1 GSTPV belegt, %2 GSTP vorhanden.", "überschritten",
+      "balkenVolumen", "Volumen"}},
     {"Volumen der Ausstattung", "GSTPV", G::Groesse, O::Tooltip,
      "Maschinenraum: %1 GSTPV\nTrägheitsdämpfung: %2 GSTPV\nDruckschotten: %3 GSTPV\n"
      "EMAP-Starkfeld: %4 GSTPV\nLandestelzen: %5 GSTPV",
@@ -57,8 +58,9 @@ const S::Eintrag eintraege[] = {
      {wert(&D::leergewicht, 5), wert(&D::gewicht, 50)}, {}},
     {"RE", "RE", G::Groesse, O::Text, "%1/%2", {"labelRE"}, {teil(T::Frei, 10), teil(T::Verfuegbar, 11)},
      {&D::rev, &D::re, "Die Energiebilanz ist negativ: Die Verbraucher ziehen %1 REV, die Reaktoren liefern %2 RE.",
-      "negativ"}},
-    {"BE (max BEV)", "BE", G::Groesse, O::Text, "%1 (%2)", {"labelBE"}, {wert(&D::be, 12), wert(&D::maxBev, 13)}, {}},
+      "negativ", "balkenReaktor", "Reaktor"}},
+    {"BE (max BEV)", "BE", G::Groesse, O::Text, "%1 (%2)", {"labelBE"}, {wert(&D::be, 12), wert(&D::maxBev, 13)},
+     {&D::maxBev, &D::be, nullptr, nullptr, "balkenSpeicher", "Speicher", true}},
     zahl("Sprung[t]", "t", G::Groesse, "labelGewichtSprung", wert(&D::sprungTonnen, 6)),
     zahl("Grav.GSTP", "GSTP", G::Groesse, "labelGravGSTP", wert(&D::gravGstp, 9)),
     zahl("Scan-Schutz", "", G::Groesse, "labelScanSchutz", wert(&D::scanschutz, 4)),
@@ -81,7 +83,7 @@ const S::Eintrag eintraege[] = {
     {"Computer[Slots]", "Slots", G::Computer, O::Text, "%1/%2", {"labelSystemslots"},
      {teil(T::Frei, 0), teil(T::Verfuegbar, 29), teil(T::Benutzt, 60)},
      {&D::slotsBelegt, &D::computerSlots, "Die Computer-Slots sind überbelegt: %1 belegt, %2 vorhanden.",
-      "überbelegt"}},
+      "überbelegt", "balkenSlots", "Computer"}},
     haken("Maschinenraum", G::Computer, "checkMaschinenraum", wert(&D::maschinenraum, 28)),
     {"Beste Scanner[+, km]", "km", G::Computer, O::Text, "%1, %2", {"labelScanner"},
      {wert(&D::scannerErfassung, 24), wert(&D::scannerReichweite, 25)}, {}},
@@ -126,6 +128,20 @@ const S::Feld &feldVon(const S::Eintrag &e, const S::Wert &w)
     case T::Benutzt: return e.budget.benutzt;
     default: return w.feld;
     }
+}
+
+// The values an entry shows: those its pattern names (a budget's used part
+// may be there for the export only), or all of them.
+int angezeigt(const S::Eintrag &e)
+{
+    if (!e.muster)
+        return S::wertAnzahl(e);
+    int hoechster = 0;
+    for (const char *c = e.muster; *c; ++c) {
+        if (c[0] == '%' && c[1] >= '1' && c[1] <= '9')
+            hoechster = qMax(hoechster, c[1] - '0');
+    }
+    return qMin(hoechster, S::wertAnzahl(e));
 }
 
 } // namespace
@@ -199,7 +215,36 @@ int SchiffsWerte::wertAnzahl(const Eintrag &e)
 
 bool SchiffsWerte::istBudget(const Eintrag &e)
 {
+    return hatBalken(e) && !e.budget.weich;
+}
+
+bool SchiffsWerte::hatBalken(const Eintrag &e)
+{
     return !e.budget.verfuegbar.leer();
+}
+
+double SchiffsWerte::benutzt(const Eintrag &e, const SchiffsDaten &d)
+{
+    return e.budget.benutzt.zahl(d);
+}
+
+double SchiffsWerte::verfuegbar(const Eintrag &e, const SchiffsDaten &d)
+{
+    return e.budget.verfuegbar.zahl(d);
+}
+
+QString SchiffsWerte::balkenText(const Eintrag &e, const SchiffsDaten &d, const QLocale &locale)
+{
+    if (!hatBalken(e))
+        return QString();
+    return QStringLiteral("%1 / %2 %3")
+        .arg(text(e, teil(Teil::Benutzt, 0), d, locale), text(e, teil(Teil::Verfuegbar, 0), d, locale),
+             QString::fromUtf8(e.einheit));
+}
+
+bool SchiffsWerte::ueberschritten(const Eintrag &e, const SchiffsDaten &d)
+{
+    return hatBalken(e) && benutzt(e, d) > verfuegbar(e, d);
 }
 
 SchiffsWerte::Format SchiffsWerte::format(const Eintrag &e, const Wert &w)
@@ -265,6 +310,52 @@ QString SchiffsWerte::text(const Eintrag &e, const SchiffsDaten &d, const QLocal
     }
     if (e.muster)
         return Platzhalter::fuelle(QString::fromUtf8(e.muster), werte);
+    return teile.join(QStringLiteral(" / "));
+}
+
+QString SchiffsWerte::zeilenText(const Eintrag &e, const SchiffsDaten &d, const QLocale &locale)
+{
+    if (e.ort != Ort::Tooltip)
+        return text(e, d, locale);
+    QStringList teile;
+    for (int i = 0; i < angezeigt(e); ++i)
+        teile.append(text(e, e.werte[i], d, locale));
+    return teile.join(QStringLiteral(" / "));
+}
+
+QString SchiffsWerte::unterschied(const Eintrag &e, const Wert &w, const SchiffsDaten &vorher,
+                                  const SchiffsDaten &nachher, const QLocale &locale)
+{
+    QString betrag;
+    bool positiv = false;
+    switch (format(e, w)) {
+    case Format::Flag: return text(e, w, nachher, locale);
+    case Format::Dezimal:
+    case Format::Fest: {
+        const double differenz = zahl(e, w, nachher) - zahl(e, w, vorher);
+        betrag = format(e, w) == Format::Fest ? Zahlformat::festkomma(differenz, w.stellen, locale)
+                                            : Zahlformat::dezimal(differenz, w.stellen, locale);
+        positiv = differenz > 0.0;
+        break;
+    }
+    default: {
+        const qint64 differenz = SchiffsDaten::differenz(ganz(e, w, nachher), ganz(e, w, vorher));
+        betrag = locale.toString(differenz);
+        positiv = differenz > 0;
+    }
+    }
+    // A difference too small for the format shows as no change.
+    return positiv && betrag != text(e, w, SchiffsDaten(), locale) ? QLatin1Char('+') + betrag : betrag;
+}
+
+QString SchiffsWerte::unterschied(const Eintrag &e, const SchiffsDaten &vorher, const SchiffsDaten &nachher,
+                                  const QLocale &locale)
+{
+    if (zeilenText(e, vorher, locale) == zeilenText(e, nachher, locale))
+        return QString();
+    QStringList teile;
+    for (int i = 0; i < angezeigt(e); ++i)
+        teile.append(unterschied(e, e.werte[i], vorher, nachher, locale));
     return teile.join(QStringLiteral(" / "));
 }
 

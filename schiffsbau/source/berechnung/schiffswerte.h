@@ -79,6 +79,13 @@ public:
         // available) and its short mark beside the value.
         const char *warnung = nullptr;
         const char *marke = nullptr;
+        // The object name and caption of the bar that shows it at a glance.
+        const char *balken = nullptr;
+        const char *titel = nullptr;
+        // A soft limit: the rules allow more than is available (the
+        // largest store draw against the store), so it is no budget that
+        // can be overdrawn; only its bar shows it.
+        bool weich = false;
     };
 
     struct Eintrag
@@ -102,13 +109,31 @@ public:
     static QString gruppenTitel(Gruppe gruppe);
 
     static int wertAnzahl(const Eintrag &e);
+    // True for the budgets that can be overdrawn (not for a soft limit).
     static bool istBudget(const Eintrag &e);
+    // True when the entry has a bar (a budget or a soft limit).
+    static bool hatBalken(const Eintrag &e);
+    // Used and available part of a budget or soft limit, and the text of
+    // its bar: "47 / 120 GSTP".
+    static double benutzt(const Eintrag &e, const SchiffsDaten &d);
+    static double verfuegbar(const Eintrag &e, const SchiffsDaten &d);
+    static QString balkenText(const Eintrag &e, const SchiffsDaten &d, const QLocale &locale);
+    // True when more of a budget or soft limit is used than available.
+    static bool ueberschritten(const Eintrag &e, const SchiffsDaten &d);
     // True when the entry is a budget and more of it is used than available.
     static bool ueberzogen(const Eintrag &e, const SchiffsDaten &d);
     // The value `wert` of the entry as panel and sheet show it.
     static QString text(const Eintrag &e, int wert, const SchiffsDaten &d, const QLocale &locale);
     // All values of the entry joined by its pattern (one value: that value).
     static QString text(const Eintrag &e, const SchiffsDaten &d, const QLocale &locale);
+    // The values of the entry in one line of a table: as text(), but the
+    // values of a tool tip joined by " / " (the tool tip itself is text()).
+    static QString zeilenText(const Eintrag &e, const SchiffsDaten &d, const QLocale &locale);
+    // How the entry changes from `vorher` to `nachher`, one signed
+    // difference per value in the value's format ("+12 / 0"), a flag as its
+    // new state; empty when zeilenText() of both is the same.
+    static QString unterschied(const Eintrag &e, const SchiffsDaten &vorher, const SchiffsDaten &nachher,
+                               const QLocale &locale);
     // The check state of an entry shown as a check box.
     static bool an(const Eintrag &e, const SchiffsDaten &d);
     // The sheet's sentence for an overdrawn budget, with its numbers.
@@ -126,6 +151,8 @@ public:
 
 private:
     static QString text(const Eintrag &e, const Wert &w, const SchiffsDaten &d, const QLocale &locale);
+    static QString unterschied(const Eintrag &e, const Wert &w, const SchiffsDaten &vorher,
+                               const SchiffsDaten &nachher, const QLocale &locale);
     static Format format(const Eintrag &e, const Wert &w);
     static qint64 ganz(const Eintrag &e, const Wert &w, const SchiffsDaten &d);
     static double zahl(const Eintrag &e, const Wert &w, const SchiffsDaten &d);

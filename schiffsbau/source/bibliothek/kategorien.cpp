@@ -214,6 +214,13 @@ QString Kategorien::bezeichnung(int kat)
     return z ? QString::fromUtf8(z->bezeichnung) : QString();
 }
 
+QString Kategorien::name(int kat)
+{
+    QString text = bezeichnung(kat);
+    text.remove(QStringLiteral("(%1)"));
+    return text.mid(1).trimmed();
+}
+
 QString Kategorien::dateiMuster(int kat)
 {
     const Zeile *z = zeile(kat);

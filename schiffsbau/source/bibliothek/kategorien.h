@@ -28,6 +28,8 @@ public:
     // Label with the marker "%1" for the number of components
     // ("*Reaktoren (%1)"); empty out of range.
     static QString bezeichnung(int kat);
+    // The label without its mark and count ("Reaktoren"); empty out of range.
+    static QString name(int kat);
     // Name pattern of the list files ("reaktoren*.csv"); empty for the
     // built-in categories and out of range.
     static QString dateiMuster(int kat);

@@ -4,9 +4,17 @@
 #include "komponente.h"
 #include "komponentenbibliothek.h"
 #include "komponentenmodel.h"
+#include "schiffsdaten.h"
+#include "schiffsvergleich.h"
+#include "schiffswerte.h"
+#include "vergleichstabelle.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QItemSelectionModel>
 #include <QSortFilterProxyModel>
 
@@ -26,6 +34,11 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
     ui->setupUi(this);
 
     m_pProxy->setSourceModel(m_pModel);
+    // The search looks at the names only, whatever the case.
+    m_pProxy->setFilterRole(KomponentenModel::NameRolle);
+    m_pProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_pProxy->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_pProxy->setSortLocaleAware(true);
     ui->komponentenView->setModel(m_pProxy);
     // Library order until the user clicks a column header.
     ui->komponentenView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -65,6 +78,14 @@ KomponentenAuswahl::KomponentenAuswahl(KomponentenBibliothek *bibliothek, QWidge
     zurueck->setShortcut(QKeySequence(Qt::Key_Escape));
     addAction(zurueck);
     connect(zurueck, &QAction::triggered, this, &KomponentenAuswahl::signalZurueck);
+    connect(ui->editSuche, &QLineEdit::textChanged, this, &KomponentenAuswahl::onSuche);
+    connect(ui->checkAlleKategorien, &QCheckBox::toggled, this, &KomponentenAuswahl::onAlleKategorien);
+    connect(ui->sbAnzahlHinzu, &QSpinBox::valueChanged, this, &KomponentenAuswahl::auswahlGeaendert);
+    VergleichsTabelle::richteEin(ui->tableWirkung);
+    ui->splitterAuswahl->setStretchFactor(0, 3);
+    ui->splitterAuswahl->setStretchFactor(1, 2);
+    keineWirkung();
+
     // The window opens with the focus in the count box: the table gets a
     // current row only when the user picks one.
     ui->sbAnzahlHinzu->setFocus();
@@ -82,22 +103,51 @@ KomponentenAuswahl::~KomponentenAuswahl()
 void KomponentenAuswahl::setKategorie(uint kategorie)
 {
     m_kategorie = kategorie;
+    m_elementKategorie = kategorie;
     m_element = 0;
+    m_pModel->slotSetKategorie(kategorie);
+    keineAuswahl();
+    richteSpaltenEin();
+}
+
+void KomponentenAuswahl::keineAuswahl()
+{
+    m_gewaehlt = false;
     ui->lEinheit->setText(QString());
     ui->sbAnzahlHinzu->setMaximum(maxAnzahl);
     ui->sbAnzahlHinzu->setValue(0);
-
-    m_pModel->slotSetKategorie(kategorie);
     // No row counts as chosen after a change, so that the next click on any
     // row (also the one chosen before) selects it and sets the count.
     ui->komponentenView->selectionModel()->clear();
+    emit auswahlGeaendert();
+}
 
+void KomponentenAuswahl::onSuche(const QString &text)
+{
+    m_pProxy->setFilterFixedString(text);
+    if (m_gewaehlt && !ui->komponentenView->selectionModel()->hasSelection())
+        keineAuswahl();
+}
+
+void KomponentenAuswahl::onAlleKategorien(bool alle)
+{
+    m_pModel->setAlleKategorien(alle);
+    m_elementKategorie = m_kategorie;
+    m_element = 0;
+    keineAuswahl();
+    richteSpaltenEin();
+}
+
+void KomponentenAuswahl::richteSpaltenEin()
+{
     QHeaderView *kopf = ui->komponentenView->horizontalHeader();
     if (kopf->count() > 0) {
         for (int i = 0; i < kopf->count(); ++i)
             kopf->setSectionResizeMode(i, QHeaderView::Interactive);
         ui->komponentenView->resizeColumnsToContents();
-        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+        // The last column takes the spare width: the names keep theirs
+        // while the preview shares the window.
+        kopf->setStretchLastSection(true);
     }
 }
 
@@ -116,18 +166,53 @@ void KomponentenAuswahl::onMoeglichesElement(const QModelIndex &index, const QMo
 {
     Q_UNUSED(alt)
     const QModelIndex quelle = m_pProxy->mapToSource(index);
-    const int row = quelle.row();
-    if (!m_pBibliothek || m_kategorie > uint(INT_MAX))
+    int kategorie = 0;
+    int row = 0;
+    if (!m_pBibliothek || !m_pModel->eintrag(quelle.row(), &kategorie, &row))
         return;
-    const Komponente *k = m_pBibliothek->element(int(m_kategorie), row);
+    const Komponente *k = m_pBibliothek->element(kategorie, row);
     if (!k)
         return;
 
     ui->lEinheit->setText(k->einheit(false));
     // The limit first, so that the box never holds more than allowed.
     ui->sbAnzahlHinzu->setMaximum(k->nurEinmal() ? 1 : maxAnzahl);
-    ui->sbAnzahlHinzu->setValue(1);
     m_element = row;
+    m_elementKategorie = uint(kategorie);
+    m_gewaehlt = true;
+    const QSignalBlocker sperre(ui->sbAnzahlHinzu);
+    ui->sbAnzahlHinzu->setValue(1);
+    emit auswahlGeaendert();
+}
+
+Komponente *KomponentenAuswahl::gewaehlteKomponente() const
+{
+    if (!m_gewaehlt || !m_pBibliothek || m_elementKategorie > uint(INT_MAX))
+        return nullptr;
+    return m_pBibliothek->element(int(m_elementKategorie), m_element);
+}
+
+int KomponentenAuswahl::anzahl() const
+{
+    return ui->sbAnzahlHinzu->value();
+}
+
+void KomponentenAuswahl::zeigeWirkung(const SchiffsDaten &jetzt, const SchiffsDaten &danach)
+{
+    const Komponente *k = gewaehlteKomponente();
+    ui->lWirkung->setText(
+        QStringLiteral("Wirkung von %1x %2").arg(QString::number(anzahl()), k ? k->name() : QString()));
+    const QList<SchiffsVergleich::Wert> werte = SchiffsVergleich::werte(jetzt, danach, QLocale(), true);
+    if (werte.isEmpty())
+        VergleichsTabelle::hinweis(ui->tableWirkung, QStringLiteral("keine Änderung"));
+    else
+        VergleichsTabelle::fuelle(ui->tableWirkung, werte, false);
+}
+
+void KomponentenAuswahl::keineWirkung()
+{
+    ui->lWirkung->setText(QStringLiteral("Wirkung"));
+    VergleichsTabelle::hinweis(ui->tableWirkung, QStringLiteral("Eine Komponente wählen, um zu sehen, was sie ändert."));
 }
 
 void KomponentenAuswahl::onElementDoppelKlick(const QModelIndex &index)
@@ -140,7 +225,7 @@ void KomponentenAuswahl::onClickHinzufuegen()
 {
     const int n = ui->sbAnzahlHinzu->value();
     if (n > 0)
-        emit signalAddKomponente(m_kategorie, uint(m_element), n);
+        emit signalAddKomponente(m_elementKategorie, uint(m_element), n);
     else
         emit signalMeldung(QStringLiteral("Hinzufügen: Anzahl 0 – bitte eine Komponente wählen und "
                                           "eine Anzahl ab 1 eintragen."));

@@ -4,8 +4,10 @@
 #include <QModelIndex>
 #include <QWidget>
 
+class Komponente;
 class KomponentenBibliothek;
 class KomponentenModel;
+class SchiffsDaten;
 class QSortFilterProxyModel;
 
 namespace Ui {
@@ -31,12 +33,24 @@ public:
     uint kategorie() const { return m_kategorie; }
     int element() const { return m_element; }
 
+    // The component of the row selected now, which "Hinzufügen" adds
+    // (nullptr while none is), and the count in the box.
+    Komponente *gewaehlteKomponente() const;
+    int anzahl() const;
+    // The preview: every ship value that adding the selected component
+    // would change, from `jetzt` to `danach`.
+    void zeigeWirkung(const SchiffsDaten &jetzt, const SchiffsDaten &danach);
+    // No component selected: no preview.
+    void keineWirkung();
+
 signals:
     void signalAddKomponente(uint kategorie, uint element, int anzahl);
     // Why "Hinzufügen" added nothing, in one line for the status bar.
     void signalMeldung(const QString &text);
     // Escape: the user wants back to the categories (the window stays open).
     void signalZurueck();
+    // The selected component or its count changed (also to none).
+    void auswahlGeaendert();
 
 public slots:
     void onMoeglichesElement(const QModelIndex &index, const QModelIndex &alt);
@@ -44,12 +58,24 @@ public slots:
     void onClickHinzufuegen();
 
 private:
+    // No row counts as chosen: count 0, no unit, no preview.
+    void keineAuswahl();
+    // After a new search text: a selected row that is no longer shown is
+    // no longer chosen.
+    void onSuche(const QString &text);
+    void onAlleKategorien(bool alle);
+    void richteSpaltenEin();
+
     Ui::KomponentenAuswahl *ui;
     KomponentenBibliothek *m_pBibliothek; // not owned
     KomponentenModel *m_pModel;
     QSortFilterProxyModel *m_pProxy;
     uint m_kategorie = 0;
     int m_element = 0;
+    // The category of the chosen row (differs from m_kategorie while all
+    // categories are shown); m_gewaehlt while a row is chosen.
+    uint m_elementKategorie = 0;
+    bool m_gewaehlt = false;
 };
 
 #endif // KOMPONENTENAUSWAHL_H

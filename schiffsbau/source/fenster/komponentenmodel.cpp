@@ -1,12 +1,21 @@
 #include "komponentenmodel.h"
 
 #include "komponente.h"
+#include "kategorien.h"
 #include "komponentenbibliothek.h"
 
 #include <QColor>
 #include <QFont>
 
 #include <climits>
+#include <iterator>
+
+namespace {
+
+// The columns of all categories at once.
+const char *const alleSpalten[] = {"Kategorie", "Bezeichnung", "St", "t", "GSTPV", "REV", "BEV", "Einheit", "Daten"};
+
+} // namespace
 
 KomponentenModel::KomponentenModel(KomponentenBibliothek *bibliothek, QObject *parent)
     : QAbstractTableModel(parent), m_pBibliothek(bibliothek)
@@ -33,14 +42,63 @@ int KomponentenModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || m_ohneZeilen)
         return 0;
-    return anzahlElemente(m_kategorie);
+    return m_alle ? int(m_alleZeilen.size()) : anzahlElemente(m_kategorie);
 }
 
 int KomponentenModel::columnCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || m_ohneSpalten)
         return 0;
-    return anzahlSpalten(m_kategorie);
+    return m_alle ? int(std::size(alleSpalten)) : anzahlSpalten(m_kategorie);
+}
+
+void KomponentenModel::setAlleKategorien(bool alle)
+{
+    if (alle == m_alle)
+        return;
+    beginResetModel();
+    m_alle = alle;
+    m_alleZeilen.clear();
+    for (int kat = 0; alle && m_pBibliothek && kat < m_pBibliothek->anzahlKategorien(); ++kat) {
+        for (int i = 0; i < m_pBibliothek->anzahlElemente(kat); ++i)
+            m_alleZeilen.append({kat, i});
+    }
+    endResetModel();
+}
+
+bool KomponentenModel::eintrag(int zeile, int *kategorie, int *element) const
+{
+    if (zeile < 0 || zeile >= rowCount())
+        return false;
+    *kategorie = m_alle ? m_alleZeilen.at(zeile).first : int(m_kategorie);
+    *element = m_alle ? m_alleZeilen.at(zeile).second : zeile;
+    return true;
+}
+
+const Komponente *KomponentenModel::komponente(int zeile) const
+{
+    int kategorie = 0;
+    int element = 0;
+    return eintrag(zeile, &kategorie, &element) ? m_pBibliothek->element(kategorie, element) : nullptr;
+}
+
+QVariant KomponentenModel::alleWert(int zeile, int spalte) const
+{
+    const Komponente *k = komponente(zeile);
+    if (!k)
+        return QString();
+    switch (spalte) {
+    case 0: return Kategorien::name(m_alleZeilen.at(zeile).first);
+    case 1: return k->name();
+    case 2: return k->preis();
+    case 3: return k->gewicht();
+    case 4: return k->gstpv();
+    case 5: return k->rev();
+    case 6: return k->bev();
+    case 7: return k->einheit(false);
+    case 8: return k->beschreibung();
+    default: return QString();
+    }
 }
 
 QVariant KomponentenModel::data(const QModelIndex &index, int role) const
@@ -49,7 +107,13 @@ QVariant KomponentenModel::data(const QModelIndex &index, int role) const
         return QVariant();
 
     switch (role) {
+    case NameRolle: {
+        const Komponente *k = komponente(index.row());
+        return k ? k->name() : QString();
+    }
     case Qt::DisplayRole: {
+        if (m_alle)
+            return alleWert(index.row(), index.column());
         const Komponente *k = m_pBibliothek->element(int(m_kategorie), index.row());
         if (k && index.column() < k->spaltenAnzahl())
             return k->spaltenWert(index.column());
@@ -76,6 +140,9 @@ QVariant KomponentenModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation == Qt::Vertical)
         return QStringLiteral("%1").arg(section + 1);
 
+    if (m_alle)
+        return section >= 0 && section < int(std::size(alleSpalten)) ? QString::fromUtf8(alleSpalten[section])
+                                                                     : QVariant();
     if (rowCount() <= 0)
         return QVariant();
     const Komponente *erste = m_pBibliothek->element(int(m_kategorie), 0);
@@ -86,7 +153,10 @@ QVariant KomponentenModel::headerData(int section, Qt::Orientation orientation, 
 
 void KomponentenModel::slotSetKategorie(uint kategorie)
 {
-    if (kategorie != m_kategorie) {
+    if (m_alle) {
+        // All rows stay; only the category to come back to changes.
+        m_kategorie = kategorie;
+    } else if (kategorie != m_kategorie) {
         // The rows go first, then the columns of the old layout; the new
         // category's columns and rows are announced in the reverse order.
         const int n = anzahlElemente(m_kategorie);

@@ -9,6 +9,8 @@
 #include "menuetaste.h"
 #include "statusmeldung.h"
 #include "auswahlplatz.h"
+#include "budgetbalken.h"
+#include "vergleichfenster.h"
 #include "ui_mainwindow.h"
 
 #include "datenordner.h"
@@ -22,7 +24,9 @@
 #include "schiffsdatei.h"
 #include "schiffsmodel.h"
 #include "schiffsproxy.h"
+#include "schiffsvergleich.h"
 #include "schiffswerte.h"
+#include "schiffszusammenfassung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
 
@@ -30,6 +34,8 @@
 #include <QTextDocument>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDockWidget>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -45,6 +51,8 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QUrl>
@@ -87,7 +95,6 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
     connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
-    resize(900, 550);
     m_pAuswahl->hide();
 
     setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version)));
@@ -173,6 +180,16 @@ MainWindow::MainWindow(QWidget *parent)
     Q_ASSERT_X(ok, "MainWindow", "connect actionUeber triggered -> onUeber");
     ok = connect(ui->actionListenPruefen, &QAction::triggered, this, &MainWindow::onListenPruefen);
     Q_ASSERT_X(ok, "MainWindow", "connect actionListenPruefen triggered -> onListenPruefen");
+    ok = connect(ui->actionZusammenfassung, &QAction::triggered, this, &MainWindow::onZusammenfassung);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionZusammenfassung triggered -> onZusammenfassung");
+    ok = connect(ui->actionVergleichen, &QAction::triggered, this, &MainWindow::onVergleichen);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionVergleichen triggered -> onVergleichen");
+    ok = connect(ui->actionAuswahlImHauptfenster, &QAction::toggled, this, &MainWindow::onAuswahlImHauptfenster);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionAuswahlImHauptfenster toggled -> onAuswahlImHauptfenster");
+    // The user's own choice stays when the window is restored.
+    connect(ui->actionAuswahlImHauptfenster, &QAction::triggered, this, [this] { m_angedocktWeilGross = false; });
+    ok = connect(m_pAuswahl, &KomponentenAuswahl::auswahlGeaendert, this, &MainWindow::aktualisiereWirkung);
+    Q_ASSERT_X(ok, "MainWindow", "connect m_pAuswahl auswahlGeaendert -> aktualisiereWirkung");
     Q_UNUSED(ok)
 
     // Every change to the ship ends in a recomputation, a move of a row or
@@ -274,6 +291,13 @@ void MainWindow::richteDatenspaltenAus()
         // Spare width goes to the right of the last value.
         g->setColumnStretch(6, 1);
     }
+    // The panel is as wide as its columns need beside a vertical scroll
+    // bar, so that the right column never hides behind one.
+    QScrollArea *flaeche = ui->scrollAreaSchiffsdaten;
+    const int noetig = ui->scrollAreaWidgetContents->minimumSizeHint().width()
+                       + flaeche->verticalScrollBar()->sizeHint().width() + 2 * flaeche->frameWidth();
+    if (flaeche->minimumWidth() != noetig)
+        flaeche->setMinimumWidth(noetig);
 }
 
 void MainWindow::teileFensterAuf()
@@ -365,24 +389,26 @@ void MainWindow::showEvent(QShowEvent *event)
         const int panel = ui->scrollAreaWidgetContents->sizeHint().height()
                           + 2 * ui->scrollAreaSchiffsdaten->frameWidth();
         const int gesamt = ui->splitterSchiff->height() - ui->splitterSchiff->handleWidth();
-        ui->splitterSchiff->setSizes({panel, qMax(80, gesamt - panel)});
+        // On a low screen the table keeps at least two fifths.
+        const int oben = qMin(panel, gesamt * 3 / 5);
+        ui->splitterSchiff->setSizes({oben, qMax(80, gesamt - oben)});
     }
 }
 
 void MainWindow::platziereFenster()
 {
+    // A good share of the free screen, the chooser directly below. The
+    // frames are not known before the windows are shown: a typical one is
+    // assumed, and the chooser goes below the real frame when it opens.
+    constexpr int rahmen = 30;
     const QScreen *bildschirm = QGuiApplication::primaryScreen();
-    const QRect d = bildschirm ? bildschirm->geometry() : QRect(0, 0, 0, 0);
-    const QRect w = geometry();
-    const QRect a = m_pAuswahl->geometry();
-    int x = (d.width() - w.width()) / 2;
-    int y = (d.height() - w.height() - a.height()) / 2;
-    if (x < 0)
-        x = 0;
-    if (y < 0)
-        y = 0;
-    move(d.x() + x, d.y() + y);
-    m_pAuswahl->move(d.x() + x, d.y() + y + w.height());
+    const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect();
+    const int auswahlHoehe = AuswahlPlatz::auswahlHoehe(frei.height());
+    const QRect platz = AuswahlPlatz::startPlatz(frei, auswahlHoehe, rahmen);
+    resize(platz.size());
+    move(platz.topLeft());
+    m_pAuswahl->resize(platz.width(), auswahlHoehe);
+    m_pAuswahl->move(platz.left(), platz.top() + platz.height() + rahmen);
 }
 
 void MainWindow::onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt)
@@ -395,13 +421,25 @@ void MainWindow::onKategorieWechsel(const QModelIndex &neu, const QModelIndex &a
 void MainWindow::onKategorieKlick(const QModelIndex &index)
 {
     Q_UNUSED(index)
+    if (m_pAuswahlDock && m_pAuswahlDock->widget()) {
+        zeigeAngedockt();
+        return;
+    }
     if (!m_auswahlGezeigt && isVisible()) {
         // With a window manager the main window has a frame; the chooser goes
         // right below the frame, not below the client area, and gets a frame
         // as thick. On a small screen it moves up to where all of it shows.
-        const QRect rahmen = frameGeometry();
+        QRect rahmen = frameGeometry();
         const QSize rand = rahmen.size() - geometry().size();
         const QRect frei = screen() ? screen()->availableGeometry() : QRect();
+        // Where the screen has no room below, the main window gives up
+        // height rather than letting the chooser cover it.
+        const int fehlt = rahmen.bottom() + m_pAuswahl->height() + rand.height() - frei.bottom();
+        if (!frei.isEmpty() && fehlt > 0 && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            && height() - fehlt >= 300) {
+            resize(width(), height() - fehlt);
+            rahmen.setHeight(rahmen.height() - fehlt);
+        }
         const QRect platz = AuswahlPlatz::berechne(rahmen, m_pAuswahl->size() + rand, frei);
         m_pAuswahl->resize(platz.size() - rand);
         m_pAuswahl->move(platz.topLeft());
@@ -449,6 +487,7 @@ QWidget *MainWindow::datenAnzeige(int eintrag, int teil)
 
 void MainWindow::onNeueDaten(SchiffsDaten d)
 {
+    m_daten = d;
     const QLocale locale;
     for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
         const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
@@ -472,6 +511,47 @@ void MainWindow::onNeueDaten(SchiffsDaten d)
         }
     }
     richteDatenspaltenAus();
+    aktualisiereWirkung();
+}
+
+void MainWindow::aktualisiereWirkung()
+{
+    Komponente *k = m_pAuswahl->gewaehlteKomponente();
+    if (!k) {
+        m_pAuswahl->keineWirkung();
+        zeigeBalken(nullptr);
+        return;
+    }
+    // Nothing is added while the count is 0.
+    const int anzahl = m_pAuswahl->anzahl();
+    const SchiffsDaten danach = anzahl > 0 ? m_pModel->berechneMit(k, anzahl) : m_daten;
+    m_pAuswahl->zeigeWirkung(m_daten, danach);
+    zeigeBalken(&danach);
+}
+
+void MainWindow::zeigeBalken(const SchiffsDaten *danach)
+{
+    const QLocale locale;
+    const auto zustand = [](const SchiffsWerte::Eintrag &e, const SchiffsDaten &d) {
+        if (!SchiffsWerte::ueberschritten(e, d))
+            return BudgetBalken::Zustand::Gut;
+        return e.budget.weich ? BudgetBalken::Zustand::Warnung : BudgetBalken::Zustand::Ueberzogen;
+    };
+    for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+        auto *balken = SchiffsWerte::hatBalken(e) ? findChild<BudgetBalken *>(QLatin1String(e.budget.balken))
+                                                  : nullptr;
+        if (!balken)
+            continue;
+        balken->zeige(QString::fromUtf8(e.budget.titel), SchiffsWerte::benutzt(e, m_daten),
+                      SchiffsWerte::verfuegbar(e, m_daten), SchiffsWerte::balkenText(e, m_daten, locale),
+                      zustand(e, m_daten));
+        if (danach)
+            balken->zeigeVorschau(SchiffsWerte::benutzt(e, *danach), SchiffsWerte::verfuegbar(e, *danach),
+                                  SchiffsWerte::balkenText(e, *danach, locale), zustand(e, *danach));
+        else
+            balken->keineVorschau();
+    }
 }
 
 void MainWindow::onNeu()
@@ -571,22 +651,10 @@ void MainWindow::oeffneDatei(const QString &datei)
 
 void MainWindow::ladeDatei(const QString &datei)
 {
-    if (datei.isEmpty())
-        return;
-    // A file that cannot be read leaves the ship on screen as it is.
-    QString grund;
-    if (!Persistenz::lesbar(datei, &grund)) {
-        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden"),
-                             QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
-                                 .arg(QDir::toNativeSeparators(datei), grund),
-                             QMessageBox::Ok);
-        return;
-    }
     SchiffsDatei::Inhalt inhalt;
-    m_pPersistenz->lies(datei, inhalt);
-    const bool teil = inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
-    if (inhalt.befund != SchiffsDatei::Befund::Gelesen && !teil)
+    if (!liesSchiffsdatei(datei, inhalt, true))
         return; // refused, or gone since: the ship on screen stays
+    const bool teil = inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
     ++m_sammelt;
     leereSchiff();
     QString name;
@@ -604,6 +672,22 @@ void MainWindow::ladeDatei(const QString &datei)
         setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
     StatusMeldung::datei(this, teil ? QStringLiteral("Lesbarer Teil geladen") : QStringLiteral("Geladen"),
                          datei);
+}
+
+bool MainWindow::liesSchiffsdatei(const QString &datei, SchiffsDatei::Inhalt &inhalt, bool teilAnbieten)
+{
+    if (datei.isEmpty())
+        return false;
+    QString grund;
+    if (!Persistenz::lesbar(datei, &grund)) {
+        QMessageBox::warning(nullptr, QStringLiteral("Fehler beim Laden"),
+                             QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
+                                 .arg(QDir::toNativeSeparators(datei), grund),
+                             QMessageBox::Ok);
+        return false;
+    }
+    m_pPersistenz->lies(datei, inhalt, teilAnbieten);
+    return inhalt.befund == SchiffsDatei::Befund::Gelesen || inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
 }
 
 QByteArray MainWindow::dokument() const
@@ -740,6 +824,101 @@ void MainWindow::onListenPruefen()
 {
     ListenPruefungDialog dialog(datenOrdner(), this);
     dialog.exec();
+}
+
+void MainWindow::onZusammenfassung()
+{
+    QGuiApplication::clipboard()->setText(
+        SchiffsZusammenfassung::text(m_pModel, m_daten, ui->editName->text()));
+    StatusMeldung::zeige(this, QStringLiteral("Zusammenfassung in die Zwischenablage kopiert."));
+}
+
+void MainWindow::onVergleichen()
+{
+    // The other ship is only read; nothing of it reaches this one.
+    const QString datei = DateiDialog::oeffnen(QStringLiteral("Mit welchem Schiff soll verglichen werden?"),
+                                               QStringLiteral("ZORVEL-Schiffsbau-Schiff (*.zss)"));
+    SchiffsDatei::Inhalt inhalt;
+    if (!liesSchiffsdatei(datei, inhalt, false))
+        return;
+    SchiffsVergleich::Liste anderes;
+    QList<Komponente *> komponenten;
+    QList<int> anzahlen;
+    for (const SchiffsDatei::Eintrag &e : inhalt.komponenten) {
+        anderes.append({e.komponente.get(), e.anzahl});
+        komponenten.append(e.komponente.get());
+        anzahlen.append(e.anzahl);
+    }
+    auto *fenster = new VergleichFenster(this);
+    fenster->zeige({ui->editName->text(), m_daten, SchiffsVergleich::liste(m_pModel)},
+                   {inhalt.name, SchiffsDaten::berechne(komponenten, anzahlen), anderes},
+                   inhalt.nichtGefunden);
+    fenster->show();
+    fenster->raise();
+}
+
+void MainWindow::onAuswahlImHauptfenster(bool angedockt)
+{
+    const bool sichtbar = m_pAuswahl->isVisible() || (m_pAuswahlDock && m_pAuswahlDock->isVisible());
+    if (angedockt) {
+        if (!m_pAuswahlDock) {
+            m_pAuswahlDock = new QDockWidget(m_pAuswahl->windowTitle(), this);
+            m_pAuswahlDock->setObjectName(QStringLiteral("dockAuswahl"));
+            m_pAuswahlDock->setFeatures(QDockWidget::DockWidgetMovable);
+            m_pAuswahlDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
+            addDockWidget(Qt::BottomDockWidgetArea, m_pAuswahlDock);
+        }
+        m_auswahlHoehe = m_pAuswahl->height();
+        m_pAuswahlDock->setWidget(m_pAuswahl);
+        m_pAuswahlDock->hide();
+        m_pAuswahl->show();
+        if (sichtbar)
+            zeigeAngedockt();
+    } else if (m_pAuswahlDock) {
+        m_pAuswahlDock->setWidget(nullptr);
+        m_pAuswahlDock->hide();
+        m_pAuswahl->setParent(nullptr, Qt::Window);
+        m_auswahlGezeigt = false;
+        if (sichtbar)
+            onKategorieKlick(QModelIndex());
+    }
+}
+
+void MainWindow::zeigeAngedockt()
+{
+    if (m_pAuswahlDock->isVisible()) {
+        m_pAuswahlDock->raise();
+        return;
+    }
+    // The window grows by the chooser's height as far as the screen has room.
+    const QRect frei = screen() ? screen()->availableGeometry() : QRect();
+    if (isVisible() && !frei.isEmpty() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const int rand = frameGeometry().height() - height();
+        const int neu = qMin(height() + m_auswahlHoehe, frei.height() - rand);
+        if (neu > height()) {
+            move(x(), qMin(frameGeometry().top(), frei.bottom() + 1 - neu - rand));
+            resize(width(), neu);
+        }
+    }
+    m_pAuswahlDock->show();
+    resizeDocks({m_pAuswahlDock}, {m_auswahlHoehe}, Qt::Vertical);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // A maximised main window would hide a free-standing chooser or be
+    // covered by it: while it is, the chooser sits in it.
+    const bool gross = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (gross && !ui->actionAuswahlImHauptfenster->isChecked()) {
+        m_angedocktWeilGross = true;
+        ui->actionAuswahlImHauptfenster->setChecked(true);
+    } else if (!gross && m_angedocktWeilGross) {
+        m_angedocktWeilGross = false;
+        ui->actionAuswahlImHauptfenster->setChecked(false);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

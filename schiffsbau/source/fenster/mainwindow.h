@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QModelIndex>
 
+#include "schiffsdatei.h"
 #include "schiffsdaten.h"
 #include "schiffsschritt.h"
 
@@ -15,6 +16,7 @@ class KomponentenAuswahl;
 class KomponentenBibliothek;
 class Persistenz;
 class QAction;
+class QDockWidget;
 class QSortFilterProxyModel;
 class QUndoStack;
 class SchiffsModel;
@@ -58,9 +60,14 @@ public slots:
     void onKurzanleitung();
     void onUeber();
     void onListenPruefen();
+    void onZusammenfassung();
+    void onVergleichen();
+    // Docks the chooser into the main window, or lets it stand free.
+    void onAuswahlImHauptfenster(bool angedockt);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private slots:
@@ -69,6 +76,9 @@ private slots:
     void pruefeAenderung();
     // Removes the selected rows of the ship table ("Entfernen", Delete).
     void onEntfernen();
+    // The preview of the component selected in the chooser: in the chooser
+    // and as marks on the budget bars. Computed on a copy of the ship.
+    void aktualisiereWirkung();
 
 private:
     // The ship as its file would hold it now.
@@ -83,6 +93,12 @@ private:
     // Runs an action of several changes as one step of the given name.
     void schritt(const QString &name, const std::function<void()> &aenderung);
     void ladeDatei(const QString &datei);
+    // Reads a ship file as "laden ..." does, reporting what it reports;
+    // false when it cannot be used (nothing is changed). `teilAnbieten`:
+    // a damaged file's readable part may be taken.
+    bool liesSchiffsdatei(const QString &datei, SchiffsDatei::Inhalt &inhalt, bool teilAnbieten);
+    // The budget bars for the ship now, with the marks of `danach`.
+    void zeigeBalken(const SchiffsDaten *danach);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
@@ -103,6 +119,8 @@ private:
     void ladeBasisliste(bool ersetzen);
     void ladeStil();
     void platziereFenster();
+    // Shows the docked chooser, the window grown to make room for it.
+    void zeigeAngedockt();
     void richteDatenspaltenAus();
     void teileFensterAuf();
     void richteTabelleEin();
@@ -130,6 +148,14 @@ private:
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
     ZuletztGeoeffnet *m_pZuletzt = nullptr;
+    // The ship data shown now.
+    SchiffsDaten m_daten;
+    QDockWidget *m_pAuswahlDock = nullptr;
+    // The chooser's height before it was docked, which the window gains
+    // when it shows the docked chooser.
+    int m_auswahlHoehe = 200;
+    // The chooser was docked because the window was maximised.
+    bool m_angedocktWeilGross = false;
     // The data panel's widgets, as datenAnzeige() finds them.
     QList<QWidget *> m_datenAnzeige;
 };

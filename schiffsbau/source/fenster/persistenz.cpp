@@ -136,7 +136,7 @@ void Persistenz::ladeText(QString& name, QString& beschreibung, const QByteArray
     uebernimm(inhalt, name, beschreibung);
 }
 
-bool Persistenz::lies(const QString& datei, SchiffsDatei::Inhalt& inhalt)
+bool Persistenz::lies(const QString& datei, SchiffsDatei::Inhalt& inhalt, bool teilAnbieten)
 {
     m_vollstaendig = false;
     if (datei.isEmpty() || !m_pBibliothek) {
@@ -150,7 +150,7 @@ bool Persistenz::lies(const QString& datei, SchiffsDatei::Inhalt& inhalt)
 
     const QString titel = QStringLiteral("Fehler beim Laden");
     QString text = inhalt.grund + QStringLiteral("\n\nDas aktuelle Schiff wurde beibehalten.");
-    if (!inhalt.teilLesbar) {
+    if (!inhalt.teilLesbar || !teilAnbieten) {
         meldung(QMessageBox::Warning, titel, text);
         return true;
     }

@@ -44,8 +44,9 @@ public:
     // kept. When its beginning is readable, the box also offers "Lesbaren
     // Teil laden"; taking it leaves that part in `inhalt` (befund
     // LesbarerTeil). A file that cannot be opened gives no box (befund
-    // NichtGeoeffnet). False only for an empty file name.
-    bool lies(const QString& datei, SchiffsDatei::Inhalt& inhalt);
+    // NichtGeoeffnet). False only for an empty file name. Without
+    // `teilAnbieten` the box only tells why the file was refused.
+    bool lies(const QString& datei, SchiffsDatei::Inhalt& inhalt, bool teilAnbieten = true);
     // Appends what `inhalt` holds (a file read whole, or the readable part
     // taken) to the ship model, fills `name` and `beschreibung` from its
     // header and recomputes; then reports components that were not found
