@@ -16,6 +16,12 @@ class Spezialgebiet;
 // abilities), its special areas, bonus points and prestige, and the rules
 // that move points for them.
 //
+// Every operation that changes something returns false when the rules
+// refuse and then tells why through letzterGrund()/letzterGrundText() (see
+// CharakterBasis). The species' limits are checked here: Ceptomyzin and
+// Cassias only for the species that may buy them (besides MP, sensitivity,
+// DE and AE in the base part).
+//
 // Records handed to aktionHinzufuegen/spezialgebietHinzufuegen (and the
 // loader's aktionAnhaengen/spezialgebietAnhaengen) are owned by the character
 // from then on - only when the call succeeds; on refusal the caller keeps them.
@@ -42,14 +48,22 @@ public:
     int anzahlAktionen(int art) const;
     Aktion* aktion(int art, int i) const;                           // null outside
     Aktion* sucheAktion(int art, const QString& anfang) const;      // first name with that prefix
-    // Pays Kosten from the kind's remainder; refused for an action of a name
-    // already learned (see hatAktion).
+    // What learning `a` costs now: its Kosten, 1 SP less for "Standard",
+    // "Newdeutsch", "Francais" and "Portespan" while a language starting
+    // with "Latein" is learned.
+    int aktionsPreis(int art, const Aktion* a) const;
+    // Pays aktionsPreis from the kind's remainder and stores that price as
+    // the record's Kosten; refused for an action of a name already learned
+    // (see hatAktion). A refused record is handed back unchanged.
     bool aktionHinzufuegen(int art, Aktion* a);
     // Whether an action of that name is learned. The apostrophe U+2019 and
     // the control character U+0092 that older files hold in its place count
     // as the same.
     bool hatAktion(int art, const QString& name) const;
     bool befaehigungSetzen(int art, int i, int neu);
+    // Forgets the action and refunds it. Forgetting "Latein" also ends the
+    // discount of the related languages: they cost the catalogue's price
+    // again, booked in the same change (one signal).
     bool aktionEntfernen(int art, int i);
     // Appends a stored action without paying anything (used by the file loader).
     bool aktionAnhaengen(int art, Aktion* a);
@@ -58,7 +72,11 @@ public:
     int anzahlSpezialgebiete() const;
     Spezialgebiet* spezialgebiet(int i) const;                      // null outside
     Spezialgebiet* spezialgebietFuer(int spezialisierung) const;    // null for 18 and no match
-    bool spezialgebietHinzufuegen(Spezialgebiet* s); // ordinary: 1 EP, level 1; bonus: free, level 4
+    // Ordinary: 1 EP, level 1; bonus: free, level 4. Refused for a name
+    // already chosen and beyond MaxGewaehlteSpezialgebiete ordinary areas.
+    bool spezialgebietHinzufuegen(Spezialgebiet* s);
+    bool hatSpezialgebiet(const QString& name) const;
+    int anzahlGewaehlteSpezialgebiete() const;     // ordinary ones, not the species' own
     bool spezialgebietWertSetzen(int i, int neu);
     bool spezialgebietEntfernen(int i);
     // Appends a stored special area with its level, without paying anything (file loader).
@@ -95,7 +113,30 @@ public:
     // Level at which a species' own special area starts (free of charge).
     static constexpr int BasistypGebietStufe = 4;
     static constexpr int BonuspunkteProEP = 5;
+    static constexpr int MaxGewaehlteSpezialgebiete = 25;
 
+    // --- the check of the whole character ---
+    // One thing that does not fit the rules now, or points left unspent.
+    enum Pruefpunkt {
+        Groesse, StartEPUeberzogen, SPUeberzogen, TPUeberzogen, MPUeberzogen,
+        GekaufteMP, Sensitivitaet, GekaufteDE, GekaufteAE, StartCassias, StartCeptomyzin,
+        UngenutzteEP, UngenutzteSP, UngenutzteTP, UngenutzteMP
+    };
+    struct Befund {
+        Pruefpunkt punkt = Groesse; // what is checked (one entry at most per point)
+        int schritt = 0;        // the step (tab index 0..5) where it is put right
+        QString text;           // one line, e.g. "Ceptomyzin: 6, nicht für Beta-Pictor."
+        bool verstoss = true;   // breaks a rule; false for points left unspent
+    };
+    // In step order: budgets below zero, purchases the species cannot make,
+    // a height outside the species' range, points left unspent.
+    QList<Befund> pruefung() const;
+    // Removes the purchases the species cannot make, refunding them, then
+    // - so that no budget stays below zero - what was bought with the
+    // missing points, the most recent first (PNE, then the learned actions
+    // from the last; for EP the purchases of the later steps first). One
+    // signal at the end. False (with a reason) when there was nothing to do.
+    bool bereinigen();
 public slots:
     void zuruecksetzen() override;
     void setzeBenutztSpezis(bool an) override;
@@ -106,11 +147,18 @@ signals:
 private:
     QList<Aktion*>& aktionenListe(int art);
     const QList<Aktion*>& aktionenListe(int art) const;
-    bool bucheWare(int& menge, qint64 proEP, int n, bool kaufen, qint64 obergrenze);
+    bool bucheWare(const QString& name, int& menge, qint64 proEP, int n, bool kaufen,
+                   qint64 obergrenze);
     // bucheWare on the good of the valuables that `lesen` reads and `setzen` writes
-    bool bucheWertsache(int (CharakterWertsachen::*lesen)() const,
+    bool bucheWertsache(const QString& name, int (CharakterWertsachen::*lesen)() const,
                         void (CharakterWertsachen::*setzen)(int), qint64 proEP, int n, bool kaufen,
                         qint64 obergrenze);
+    // The discounted languages get the catalogue's price back (after "Latein" went).
+    void lateinRabattZuruecknehmen();
+    // Removes what the species cannot buy, with refund; true when anything went.
+    bool unpassendeKaeufeEntfernen();
+    // Takes back purchases until no budget is below zero; true when anything went.
+    bool budgetsAusgleichen();
 
     CharakterWertsachen* m_wertsachen = nullptr;
     QList<Aktion*> m_sprachen;

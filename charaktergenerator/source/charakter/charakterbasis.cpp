@@ -15,6 +15,9 @@ bool gueltigeArt(int art)
     return art >= CharakterBasis::SP && art <= CharakterBasis::MP;
 }
 
+// The cost table of raises has this many entries.
+constexpr int MaxSteigerungen = 10;
+
 // What a unit of bought DE (1 EP) or AE (5 EP) costs.
 int epProEinheit(int art)
 {
@@ -56,6 +59,70 @@ int CharakterBasis::runden(double wert)
 }
 
 Regelwerk* CharakterBasis::regelwerk() const { return m_regelwerk; }
+
+// ---------------------------------------------------------------- reasons
+
+CharakterBasis::Grund CharakterBasis::letzterGrund() const { return m_grund; }
+QString CharakterBasis::letzterGrundText() const { return m_grundText; }
+
+bool CharakterBasis::ablehnen(Grund grund, const QString& text)
+{
+    m_grund = grund;
+    m_grundText = text;
+    return false;
+}
+
+bool CharakterBasis::annehmen()
+{
+    m_grund = Grund::Keiner;
+    m_grundText.clear();
+    return true;
+}
+
+QString CharakterBasis::punktName(int art)
+{
+    switch (art) {
+    case SP: return QStringLiteral("SP");
+    case TP: return QStringLiteral("TP");
+    default: return QStringLiteral("MP");
+    }
+}
+
+QString CharakterBasis::zuTeuer(const QString& handlung, int preis, const QString& einheit,
+                                int rest) const
+{
+    return QStringLiteral("%1: kostet %2 %3, übrig sind %4 %3.").arg(handlung).arg(preis).arg(einheit).arg(rest);
+}
+
+bool CharakterBasis::epFuer(const QString& handlung, int n)
+{
+    if (epAusgeben(n))
+        return true;
+    if (!m_generieren && n >= 0)
+        return ablehnen(Grund::ZuWenigEP,
+                        QStringLiteral("%1: höchstens %2 EP auf einmal.").arg(handlung).arg(MaxEPNachGenerierung));
+    return ablehnen(Grund::ZuWenigEP, zuTeuer(handlung, n, QStringLiteral("EP"), verfuegbareEP(true)));
+}
+
+QString CharakterBasis::speziesName() const
+{
+    return basistyp()->name;
+}
+
+bool CharakterBasis::darfMPKaufen() const
+{
+    return basistyp()->mpKaufbar;
+}
+
+bool CharakterBasis::darfEnergieKaufen(int art) const
+{
+    switch (art) {
+    case PNE: return true;
+    case DE: return basistyp()->startDE != 0;
+    case AE: return basistyp()->startAE != 0;
+    default: return false;
+    }
+}
 
 // ---------------------------------------------------------------- accessors
 
@@ -207,17 +274,19 @@ int CharakterBasis::verfuegbareEP(bool rest) const
 bool CharakterBasis::epAusgeben(int n)
 {
     if (n < 0)
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("EP ausgeben: %1 ist kein Preis.").arg(n));
     if (m_generieren) {
         if (n > startEP(true) || m_genutzteStartEP > INT_MAX - n)
-            return false;
+            return ablehnen(Grund::ZuWenigEP, zuTeuer(QStringLiteral("EP ausgeben"), n,
+                                                       QStringLiteral("EP"), startEP(true)));
         m_genutzteStartEP += n;
     } else {
         if (n > MaxEPNachGenerierung || m_genutzteEP > INT_MAX - n)
-            return false;
+            return ablehnen(Grund::ZuWenigEP, QStringLiteral("EP ausgeben: höchstens %1 EP auf einmal.")
+                                                  .arg(MaxEPNachGenerierung));
         m_genutzteEP += n;
     }
-    return true;
+    return annehmen();
 }
 
 bool CharakterBasis::epZurueckgeben(int n)
@@ -226,13 +295,15 @@ bool CharakterBasis::epZurueckgeben(int n)
         m_genutzteStartEP = begrenzt(qint64(m_genutzteStartEP) - n);
     else
         m_genutzteEP = begrenzt(qint64(m_genutzteEP) - n);
-    return true;
+    return annehmen();
 }
 
 bool CharakterBasis::epVerrechnen(int d)
 {
+    if (d == INT_MIN)
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("EP ausgeben: %1 ist kein Preis.").arg(d));
     if (d < 0)
-        return d != INT_MIN && epAusgeben(-d);
+        return epAusgeben(-d);
     return epZurueckgeben(d);
 }
 
@@ -259,29 +330,38 @@ int CharakterBasis::punkte(int art, int spalte) const
 bool CharakterBasis::punktKaufen(int art)
 {
     if (!gueltigeArt(art))
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("Punkte kaufen: unbekannte Punktart."));
+    const QString handlung = QStringLiteral("%1 kaufen").arg(punktName(art));
+    if (art == MP && !darfMPKaufen())
+        return ablehnen(Grund::NichtFuerSpezies,
+                        QStringLiteral("%1: nicht für %2.").arg(handlung, speziesName()));
     const int menge = art == SP ? 2 : 1;
     if (m_gekauft[art] > INT_MAX - menge)
-        return false;
-    if (!epVerrechnen(-1))
+        return ablehnen(Grund::Obergrenze, QStringLiteral("%1: keine weiteren möglich.").arg(handlung));
+    if (!epFuer(handlung, 1))
         return false;
     m_gekauft[art] += menge;
-    return true;
+    return annehmen();
 }
 
 bool CharakterBasis::punktVerkaufen(int art)
 {
     if (!gueltigeArt(art))
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("Punkte verkaufen: unbekannte Punktart."));
+    const QString handlung = QStringLiteral("%1 verkaufen").arg(punktName(art));
     const int menge = art == SP ? 2 : 1;
     if (m_gekauft[art] < menge)
-        return false;
+        return ablehnen(Grund::NichtsVorhanden,
+                        QStringLiteral("%1: keine gekauften %2 mehr.").arg(handlung, punktName(art)));
     // Points already spent on actions cannot be turned back into EP.
     if (punkte(art, Rest) < menge)
-        return false;
+        return ablehnen(Grund::ZuWenigPunkte,
+                        QStringLiteral("%1: die %2 sind schon ausgegeben (übrig sind %3 %2).")
+                            .arg(handlung, punktName(art))
+                            .arg(punkte(art, Rest)));
     m_gekauft[art] -= menge;
     epZurueckgeben(1);
-    return true;
+    return annehmen();
 }
 
 // ---------------------------------------------------------------- attributes
@@ -296,29 +376,33 @@ int CharakterBasis::eigenschaft(int e) const
 bool CharakterBasis::eigenschaftSteigern(int e)
 {
     if (e < 0 || e >= AnzahlEigenschaften)
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("Steigern: unbekannte Eigenschaft."));
+    const QString handlung = QStringLiteral("%1 steigern").arg(Regelwerk::eigenschaftName(e));
     const int preis = m_regelwerk->steigerungsKosten(m_eigenschaftPunkte[e]);
     if (preis < 0)
-        return false;
-    if (!epAusgeben(preis))
+        return ablehnen(Grund::Obergrenze, QStringLiteral("%1: höchstens %2 Steigerungen.")
+                                               .arg(handlung)
+                                               .arg(MaxSteigerungen));
+    if (!epFuer(handlung, preis))
         return false;
     m_eigenschaftPunkte[e] += 1;
-    return true;
+    return annehmen();
 }
 
 bool CharakterBasis::eigenschaftSenken(int e)
 {
     if (e < 0 || e >= AnzahlEigenschaften)
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("Senken: unbekannte Eigenschaft."));
+    const QString handlung = QStringLiteral("%1 senken").arg(Regelwerk::eigenschaftName(e));
     // Only a raise that was bought (and has a price in the table) can be sold back.
     if (m_eigenschaftPunkte[e] < 1)
-        return false;
+        return ablehnen(Grund::NichtsVorhanden, QStringLiteral("%1: keine Steigerung zum Zurücknehmen.").arg(handlung));
     const int preis = m_regelwerk->steigerungsKosten(m_eigenschaftPunkte[e] - 1);
     if (preis < 0)
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("%1: die Steigerungen liegen außerhalb der Kostentabelle.").arg(handlung));
     epZurueckgeben(preis);
     m_eigenschaftPunkte[e] -= 1;
-    return true;
+    return annehmen();
 }
 
 // ---------------------------------------------------------------- derived values
@@ -388,62 +472,86 @@ int CharakterBasis::ksp(bool rest) const { return rest ? 0 : basistyp()->ksp; }
 bool CharakterBasis::sensitivSetzen(bool an)
 {
     if (an) {
+        const QString handlung = QStringLiteral("Sensitiv");
         // Sensitivity is one flag: it is paid once.
-        if (m_sensitiv || verfuegbareEP(true) <= 0 || !epAusgeben(1))
+        if (m_sensitiv)
+            return ablehnen(Grund::SchonVorhanden, QStringLiteral("Der Charakter ist schon sensitiv."));
+        if (!darfMPKaufen())
+            return ablehnen(Grund::NichtFuerSpezies, QStringLiteral("%1: nicht für %2.").arg(handlung, speziesName()));
+        if (verfuegbareEP(true) <= 0)
+            return ablehnen(Grund::ZuWenigEP, zuTeuer(handlung, 1, QStringLiteral("EP"), verfuegbareEP(true)));
+        if (!epFuer(handlung, 1))
             return false;
         m_sensitiv = true;
-        return true;
+        return annehmen();
     }
     if (!m_sensitiv)
-        return false;
+        return ablehnen(Grund::NichtsVorhanden, QStringLiteral("Der Charakter ist nicht sensitiv."));
     m_sensitiv = false;
     epZurueckgeben(1);
-    return true;
+    return annehmen();
+}
+
+QString CharakterBasis::energieName(int art)
+{
+    static const char* const namen[] = { "LE", "PE", "PNE", "DE", "AE" };
+    return art >= LE && art <= AE ? QString::fromLatin1(namen[art]) : QStringLiteral("Energie");
 }
 
 bool CharakterBasis::energieKaufen(int art)
 {
+    const QString handlung = QStringLiteral("%1 kaufen").arg(energieName(art));
     switch (art) {
     case PNE:
-        if (punkte(MP, Rest) <= 0 || m_gekauftePNE == INT_MAX || m_genutzt[MP] == INT_MAX)
-            return false;
+        if (punkte(MP, Rest) <= 0)
+            return ablehnen(Grund::ZuWenigPunkte, zuTeuer(handlung, 1, QStringLiteral("MP"), punkte(MP, Rest)));
+        if (m_gekauftePNE == INT_MAX || m_genutzt[MP] == INT_MAX)
+            return ablehnen(Grund::Obergrenze, QStringLiteral("%1: keine weitere möglich.").arg(handlung));
         m_gekauftePNE += 1;
         m_genutzt[MP] += 1;
-        return true;
+        return annehmen();
     case DE:
     case AE: {
         int& gekauft = art == DE ? m_gekaufteDE : m_gekaufteAE;
         const int ep = epProEinheit(art);
-        if (verfuegbareEP(true) < ep || gekauft == INT_MAX || !epAusgeben(ep))
+        if (!darfEnergieKaufen(art))
+            return ablehnen(Grund::NichtFuerSpezies, QStringLiteral("%1: nicht für %2.").arg(handlung, speziesName()));
+        if (gekauft == INT_MAX)
+            return ablehnen(Grund::Obergrenze, QStringLiteral("%1: keine weitere möglich.").arg(handlung));
+        if (verfuegbareEP(true) < ep)
+            return ablehnen(Grund::ZuWenigEP, zuTeuer(handlung, ep, QStringLiteral("EP"), verfuegbareEP(true)));
+        if (!epFuer(handlung, ep))
             return false;
         gekauft += 1;
-        return true;
+        return annehmen();
     }
     default:
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("%1: nicht käuflich.").arg(handlung));
     }
 }
 
 bool CharakterBasis::energieVerkaufen(int art)
 {
+    const QString handlung = QStringLiteral("%1 verkaufen").arg(energieName(art));
+    const QString nichts = QStringLiteral("%1: keine gekaufte %2 mehr.").arg(handlung, energieName(art));
     switch (art) {
     case PNE:
         if (m_gekauftePNE <= 0 || m_genutzt[MP] == INT_MIN)
-            return false;
+            return ablehnen(Grund::NichtsVorhanden, nichts);
         m_gekauftePNE -= 1;
         m_genutzt[MP] -= 1;
-        return true;
+        return annehmen();
     case DE:
     case AE: {
         int& gekauft = art == DE ? m_gekaufteDE : m_gekaufteAE;
         if (gekauft <= 0)
-            return false;
+            return ablehnen(Grund::NichtsVorhanden, nichts);
         gekauft -= 1;
         epZurueckgeben(epProEinheit(art));
-        return true;
+        return annehmen();
     }
     default:
-        return false;
+        return ablehnen(Grund::UngueltigerWert, QStringLiteral("%1: nicht käuflich.").arg(handlung));
     }
 }
 
@@ -456,6 +564,16 @@ int CharakterBasis::zufallsGroesse() const
     for (int i = 0; i < b->groessenWuerfel; ++i)
         groesse += std::rand() % 6 + 1;
     return groesse;
+}
+
+int CharakterBasis::minGroesse() const
+{
+    return begrenzt(qint64(basistyp()->grundgroesse) + basistyp()->groessenWuerfel);
+}
+
+int CharakterBasis::maxGroesse() const
+{
+    return begrenzt(qint64(basistyp()->grundgroesse) + 6 * qint64(basistyp()->groessenWuerfel));
 }
 
 int CharakterBasis::normalGewicht() const
@@ -487,4 +605,5 @@ void CharakterBasis::zuruecksetzen()
     for (int& p : m_eigenschaftPunkte)
         p = 0;
     m_generieren = true;
+    annehmen();
 }

@@ -19,7 +19,15 @@ class Basistypus;
 // (`text(int)`, `punkte(int, int)`, `energie(int, int)` and the like).
 //
 // Every changing operation returns false and changes nothing when the rules
-// refuse it.
+// refuse it. It then tells why: letzterGrund() gives the kind of refusal and
+// letzterGrundText() one German sentence for the user that names the action
+// and the reason ("Mut steigern: kostet 40 EP, übrig sind 10 EP."). After a
+// success both are empty (Grund::Keiner, ""). Plain accessors and setters
+// (used by the file loader) check nothing and leave the reason alone.
+//
+// The species decides what may be bought at all: MP and sensitivity only
+// where it may buy MP (`mpKaufbar`), DE only with its own DE, AE only with
+// its own AE; selling back is always allowed.
 class CharakterBasis : public QObject
 {
     Q_OBJECT
@@ -49,6 +57,19 @@ public:
     };
     static constexpr int AnzahlTexte = Beziehungen + 1;
 
+    // Why the last changing operation was refused.
+    enum class Grund {
+        Keiner,            // it succeeded
+        ZuWenigEP,         // the EP account does not cover the price
+        ZuWenigPunkte,     // the SP, TP or MP remainder does not cover the price
+        NichtFuerSpezies,  // the species may not buy this
+        Obergrenze,        // a maximum is reached (ten raises, level 20, debts, 25 areas)
+        NichtsVorhanden,   // nothing to sell back or remove, or nothing selected
+        SchonVorhanden,    // already learned, chosen or set
+        NachGenerierung,   // not after generation (lowering a proficiency)
+        UngueltigerWert    // a value or index outside what the rules know
+    };
+
     explicit CharakterBasis(Regelwerk* regelwerk, QObject* parent = nullptr);
     ~CharakterBasis() override;
 
@@ -56,6 +77,10 @@ public:
     static int runden(double wert);
 
     Regelwerk* regelwerk() const;
+
+    // --- the reason of the last refusal (see above) ---
+    Grund letzterGrund() const;
+    QString letzterGrundText() const;
 
     // --- plain accessors (no signal, no points moved) ---
     bool generieren() const;
@@ -129,12 +154,33 @@ public:
     // --- proposals for height and weight ---
     int zufallsGroesse() const;
     int normalGewicht() const;
+    // The heights the species allows: base height plus one to six per
+    // height die (what zufallsGroesse() draws from).
+    int minGroesse() const;
+    int maxGroesse() const;
+
+    // --- what the species allows (the checks of the buying operations) ---
+    bool darfMPKaufen() const;          // MP and sensitivity
+    bool darfEnergieKaufen(int art) const; // PNE always, DE/AE with the species' own
+    // The species' name as the combo box shows it.
+    QString speziesName() const;
 
 public slots:
     virtual void zuruecksetzen();
     virtual void setzeBenutztSpezis(bool an);
 
 protected:
+    // Records a refusal and returns false / clears the reason and returns true.
+    bool ablehnen(Grund grund, const QString& text);
+    bool annehmen();
+    // epAusgeben(n) for the action named `handlung`; on refusal the reason
+    // names the price and what is left.
+    bool epFuer(const QString& handlung, int n);
+    // "handlung: kostet n EP, übrig sind m EP." and the like.
+    QString zuTeuer(const QString& handlung, int preis, const QString& einheit, int rest) const;
+    static QString punktName(int art);   // "SP", "TP", "MP"
+    static QString energieName(int art); // "LE" .. "AE"
+
     // Counters come from files that may have been edited by hand, so any
     // stored number can be extreme: sums are formed in 64 bits and brought
     // back into the range of int with this, so that no value wraps around.
@@ -161,6 +207,8 @@ protected:
     int m_gekaufteDE = 0;
     int m_gekaufteAE = 0;
     QString m_texte[AnzahlTexte];
+    Grund m_grund = Grund::Keiner;
+    QString m_grundText;
 };
 
 #endif // CHARAKTERBASIS_H

@@ -4,6 +4,7 @@
 #include "aktionenmodel.h"
 #include "charakter.h"
 #include "charakteraktionenmodel.h"
+#include "charaktertabellenmodel.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
+
+#include <iterator>
 
 AbstractTab::AbstractTab(Charakter *charakter, Regelwerk *regelwerk, QWidget *parent)
     : QWidget(parent)
@@ -34,6 +37,15 @@ void AbstractTab::meldeWenn(bool geaendert)
 {
     if (geaendert)
         aktualisierenUndMelden();
+    else
+        meldeGrund();
+}
+
+void AbstractTab::meldeGrund()
+{
+    const QString grund = charakter->letzterGrundText();
+    if (!grund.isEmpty())
+        emit signalMeldung(grund);
 }
 
 void AbstractTab::setzeEnabled(QWidget *widget, bool enabled)
@@ -44,6 +56,18 @@ void AbstractTab::setzeEnabled(QWidget *widget, bool enabled)
         widget->setEnabled(true);
     else if (!enabled && widget->isEnabled())
         widget->setEnabled(false);
+}
+
+QString AbstractTab::schrittTitel(int index)
+{
+    static const char *const titel[] = { "1) Basis", "2) Eigenschaften", "3) Spezialgebiete",
+                                         "4) Aktionen", "5) Paranormik", "6) Diverse" };
+    return index >= 0 && index < int(std::size(titel)) ? QString::fromUtf8(titel[index]) : QString();
+}
+
+QString AbstractTab::pruefungsZeile(const Charakter::Befund &befund)
+{
+    return QStringLiteral("%1: %2").arg(schrittTitel(befund.schritt), befund.text);
 }
 
 void AbstractTab::seiteRollbar(QWidget *seite)
@@ -130,11 +154,24 @@ void AbstractTab::lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *k
 void AbstractTab::lerne(AktionenModel *katalog, CharakterAktionenModel *eigene)
 {
     const Aktion *vorlage = katalog->auswahl();
-    if (!vorlage)
+    if (!vorlage) {
+        emit signalMeldung(QStringLiteral("Lernen: bitte links einen Eintrag wählen."));
         return;
+    }
     Aktion *kopie = new Aktion(*vorlage);
-    if (!eigene->hinzufuegen(kopie))
+    if (!eigene->hinzufuegen(kopie)) {
         delete kopie;
+        meldeGrund();
+    }
+}
+
+void AbstractTab::vergiss(CharakterAktionenModel *eigene)
+{
+    if (eigene->auswahl() < 0 || eigene->auswahl() >= eigene->rowCount()) {
+        emit signalMeldung(QStringLiteral("Entfernen: bitte rechts einen erlernten Eintrag wählen."));
+        return;
+    }
+    meldeWenn(eigene->entfernen());
 }
 
 QItemSelectionModel *AbstractTab::tabelleAnschliessen(QTableView *tabelle,
@@ -149,6 +186,9 @@ QItemSelectionModel *AbstractTab::tabelleAnschliessen(QTableView *tabelle,
     delete alteAuswahl;
     delete leereAuswahl;
 
+    // A value the character refuses is announced with its reason.
+    connect(model, &CharakterTabellenModel::abgelehnt, this, &AbstractTab::signalMeldung,
+            Qt::UniqueConnection);
     QHeaderView *kopf = tabelle->horizontalHeader();
     kopf->setSectionResizeMode(0, QHeaderView::Stretch);
     kopf->setSectionResizeMode(1, QHeaderView::Fixed);
@@ -173,6 +213,30 @@ void AbstractTab::zeigeKonto(QLabel *start, QLabel *gekauft, QLabel *gesamt,
     start->setText(QString("%1 +").arg(wert(CharakterBasis::Start)));
     gekauft->setText(QString("%1").arg(wert(CharakterBasis::Gekauft)));
     gesamt->setText(QString("= %1").arg(wert(CharakterBasis::Gesamt)));
+}
+
+QString AbstractTab::epPreis(int preis) const
+{
+    if (!charakter->generieren())
+        return QStringLiteral("Kostet %1 EP (nach der Generierung vom Spielleiter vergebene EP)").arg(preis);
+    return QStringLiteral("Kostet %1 EP (übrig: %2 EP)").arg(preis).arg(charakter->verfuegbareEP(true));
+}
+
+void AbstractTab::zeigePunktKnoepfe(int art, QPushButton *minus, QPushButton *plus)
+{
+    const QString name = art == CharakterBasis::SP ? QStringLiteral("SP")
+                         : art == CharakterBasis::TP ? QStringLiteral("TP") : QStringLiteral("MP");
+    const int menge = art == CharakterBasis::SP ? 2 : 1;
+    const bool gekauft = charakter->punkte(art, CharakterBasis::Gekauft) != 0;
+    setzeEnabled(minus, gekauft);
+    minus->setToolTip(gekauft ? QStringLiteral("%1 %2 zurückgeben, 1 EP zurück").arg(menge).arg(name)
+                              : QStringLiteral("Keine gekauften %1").arg(name));
+    const bool darf = art != CharakterBasis::MP || charakter->darfMPKaufen();
+    setzeEnabled(plus, darf);
+    QString tipp = QStringLiteral("%1 %2 für 1 EP; %3").arg(menge).arg(name, epPreis(1));
+    if (!darf)
+        tipp += QStringLiteral("\n%1 kaufen: nicht für %2.").arg(name, charakter->speziesName());
+    plus->setToolTip(tipp);
 }
 
 void AbstractTab::zeigePunkte(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt)

@@ -5,8 +5,9 @@
 
 #include <functional>
 
+#include "charakter.h"
+
 class AktionenModel;
-class Charakter;
 class CharakterAktionenModel;
 class CharakterTabellenModel;
 class QAbstractItemView;
@@ -33,13 +34,25 @@ public:
     virtual void neuAufbauen() = 0;
     // Redraws the tab, then tells the header to redraw.
     virtual void aktualisierenUndMelden();
-    // aktualisierenUndMelden() when the character took a change.
+    // aktualisierenUndMelden() when the character took a change; otherwise
+    // the character's reason for refusing goes to the status bar.
     void meldeWenn(bool geaendert);
+    // Shows the reason of the character's last refusal (signalMeldung).
+    void meldeGrund();
     // Enables or disables the widget, touching it only when its state differs.
     virtual void setzeEnabled(QWidget *widget, bool enabled);
 
+    // The title of step `index` (0..5) as its tab shows it ("1) Basis").
+    static QString schrittTitel(int index);
+    // One entry of the character's check: the step's title, then the text.
+    static QString pruefungsZeile(const Charakter::Befund &befund);
+
 signals:
     void signalUpdateHeader();
+    // One line for the window's status bar: why a change was refused.
+    void signalMeldung(const QString &text);
+    // The change that follows is one step of the history with this name.
+    void signalSchrittName(const QString &name);
 
 protected:
     // Puts the tab's page widget into a scroll area that fills the tab, so
@@ -58,8 +71,11 @@ protected:
     void lerneBeiDoppelklick(QAbstractItemView *liste, AktionenModel *katalog,
                              const std::function<void()> &lernen);
     // Teaches the character a copy of the action selected in the catalogue
-    // list; a refused copy is dropped.
+    // list; a refused copy is dropped and the reason shown.
     void lerne(AktionenModel *katalog, CharakterAktionenModel *eigene);
+    // Forgets the action selected in the table of learned ones (or says
+    // why nothing happened); redraws on success.
+    void vergiss(CharakterAktionenModel *eigene);
     // Attaches the table of the character's own entries anew, so that the
     // view forgets rows and selection of the old character, and lays out its
     // columns (name stretched, value and roll of fixed widths). Returns the
@@ -74,6 +90,12 @@ protected:
     // (CharakterBasis::Energieart).
     void zeigePunkte(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt);
     void zeigeEnergie(int art, QLabel *start, QLabel *gekauft, QLabel *gesamt);
+    // The "-" and "+" of a point kind (CharakterBasis::Punktart): "-"
+    // enabled while points are bought, "+" while the species may buy them;
+    // their tooltips name the price, and a disabled one why.
+    void zeigePunktKnoepfe(int art, QPushButton *minus, QPushButton *plus);
+    // The price tooltip "Kostet n EP (übrig: m EP)" of a "+" that buys for EP.
+    QString epPreis(int preis) const;
 
     Charakter *charakter;
     Regelwerk *regelwerk;

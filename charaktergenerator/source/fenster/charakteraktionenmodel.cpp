@@ -1,29 +1,14 @@
 #include "charakteraktionenmodel.h"
 
-#include <QStringList>
-
 #include "aktion.h"
 #include "charakter.h"
 #include "regelwerk.h"
 
-namespace {
-
-// Languages that are cheaper by 1 SP for a character who knows "Latein".
-const QStringList& lateinVerwandte()
-{
-    static const QStringList namen = {"Standard", "Newdeutsch", "Francais", "Portespan"};
-    return namen;
-}
-
-const QString latein = QStringLiteral("Latein");
-
-} // namespace
 
 CharakterAktionenModel::CharakterAktionenModel(int art, Charakter* charakter,
-                                               Regelwerk* regelwerk, QObject* parent)
+                                               Regelwerk* /*regelwerk*/, QObject* parent)
     : CharakterTabellenModel(charakter, parent)
     , m_art(art)
-    , regelwerk(regelwerk)
 {
 }
 
@@ -60,61 +45,37 @@ bool CharakterAktionenModel::wertSetzen(int zeile, int neu)
 
 int CharakterAktionenModel::preis(const Aktion* a) const
 {
-    if (!a)
-        return 0;
-    if (regelwerk && charakter && m_art == Aktion::Sprache
-        && charakter->sucheAktion(Aktion::Sprache, latein)) {
-        for (const QString& anfang : lateinVerwandte()) {
-            if (a->Bezeichnung.startsWith(anfang))
-                return a->Kosten - 1;
-        }
-    }
-    return a->Kosten;
+    return charakter ? charakter->aktionsPreis(m_art, a) : 0;
 }
 
 bool CharakterAktionenModel::hinzufuegen(Aktion* a)
 {
     if (!a || !charakter)
         return false;
-    const int alteKosten = a->Kosten;
-    a->Kosten = preis(a);
-    const bool gelernt = zeileAnfuegen([this, a] { return charakter->aktionHinzufuegen(m_art, a); });
-    if (!gelernt)
-        a->Kosten = alteKosten;   // the caller gets its record back unchanged
-    return gelernt;
+    return zeileAnfuegen([this, a] { return charakter->aktionHinzufuegen(m_art, a); });
 }
 
 bool CharakterAktionenModel::entfernen()
 {
-    if (!auswahlGueltig())
+    if (!auswahlGueltig() || !charakter->aktion(m_art, ausgewaehlt))
         return false;
-    const Aktion* a = charakter->aktion(m_art, ausgewaehlt);
-    if (!a)
-        return false;
-    const bool warLatein = a->Bezeichnung.startsWith(latein);
     const int zeile = ausgewaehlt;
     beginRemoveRows(QModelIndex(), zeile, zeile);
     const bool entfernt = charakter->aktionEntfernen(m_art, zeile);
     endRemoveRows();
-    if (entfernt && warLatein && regelwerk)
-        lateinZuruecksetzen();
+    // Forgetting "Latein" may change the prices shown in other rows.
+    if (entfernt && rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0));
     return entfernt;
 }
 
-void CharakterAktionenModel::lateinZuruecksetzen()
+QString CharakterAktionenModel::erklaerung() const
 {
-    for (const QString& anfang : lateinVerwandte()) {
-        Aktion* gelernt = charakter->sucheAktion(m_art, anfang);
-        const Aktion* katalog = regelwerk->sucheAktion(m_art, anfang);
-        if (!gelernt || !katalog)
-            continue;
-        charakter->addierePunkte(m_art, CharakterBasis::Genutzt, katalog->Kosten - gelernt->Kosten);
-        gelernt->Kosten = katalog->Kosten;
-        for (int i = 0; i < rowCount(); ++i) {
-            if (charakter->aktion(m_art, i) == gelernt)
-                emit dataChanged(index(i, 0), index(i, 0));
-        }
-    }
+    return QStringLiteral(
+        "Wert: die Befähigung, von -10 (neu gelernt) bis +2; jeder höhere Wert kostet Punkte "
+        "der Art (SP, TP oder MP).\n"
+        "Wurf: ein W (Würfel) je 4 Punkte des Kenntniswerts (mit passendem Spezialgebiet), "
+        "dazu als Zuschlag der Rest plus der Wert; so zeigt ein neues Wissen z. B. 2W -8.");
 }
 
 int CharakterAktionenModel::art() const

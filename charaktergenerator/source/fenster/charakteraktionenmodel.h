@@ -10,10 +10,8 @@ class Regelwerk;
 // The character's learned actions of one kind as a table: "Bezeichnung",
 // "Wert" (editable proficiency) and "Wurf" (roll). Every change goes through
 // the character, which may refuse it.
-//
-// Only a model given the catalogue applies the Latin discount of languages:
-// "Standard", "Newdeutsch", "Francais" and "Portespan" cost 1 SP less while
-// "Latein" is known, and the discount is taken back when "Latein" is forgotten.
+// The prices (the Latin discount of languages included) are the character's;
+// the catalogue argument of the constructor is kept for callers and not needed.
 class CharakterAktionenModel : public CharakterTabellenModel
 {
     Q_OBJECT
@@ -39,12 +37,10 @@ protected:
     QString wertTitel() const override;
     bool zeile(int zeile, QString& bezeichnung, int& wert, QString& wurf) const override;
     bool wertSetzen(int zeile, int neu) override;
+    QString erklaerung() const override;
 
 private:
-    void lateinZuruecksetzen();
-
     int m_art;
-    Regelwerk* regelwerk;
 };
 
 #endif // CHARAKTERAKTIONENMODEL_H

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "charakter.h"
+
 CharakterTabellenModel::CharakterTabellenModel(Charakter* charakter, QObject* parent)
     : QAbstractTableModel(parent)
     , charakter(charakter)
@@ -23,6 +25,9 @@ int CharakterTabellenModel::columnCount(const QModelIndex& parent) const
 QVariant CharakterTabellenModel::headerData(int section, Qt::Orientation orientation,
                                             int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section > 0
+        && !erklaerung().isEmpty())
+        return erklaerung();
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Horizontal) {
@@ -59,6 +64,8 @@ QVariant CharakterTabellenModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::BackgroundRole)
         return index.column() == 1 ? QColor(Qt::white) : QColor(230, 237, 255);
+    if (role == Qt::ToolTipRole && index.column() > 0 && !erklaerung().isEmpty())
+        return erklaerung();
     return QVariant();
 }
 
@@ -78,10 +85,14 @@ bool CharakterTabellenModel::setData(const QModelIndex& index, const QVariant& v
         return false;
     bool ok = false;
     const int neu = value.toString().trimmed().toInt(&ok);
-    if (!ok)
+    if (!ok) {
+        emit abgelehnt(QStringLiteral("%1: „%2“ ist keine ganze Zahl.").arg(wertTitel(), value.toString()));
         return false;
-    if (!wertSetzen(index.row(), neu))
+    }
+    if (!wertSetzen(index.row(), neu)) {
+        emit abgelehnt(charakter->letzterGrundText());
         return false;
+    }
     emit dataChanged(this->index(index.row(), 1), this->index(index.row(), 2));
     wertGesetzt();
     return true;

@@ -24,6 +24,7 @@ public:
                         int role = Qt::DisplayRole) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A refused value is announced with abgelehnt() (the character's reason).
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     void setzeAuswahl(int zeile);
@@ -31,6 +32,10 @@ public:
     // Announces that the character was reset or loaded: every row may have
     // changed. Forgets the selection.
     void neuLaden();
+
+signals:
+    // A value typed into the table was refused: why, in one line.
+    void abgelehnt(const QString& grund);
 
 protected:
     // How many rows the character holds.
@@ -43,6 +48,8 @@ protected:
     virtual bool wertSetzen(int zeile, int neu) = 0;
     // Called after a value the character took was announced.
     virtual void wertGesetzt() {}
+    // The tooltip of a cell of the value or roll column ("" for none).
+    virtual QString erklaerung() const { return QString(); }
 
     // Lets the character take a new record (`nehmen`); the new row is
     // announced only once it exists. Returns what `nehmen` returned.

@@ -40,20 +40,44 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 
 namespace {
 
 const char *const Version = "0.9.3";
 
+QString tooltipEP(const QString &kurz, bool fertig);
+
 QString tooltipGenerierung()
 {
-    return QStringLiteral("Ungenutzte Start-EP / Gesamt Start-EP");
+    return tooltipEP(QStringLiteral("Ungenutzte Start-EP / Gesamt Start-EP"), false);
 }
 
 QString tooltipFertig()
 {
-    return QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung");
+    return tooltipEP(QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung"), true);
+}
+
+// What the EP label shows while generating and after "fertig": the design's
+// short form first, the explanation below.
+QString tooltipEP(const QString &kurz, bool fertig)
+{
+    if (!fertig)
+        return kurz + QStringLiteral("\nErfahrungspunkte: vorne, was von den Start-EP des Basistypus "
+                                     "(+80 mit dem Modul Spezialgebiete) noch übrig ist, hinten alle "
+                                     "Start-EP. Schritte 2 bis 6 geben sie aus.");
+    return kurz + QStringLiteral("\nNach „fertig“: in Klammern die bei der Generierung nicht "
+                                 "ausgegebenen Start-EP, dahinter die seither ausgegebenen EP. Diese "
+                                 "stammen aus Erfahrung, die die Spielleitung vergibt.");
+}
+
+// SP, TP and MP: the remainder, then the total.
+QString tooltipPunkte(const char *art, const char *wofuer)
+{
+    return QStringLiteral("%1: %2.\nVorne die übrigen %1, hinten alle (Basistypus + gekauft + "
+                          "erspielt); 1 EP kauft 2 SP, 1 TP oder 1 MP.")
+        .arg(QLatin1String(art), QString::fromUtf8(wofuer));
 }
 
 // ASP, MSP and KSP come with the species; nothing here spends them.
@@ -115,18 +139,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
 
-    ui->tabWidget->insertTab(0, tabBasis, QStringLiteral("1) Basis"));
-    const char *const titel[] = { "2) Eigenschaften", "3) Spezialgebiete", "4) Aktionen",
-                                  "5) Paranormik", "6) Diverse" };
-    for (const char *t : titel) {
+    ui->tabWidget->insertTab(0, tabBasis, AbstractTab::schrittTitel(0));
+    for (int i = 1; i < int(std::size(schritte)); ++i) {
         auto *platz = new QWidget(seiten);
         auto *rahmen = new QVBoxLayout(platz);
         rahmen->setContentsMargins(0, 0, 0, 0);
-        ui->tabWidget->addTab(platz, QString::fromUtf8(t));
+        ui->tabWidget->addTab(platz, AbstractTab::schrittTitel(i));
         tabs << nullptr;
     }
 
     connect(tabBasis, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
+    verbindeTab(tabBasis);
     connect(tabBasis, &TabBasis::basistypChanged, this,
             [this] { static_cast<TabSpezialgebiete *>(schrittTab(2))->onBasistypGewechselt(); });
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::updateHeaderDaten);
@@ -162,6 +185,10 @@ MainWindow::MainWindow(QWidget *parent)
     ui->labelInfoASP->setToolTip(tooltipSpeziesPunkte("ASP"));
     ui->labelInfoMSP->setToolTip(tooltipSpeziesPunkte("MSP"));
     ui->labelInfoKSP->setToolTip(tooltipSpeziesPunkte("KSP"));
+    ui->labelInfoSP->setToolTip(tooltipPunkte("SP", "Sprachpunkte, bezahlen Sprachen (Schritt 4)"));
+    ui->labelInfoTP->setToolTip(tooltipPunkte("TP", "Techpunkte, bezahlen Technik-Aktionen (Schritt 4)"));
+    ui->labelInfoMP->setToolTip(
+        tooltipPunkte("MP", "Mentalpunkte, bezahlen paranormale Fähigkeiten und PNE (Schritt 5)"));
 
     // On a small screen the window starts no larger than the free area
     // (room left for the window frame); the steps scroll where they must.
@@ -244,6 +271,28 @@ void MainWindow::updateHeaderDaten()
     ui->labelInfoASP->setText(paar.arg(charakter->asp(true)).arg(charakter->asp(false)));
     ui->labelInfoMSP->setText(paar.arg(charakter->msp(true)).arg(charakter->msp(false)));
     ui->labelInfoKSP->setText(paar.arg(charakter->ksp(true)).arg(charakter->ksp(false)));
+    zeigePruefungImKopf();
+}
+
+void MainWindow::zeigePruefungImKopf()
+{
+    QStringList zeilen;
+    const QList<Charakter::Befund> befunde = charakter->pruefung();
+    for (const Charakter::Befund &b : befunde)
+        zeilen << AbstractTab::pruefungsZeile(b);
+    const QString tipp = zeilen.isEmpty()
+                             ? QStringLiteral("Prüfung: alles passt zu den Regeln.")
+                             : QStringLiteral("Prüfung:\n") + zeilen.join(QLatin1Char('\n'));
+    if (ui->infoFrame->toolTip() != tipp)
+        ui->infoFrame->setToolTip(tipp);
+}
+
+void MainWindow::verbindeTab(AbstractTab *tab)
+{
+    connect(tab, &AbstractTab::signalMeldung, this,
+            [this](const QString &text) { StatusMeldung::zeige(this, text); });
+    connect(tab, &AbstractTab::signalSchrittName, this,
+            [this](const QString &name) { naechsterSchrittName = name; });
 }
 
 void MainWindow::onNeuCharakter()
@@ -405,11 +454,15 @@ void MainWindow::pruefeAenderung()
         return;
     const QByteArray jetzt = CharakterXml::schreiben(charakter);
     if (jetzt != letzterStand) {
+        auto *schritt = new CharakterSchritt(letzterStand, jetzt,
+                                             [this](const QByteArray &d) { stelleHer(d); });
+        if (!naechsterSchrittName.isEmpty())
+            schritt->setText(naechsterSchrittName);
         // Pushing runs no redo of it: the change is already made.
-        verlauf->push(new CharakterSchritt(letzterStand, jetzt,
-                                            [this](const QByteArray &d) { stelleHer(d); }));
+        verlauf->push(schritt);
         letzterStand = jetzt;
     }
+    naechsterSchrittName.clear();
     const bool geaendert = jetzt != gesichertesDokument;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
@@ -614,6 +667,14 @@ AbstractTab *MainWindow::schrittTab(int index)
     tab->show();
     connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
     connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
+    verbindeTab(tab);
+    if (tab == tabDiverse)
+        connect(tabDiverse, &TabDiverse::signalZuSchritt, this, [this](int schritt) {
+            if (schritt < 0 || schritt >= ui->tabWidget->count())
+                return;
+            ui->tabWidget->setTabEnabled(schritt, true);
+            ui->tabWidget->setCurrentIndex(schritt);
+        });
     return tab;
 }
 

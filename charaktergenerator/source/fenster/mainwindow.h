@@ -82,6 +82,11 @@ private:
     void stelleHer(const QByteArray &dokument);
     // Every step that is built shows the character as it is now.
     void zeigeCharakter();
+    // Shows the tab's refusals in the status bar and takes the name of its
+    // next history step; for every tab once it is built.
+    void verbindeTab(AbstractTab *tab);
+    // The check of the character in the header's tooltips.
+    void zeigePruefungImKopf();
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
@@ -117,6 +122,9 @@ private:
     // The document after the last step; a change since then is a new step.
     QByteArray letzterStand;
     bool stelltHer = false;
+    // The name of the next step of the history ("Bereinigen"); empty: named
+    // by what changed.
+    QString naechsterSchrittName;
     HilfeFenster *hilfe = nullptr; // built when first asked for
 };
 

@@ -73,10 +73,8 @@ void TabAktionen::aktualisieren()
     zeigePunkte(CharakterBasis::SP, ui->labelStartSP, ui->labelKaufSP, ui->labelGesamtSP);
     zeigePunkte(CharakterBasis::TP, ui->labelStartTP, ui->labelKaufTP, ui->labelGesamtTP);
 
-    setzeEnabled(ui->buttonMinSP,
-                 charakter->punkte(CharakterBasis::SP, CharakterBasis::Gekauft) != 0);
-    setzeEnabled(ui->buttonMinTP,
-                 charakter->punkte(CharakterBasis::TP, CharakterBasis::Gekauft) != 0);
+    zeigePunktKnoepfe(CharakterBasis::SP, ui->buttonMinSP, ui->buttonPlusSP);
+    zeigePunktKnoepfe(CharakterBasis::TP, ui->buttonMinTP, ui->buttonPlusTP);
     zeigeLernPreise();
 }
 
@@ -150,11 +148,10 @@ void TabAktionen::onTechnikHinzufuegen()
 
 void TabAktionen::onSpracheEntfernen()
 {
-    sprachenCharakterModel->entfernen();
-    emit signalUpdateHeader();
+    vergiss(sprachenCharakterModel);
 }
 
 void TabAktionen::onTechnikEntfernen()
 {
-    technikCharakterModel->entfernen();
+    vergiss(technikCharakterModel);
 }

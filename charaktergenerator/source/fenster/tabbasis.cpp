@@ -133,7 +133,21 @@ void TabBasis::neuAufbauen()
 
 void TabBasis::onBasistypusAusgewaehlt(int index)
 {
+    QList<int> vorher;
+    const QList<Charakter::Befund> alteBefunde = charakter->pruefung();
+    for (const Charakter::Befund &b : alteBefunde)
+        vorher << b.punkt;
     charakter->setzeBasistypus(index);
+    // What fits the rules no longer since the change, in the status bar.
+    QStringList passtNicht;
+    const QList<Charakter::Befund> befunde = charakter->pruefung();
+    for (const Charakter::Befund &b : befunde) {
+        if (b.verstoss && !vorher.contains(b.punkt))
+            passtNicht << pruefungsZeile(b);
+    }
+    if (!passtNicht.isEmpty())
+        emit signalMeldung(QStringLiteral("Basistypus %1 – passt nicht mehr: %2")
+                               .arg(charakter->speziesName(), passtNicht.join(QLatin1Char(' '))));
     if (charakter->benutztSpezis())
         emit basistypChanged();
     emit signalUpdateHeader();

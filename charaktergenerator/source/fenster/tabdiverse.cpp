@@ -4,6 +4,8 @@
 #include "basistypus.h"
 #include "charakter.h"
 
+#include <QListWidget>
+
 TabDiverse::TabDiverse(Charakter* charakter, Regelwerk* regelwerk, QWidget* parent)
     : AbstractTab(charakter, regelwerk, parent)
     , ui(new Ui::TabDiverse)
@@ -26,6 +28,10 @@ TabDiverse::TabDiverse(Charakter* charakter, Regelwerk* regelwerk, QWidget* pare
     connect(ui->buttonMinBonus, &QPushButton::clicked, this, &TabDiverse::onMinBonus);
     connect(ui->buttonPlusPrestige, &QPushButton::clicked, this, &TabDiverse::onPlusPrestige);
     connect(ui->buttonPlusBonus, &QPushButton::clicked, this, &TabDiverse::onPlusBonus);
+    connect(ui->buttonBereinigen, &QPushButton::clicked, this, &TabDiverse::onBereinigen);
+    connect(ui->listPruefung, &QListWidget::itemActivated, this, [this](QListWidgetItem *eintrag) {
+        emit signalZuSchritt(eintrag->data(Qt::UserRole).toInt());
+    });
     neuAufbauen();
 }
 
@@ -46,19 +52,73 @@ void TabDiverse::aktualisieren()
     ui->labelKaufBonus->setText(QString("%1").arg(charakter->bonuspunkte()));
     ui->labelKaufPrestige->setText(QString("%1").arg(charakter->prestige()));
 
+    zeigeKnoepfe();
+    zeigePruefung();
+}
+
+void TabDiverse::zeigeKnoepfe()
+{
     const Basistypus* art = charakter->basistyp();
-    setzeEnabled(ui->buttonMinAE, charakter->gekaufteEnergie(CharakterBasis::AE) != 0);
-    setzeEnabled(ui->buttonMinDE, charakter->gekaufteEnergie(CharakterBasis::DE) != 0);
-    setzeEnabled(ui->buttonPlusAE, art && art->startAE != 0);
-    setzeEnabled(ui->buttonPlusDE, art && art->startDE != 0);
-    setzeEnabled(ui->buttonMinCassias, charakter->cassias() != 0);
-    setzeEnabled(ui->buttonMinCepto, charakter->ceptomyzin() != 0);
-    setzeEnabled(ui->buttonMinSchulden, charakter->schulden() != 0);
-    setzeEnabled(ui->buttonMinStartgeld, charakter->kapital() != 0);
-    setzeEnabled(ui->buttonMinBonus, charakter->bonuspunkte() != 0);
-    setzeEnabled(ui->buttonMinPrestige, charakter->prestige() != 0);
-    setzeEnabled(ui->buttonPlusCepto, art && art->ceptomyzinMoeglich);
-    setzeEnabled(ui->buttonPlusCassias, art && art->cassiasMoeglich);
+    const QString nichtFuer = QStringLiteral("\n%1: nicht für %2.");
+    struct Zeile {
+        QPushButton* minus;
+        QPushButton* plus;
+        const char* name;   // what the reason names
+        int ep;             // EP of one step
+        bool vorhanden;     // something to give back
+        bool erlaubt;       // the species may buy it
+    };
+    const Zeile zeilen[] = {
+        { ui->buttonMinDE, ui->buttonPlusDE, "DE kaufen", 1,
+          charakter->gekaufteEnergie(CharakterBasis::DE) != 0, charakter->darfEnergieKaufen(CharakterBasis::DE) },
+        { ui->buttonMinAE, ui->buttonPlusAE, "AE kaufen", 5,
+          charakter->gekaufteEnergie(CharakterBasis::AE) != 0, charakter->darfEnergieKaufen(CharakterBasis::AE) },
+        { ui->buttonMinCassias, ui->buttonPlusCassias, "Start-Cassias erhöhen", 1, charakter->cassias() != 0,
+          art->cassiasMoeglich },
+        { ui->buttonMinCepto, ui->buttonPlusCepto, "Start-Ceptomyzin erhöhen", 1, charakter->ceptomyzin() != 0,
+          art->ceptomyzinMoeglich },
+        { ui->buttonMinStartgeld, ui->buttonPlusStartgeld, "", 1, charakter->kapital() != 0, true },
+        { ui->buttonMinSchulden, ui->buttonPlusSchulden, "", 1, charakter->schulden() != 0, true },
+        { ui->buttonMinPrestige, ui->buttonPlusPrestige, "", 1, charakter->prestige() != 0, true },
+        { ui->buttonMinBonus, ui->buttonPlusBonus, "", 1, charakter->bonuspunkte() != 0, true },
+    };
+    for (const Zeile& z : zeilen) {
+        setzeEnabled(z.minus, z.vorhanden);
+        z.minus->setToolTip(z.vorhanden ? QStringLiteral("Gibt %1 EP zurück").arg(z.ep)
+                                        : QStringLiteral("Nichts zum Zurückgeben"));
+        setzeEnabled(z.plus, z.erlaubt);
+        QString tipp = epPreis(z.ep);
+        if (!z.erlaubt)
+            tipp += nichtFuer.arg(QString::fromUtf8(z.name), charakter->speziesName());
+        z.plus->setToolTip(tipp);
+    }
+}
+
+void TabDiverse::zeigePruefung()
+{
+    const QList<Charakter::Befund> befunde = charakter->pruefung();
+    ui->listPruefung->clear();
+    bool bereinigbar = false;
+    for (const Charakter::Befund& b : befunde) {
+        auto* eintrag = new QListWidgetItem(pruefungsZeile(b), ui->listPruefung);
+        eintrag->setData(Qt::UserRole, b.schritt);
+        if (b.verstoss)
+            eintrag->setForeground(Qt::red);
+        bereinigbar = bereinigbar || (b.verstoss && b.punkt != Charakter::Groesse);
+    }
+    setzeEnabled(ui->buttonBereinigen, bereinigbar);
+    ui->buttonBereinigen->setToolTip(
+        bereinigbar ? QStringLiteral("Entfernt, was der Basistypus nicht kaufen kann, mit Erstattung, "
+                                     "und was mit fehlenden Punkten gekauft wurde (zuletzt Gekauftes zuerst).")
+                    : QStringLiteral("Nichts zu bereinigen"));
+}
+
+void TabDiverse::onBereinigen()
+{
+    emit signalSchrittName(QStringLiteral("Bereinigen"));
+    const bool bereinigt = charakter->bereinigen();
+    emit signalSchrittName(QString());
+    meldeWenn(bereinigt);
 }
 
 void TabDiverse::neuAufbauen()
@@ -68,8 +128,7 @@ void TabDiverse::neuAufbauen()
 
 void TabDiverse::schritt(bool angenommen)
 {
-    if (angenommen)
-        aktualisierenUndMelden();
+    meldeWenn(angenommen);
 }
 
 void TabDiverse::onMinAE() { schritt(charakter->energieVerkaufen(CharakterBasis::AE)); }

@@ -9,7 +9,8 @@ class TabDiverse;
 
 // Step 6: EP exchanged for extra energies (DE, AE), starting money of four
 // kinds, prestige and bonus points. Every click is one exchange step; the
-// character decides the rate and whether it is allowed.
+// character decides the rate and whether it is allowed. Below, the check
+// "Prüfung" of the whole character with the button "Bereinigen".
 class TabDiverse : public AbstractTab
 {
     Q_OBJECT
@@ -38,9 +39,19 @@ public slots:
     void onMinBonus();
     void onPlusPrestige();
     void onPlusBonus();
+    // Removes the purchases the species cannot make (one step of the history).
+    void onBereinigen();
+
+signals:
+    // A double click on a check entry asks for its step (tab index).
+    void signalZuSchritt(int schritt);
 
 private:
     void schritt(bool angenommen);
+    // The "-" and "+" of every row: enabled as the rules allow, the price in
+    // the tooltip, and why a disabled one is disabled.
+    void zeigeKnoepfe();
+    void zeigePruefung();
 
     Ui::TabDiverse* ui;
 };

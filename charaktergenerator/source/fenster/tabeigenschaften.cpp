@@ -60,19 +60,14 @@ void TabEigenschaften::onEigenschaftPlus(int eigenschaft)
 {
     if (eigenschaft < 0 || eigenschaft >= Regelwerk::AnzahlEigenschaften)
         return;
-    if (charakter->eigenschaftSteigern(eigenschaft))
-        aktualisierenUndMelden();
+    meldeWenn(charakter->eigenschaftSteigern(eigenschaft));
 }
 
 void TabEigenschaften::onEigenschaftMinus(int eigenschaft)
 {
     if (eigenschaft < 0 || eigenschaft >= Regelwerk::AnzahlEigenschaften)
         return;
-    // The "-" button is only enabled while the attribute has raises; the
-    // character itself does not check this.
-    if (charakter->eigenschaftPunkte(eigenschaft) > 0)
-        charakter->eigenschaftSenken(eigenschaft);
-    aktualisierenUndMelden();
+    meldeWenn(charakter->eigenschaftSenken(eigenschaft));
 }
 
 void TabEigenschaften::aktualisieren()
@@ -127,17 +122,29 @@ void TabEigenschaften::aktualisieren()
     ui->labelStdBewegung->setText(
         QStringLiteral("%L1 m").arg(double(charakter->standardbewegung()), 0, 'g', 6));
 
-    for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i)
-        setzeEnabled(buttonsMinus.value(i), charakter->eigenschaftPunkte(i) != 0);
+    for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i) {
+        QPushButton *minus = buttonsMinus.value(i);
+        const int punkte = charakter->eigenschaftPunkte(i);
+        setzeEnabled(minus, punkte != 0);
+        if (minus)
+            minus->setToolTip(punkte > 0 ? QStringLiteral("Gibt %1 EP zurück")
+                                               .arg(regelwerk->steigerungsKosten(punkte - 1))
+                                         : QStringLiteral("Keine Steigerung zum Zurücknehmen"));
+    }
 
-    // What the next raise of each attribute costs.
+    // What the next raise of each attribute costs; a raise the EP do not
+    // cover says so (the button stays enabled: a click explains).
+    const int rest = charakter->verfuegbareEP(true);
     for (int i = 0; i < Regelwerk::AnzahlEigenschaften; ++i) {
         QPushButton *plus = buttonsPlus.value(i);
         if (!plus)
             continue;
         const int preis = regelwerk->steigerungsKosten(charakter->eigenschaftPunkte(i));
-        plus->setToolTip(preis < 0 ? QStringLiteral("Keine weitere Steigerung möglich")
-                                   : QStringLiteral("Nächste Steigerung: %1 EP").arg(preis));
+        QString tipp = preis < 0 ? QStringLiteral("Keine weitere Steigerung möglich")
+                                 : QStringLiteral("Nächste Steigerung: %1 EP").arg(preis);
+        if (preis > rest)
+            tipp += QStringLiteral("\nZu wenig EP: übrig sind %1 EP.").arg(rest);
+        plus->setToolTip(tipp);
     }
 }
 

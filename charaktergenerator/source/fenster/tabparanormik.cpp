@@ -66,11 +66,12 @@ void TabParanormik::aktualisieren()
 
     ui->checkSensitiv->setChecked(charakter->sensitiv());
 
-    setzeEnabled(ui->buttonMinMP,
-                 charakter->punkte(CharakterBasis::MP, CharakterBasis::Gekauft) != 0);
+    zeigePunktKnoepfe(CharakterBasis::MP, ui->buttonMinMP, ui->buttonPlusMP);
     setzeEnabled(ui->buttonMinPNE, gekauftePNE != 0);
-    const Basistypus* art = charakter->basistyp();
-    setzeEnabled(ui->buttonPlusMP, art && art->mpKaufbar);
+    ui->buttonMinPNE->setToolTip(gekauftePNE != 0 ? QStringLiteral("Gibt 1 MP zurück")
+                                                  : QStringLiteral("Keine gekaufte PNE"));
+    ui->buttonPlusPNE->setToolTip(QStringLiteral("Kostet 1 MP (übrig: %1 MP)")
+                                      .arg(charakter->punkte(CharakterBasis::MP, CharakterBasis::Rest)));
     zeigeLernPreis(ui->buttonPlusAktion, paraModel, paraCharakterModel, QStringLiteral("MP"));
 }
 
@@ -109,7 +110,8 @@ void TabParanormik::onMinusPNE()
 
 void TabParanormik::onSensitivClicked(bool checked)
 {
-    charakter->sensitivSetzen(checked);
+    if (!charakter->sensitivSetzen(checked))
+        meldeGrund();
     // a refused switch shows the character's actual state again
     ui->checkSensitiv->setChecked(charakter->sensitiv());
     emit signalUpdateHeader();
@@ -122,7 +124,7 @@ void TabParanormik::onParaHinzufuegen()
 
 void TabParanormik::onParaEntfernen()
 {
-    paraCharakterModel->entfernen();
+    vergiss(paraCharakterModel);
 }
 
 void TabParanormik::alleParaAuswahlGeaendert(const QModelIndex& index, const QModelIndex& /*alt*/)

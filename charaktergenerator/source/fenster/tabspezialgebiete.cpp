@@ -115,10 +115,14 @@ void TabSpezialgebiete::onSpeziHinzufuegen()
     const Spezialgebiet* vorlage = spezialgebieteModel->auswahl();
     if (vorlage) {
         Spezialgebiet* kopie = new Spezialgebiet(*vorlage);
-        if (charakterModel->hinzufuegen(kopie))
+        if (charakterModel->hinzufuegen(kopie)) {
             updateButtons();
-        else
+        } else {
             delete kopie;
+            meldeGrund();
+        }
+    } else {
+        emit signalMeldung(QStringLiteral("Hinzufügen: bitte links ein Spezialgebiet wählen."));
     }
     emit signalUpdateHeader();
 }
@@ -129,15 +133,18 @@ void TabSpezialgebiete::onBonusSpeziHinzufuegen()
     if (dialog.exec() != QDialog::Accepted)
         return;
     Spezialgebiet* neu = dialog.spezialgebiet();
-    if (!charakterModel->hinzufuegen(neu))
+    if (!charakterModel->hinzufuegen(neu)) {
         delete neu;   // refused (not enough EP): nothing keeps it
+        meldeGrund();
+    }
     emit signalUpdateHeader();
     updateButtons();
 }
 
 void TabSpezialgebiete::onSpeziEntfernen()
 {
-    charakterModel->entfernen();
+    if (!charakterModel->entfernen())
+        emit signalMeldung(QStringLiteral("Entfernen: bitte rechts ein gewähltes Spezialgebiet wählen."));
     updateButtons();
     emit signalUpdateHeader();
 }
@@ -149,12 +156,18 @@ void TabSpezialgebiete::updateButtons()
         return;
     const int n = charakterModel->anzahlGewaehlte();
     const Spezialgebiet* gewaehlt = spezialgebieteModel->auswahl();
+    const QString voll = QStringLiteral("Höchstens %1 Spezialgebiete neben denen des Basistypus.")
+                             .arg(MaxGewaehlte);
+    const bool frei = n < MaxGewaehlte;
+    const QString preis = epPreis(1);
     if (gewaehlt && charakterModel->enthaelt(gewaehlt)) {
         setzeEnabled(ui->buttonHinzufuegen, false);
-        setzeEnabled(ui->buttonBonusspezi, n < MaxGewaehlte);
+        ui->buttonHinzufuegen->setToolTip(
+            QStringLiteral("%1\nSpezialgebiet %2 ist schon gewählt.").arg(preis, gewaehlt->Bezeichnung));
     } else {
-        const bool frei = n < MaxGewaehlte;
         setzeEnabled(ui->buttonHinzufuegen, frei);
-        setzeEnabled(ui->buttonBonusspezi, frei);
+        ui->buttonHinzufuegen->setToolTip(frei ? preis : preis + QLatin1Char('\n') + voll);
     }
+    setzeEnabled(ui->buttonBonusspezi, frei);
+    ui->buttonBonusspezi->setToolTip(frei ? preis : preis + QLatin1Char('\n') + voll);
 }

@@ -31,7 +31,7 @@ public:
     void zeigeNeuGeladen();
 
     // At most this many special areas besides the species' own.
-    static constexpr int MaxGewaehlte = 25;
+    static constexpr int MaxGewaehlte = Charakter::MaxGewaehlteSpezialgebiete;
 
 public slots:
     void onSpeziAnAus();
