@@ -51,7 +51,8 @@ void Zufallscharakter::erzeuge(Charakter* c, const Einstellungen& einstellungen)
                 delete kopie;
         }
     }
-    if (einstellungen.paranormal && sensitivMoeglich(b))
+    // The character refuses the gift to a species that cannot use MP.
+    if (einstellungen.paranormal)
         c->sensitivSetzen(true);
 
     // How a player shares out the start EP before spending them. Each share
@@ -67,7 +68,7 @@ void Zufallscharakter::erzeuge(Charakter* c, const Einstellungen& einstellungen)
     if (tp > 0 && b->startTP > 0)
         tp += z.anteil(gesamt, 2, 4); // a species of technicians learns more of it
     int mp = 0;
-    if (c->sensitiv() && b->mpKaufbar)
+    if (c->sensitiv() && c->darfMPKaufen())
         mp = qMax(2, z.anteil(gesamt, 5, 12));
     int gebiete = 0;
     if (einstellungen.spezialgebiete)
@@ -91,11 +92,6 @@ quint32 Zufallscharakter::frischerStartwert()
 {
     // Kept to the positive range of int, so that a spin box can show it.
     return QRandomGenerator::global()->generate() & 0x7fffffffu;
-}
-
-bool Zufallscharakter::sensitivMoeglich(const Basistypus* b)
-{
-    return b && (b->mpKaufbar || b->startMP > 0);
 }
 
 // ---------------------------------------------------------------- drawing
@@ -217,13 +213,8 @@ void Zufallscharakter::waehleSpezialgebiete(int budget)
     kaufeBisNichtsPasst([this, bleibt, eigeneZiel] {
         std::vector<Kauf> angebot;
         const int frei = restEP() - bleibt;
-        int eigene = 0;
-        QSet<QString> namen;
         for (int i = 0; i < m_c->anzahlSpezialgebiete(); ++i) {
             const Spezialgebiet* s = m_c->spezialgebiet(i);
-            namen.insert(s->Bezeichnung);
-            if (!s->bonusSpezialgebiet)
-                ++eigene;
             const int preisNeu = m_regelwerk->spezialgebietKosten(s->Wert + 1);
             const int preisAlt = m_regelwerk->spezialgebietKosten(s->Wert);
             if (preisNeu < 0 || preisAlt < 0 || preisNeu - preisAlt > frei)
@@ -234,13 +225,13 @@ void Zufallscharakter::waehleSpezialgebiete(int budget)
                                     / (preisNeu - preisAlt),
                                 [this, i, neu] { return m_c->spezialgebietWertSetzen(i, neu); } });
         }
-        if (eigene >= eigeneZiel || frei < 1)
+        if (m_c->anzahlGewaehlteSpezialgebiete() >= eigeneZiel || frei < 1)
             return angebot;
         for (int k = 0; k < Regelwerk::AnzahlKenntnisse; ++k) {
             for (int i = 0; i < m_regelwerk->anzahlSpezialgebiete(k); ++i) {
                 const Spezialgebiet* vorlage = m_regelwerk->spezialgebiet(k, i);
                 // The same area twice is no choice a player can make.
-                if (namen.contains(vorlage->Bezeichnung))
+                if (m_c->hatSpezialgebiet(vorlage->Bezeichnung))
                     continue;
                 angebot.push_back({ k * ZeilenJeKenntnis + i,
                                     gewichtKenntnis(k, Regelwerk::KeineSpezialisierung),
@@ -259,9 +250,6 @@ void Zufallscharakter::waehleSpezialgebiete(int budget)
 
 void Zufallscharakter::kaufePunkte(int art, int budget)
 {
-    // MP only where the species may buy them.
-    if (art == CharakterBasis::MP && !m_c->basistyp()->mpKaufbar)
-        return;
     for (int i = 0; i < budget && m_c->punktKaufen(art); ++i) {
     }
 }
@@ -275,7 +263,7 @@ void Zufallscharakter::lerneAktionen(int art)
             return angebot;
         for (int i = 0; i < m_regelwerk->anzahlAktionen(art); ++i) {
             const Aktion* vorlage = m_regelwerk->aktion(art, i);
-            if (vorlage->Kosten > rest || m_c->hatAktion(art, vorlage->Bezeichnung))
+            if (m_c->aktionsPreis(art, vorlage) > rest || m_c->hatAktion(art, vorlage->Bezeichnung))
                 continue;
             angebot.push_back({ i, 2 * gewichtKenntnis(vorlage->Kenntnis, vorlage->Spezialisierung),
                                 [this, art, vorlage] {
@@ -306,23 +294,19 @@ void Zufallscharakter::lerneAktionen(int art)
 
 void Zufallscharakter::kaufeGueter()
 {
-    const Basistypus* b = m_c->basistyp();
-    kaufeBisNichtsPasst([this, b] {
+    kaufeBisNichtsPasst([this] {
         std::vector<Kauf> angebot;
         if (restEP() < 1)
             return angebot;
         angebot.push_back({ Kapital, 6, [this] { return m_c->kapitalKaufen(1); } });
         angebot.push_back({ Prestige, 2, [this] { return m_c->prestigeKaufen(); } });
         angebot.push_back({ Bonus, 3, [this] { return m_c->bonusKaufen(); } });
-        // What only this species can have is what it is known for.
-        if (b->startDE > 0)
-            angebot.push_back({ Delta, 8, [this] { return m_c->energieKaufen(CharakterBasis::DE); } });
-        if (b->startAE > 0)
-            angebot.push_back({ Astronium, 8, [this] { return m_c->energieKaufen(CharakterBasis::AE); } });
-        if (b->cassiasMoeglich)
-            angebot.push_back({ Cassias, 8, [this] { return m_c->cassiasKaufen(1); } });
-        if (b->ceptomyzinMoeglich)
-            angebot.push_back({ Ceptomyzin, 8, [this] { return m_c->ceptomyzinKaufen(1); } });
+        // What only some species can have is what they are known for; the
+        // character refuses it to the others.
+        angebot.push_back({ Delta, 8, [this] { return m_c->energieKaufen(CharakterBasis::DE); } });
+        angebot.push_back({ Astronium, 8, [this] { return m_c->energieKaufen(CharakterBasis::AE); } });
+        angebot.push_back({ Cassias, 8, [this] { return m_c->cassiasKaufen(1); } });
+        angebot.push_back({ Ceptomyzin, 8, [this] { return m_c->ceptomyzinKaufen(1); } });
         return angebot;
     });
 }

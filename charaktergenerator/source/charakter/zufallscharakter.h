@@ -7,7 +7,6 @@
 #include <random>
 #include <vector>
 
-class Basistypus;
 class Charakter;
 class Regelwerk;
 
@@ -38,7 +37,7 @@ public:
     struct Einstellungen
     {
         int basistyp = Beliebig;     // index into the species table, or Beliebig
-        bool paranormal = false;     // paranormally gifted, where the species may be
+        bool paranormal = false;     // sensitive, where the species may be
         bool spezialgebiete = false; // with the special-area module
         quint32 startwert = 0;       // the same value draws the same character
     };
@@ -49,10 +48,6 @@ public:
 
     // A start value for a draw nobody asked to repeat.
     static quint32 frischerStartwert();
-
-    // Whether a character of this species can be paranormally gifted: only
-    // a species that has MP or may buy them can use the gift.
-    static bool sensitivMoeglich(const Basistypus* b);
 
 private:
     // One purchase a player could make now: what it is (a number unique

@@ -25,12 +25,8 @@ public:
 
     Zufallscharakter::Einstellungen einstellungen() const;
 
-private slots:
-    void onSpeziesGewechselt();
-
 private:
     Ui::DialogZufall* ui;
-    const Regelwerk* regelwerk;
 };
 
 #endif // DIALOGZUFALL_H
