@@ -11,6 +11,8 @@
 #include "spezialgebiet.h"
 #include "zufallscharakter.h"
 
+#include "../../gemeinsam/tests/programmlauf_hilfen.h"
+
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
@@ -102,6 +104,7 @@ private slots:
     void artTypischeEigenschaften();
     void rundreisen();
     void dialogIstEinSchritt();
+    void ohneFenster();
 
 private:
     Regelwerk regelwerk;
@@ -338,6 +341,59 @@ void TestZufallscharakter::dialogIstEinSchritt()
     QVERIFY(fenster.isWindowModified());
     QCOMPARE(rueckgaengig->text().remove('&'), QStringLiteral("Rückgängig: Zufallscharakter"));
     QVERIFY(!kindVon<QAction>(&fenster, "actionWiederholen")->isEnabled());
+}
+
+void TestZufallscharakter::ohneFenster()
+{
+    QTemporaryDir ordner;
+    QVERIFY(ordner.isValid());
+    const auto datei = [&ordner](const QString &name) {
+        QFile f(ordner.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    Zufallscharakter::Einstellungen e;
+    e.basistyp = 14;
+    e.paranormal = true;
+    e.spezialgebiete = true;
+
+    // Three files, file k drawn with the start value N + k - 1.
+    const QStringList drei{ QStringLiteral("--zufall"), QStringLiteral("gruppe.zch"),
+                            QStringLiteral("--spezies"), QStringLiteral("Veganoid"),
+                            QStringLiteral("--startwert"), QStringLiteral("4294967293"),
+                            QStringLiteral("--sensitiv"), QStringLiteral("--spezialgebiete"),
+                            QStringLiteral("--anzahl"), QStringLiteral("3") };
+    Programmlauf lauf = starteProgramm(QStringLiteral("charaktergenerator"), drei, ordner.path());
+    QCOMPARE(lauf.status, 0);
+    for (int k = 1; k <= 3; ++k) {
+        e.startwert = 4294967292u + quint32(k);
+        const QString name = QStringLiteral("gruppe-%1.zch").arg(k);
+        QVERIFY2(lauf.ausgabe.contains(QStringLiteral("%1: Startwert %2").arg(name).arg(e.startwert)),
+                 qPrintable(lauf.ausgabe));
+        QCOMPARE(datei(name), gezogen(&regelwerk, e));
+    }
+
+    // Without a start value a fresh one, printed; any species.
+    lauf = starteProgramm(QStringLiteral("charaktergenerator"),
+                          { QStringLiteral("--zufall"), QStringLiteral("einer.zch") }, ordner.path());
+    QCOMPARE(lauf.status, 0);
+    const QString zeile = lauf.ausgabe.trimmed();
+    QVERIFY2(zeile.startsWith(QStringLiteral("einer.zch: Startwert ")), qPrintable(zeile));
+    e = Zufallscharakter::Einstellungen();
+    e.startwert = zeile.section(QLatin1Char(' '), -1).toUInt();
+    QCOMPARE(datei(QStringLiteral("einer.zch")), gezogen(&regelwerk, e));
+
+    // Wrong calls write nothing.
+    for (const QStringList &falsch :
+         { QStringList{ QStringLiteral("--zufall"), QStringLiteral("x.zch"), QStringLiteral("--spezies"),
+                        QStringLiteral("Marsianer") },
+           QStringList{ QStringLiteral("--zufall"), QStringLiteral("x.zch"), QStringLiteral("--startwert"),
+                        QStringLiteral("4294967295"), QStringLiteral("--anzahl"), QStringLiteral("2") },
+           QStringList{ QStringLiteral("--sensitiv") } }) {
+        lauf = starteProgramm(QStringLiteral("charaktergenerator"), falsch, ordner.path());
+        QCOMPARE(lauf.status, 2);
+    }
+    QVERIFY(!QFile::exists(ordner.filePath(QStringLiteral("x.zch"))));
+    QVERIFY(!QFile::exists(ordner.filePath(QStringLiteral("x-1.zch"))));
 }
 
 QTEST_MAIN(TestZufallscharakter)

@@ -11,7 +11,8 @@
 class Charakter;
 
 // The character generator without its window: the sheets of a group of
-// character files as one PDF or as text, for scripts and game masters.
+// character files as one PDF or as text, and random characters drawn by the
+// rules, for scripts and game masters.
 class CharakterBefehle
 {
 public:
@@ -22,6 +23,9 @@ public:
     static int fuehreAus(const Befehlszeile &befehle);
 
 private:
+    // --zufall: draws one character, or --anzahl of them, into files and
+    // prints each file's start value.
+    static int zufall(const Befehlszeile &befehle);
     // Reads every file of `dateien` into one character and hands it on;
     // unreadable ones are reported and skipped. False when one was.
     static bool liesAlle(const Befehlszeile &befehle, const QStringList &dateien,
