@@ -12,6 +12,7 @@
 #include "zufallscharakter.h"
 
 #include "../../gemeinsam/tests/programmlauf_hilfen.h"
+#include "../../gemeinsam/tests/sanitizer_hilfen.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -30,19 +31,6 @@
 #include <vector>
 
 namespace {
-
-// The sanitizer build runs a tenth of the draws within its time limit.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int Rundreisen = 1000;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int Rundreisen = 1000;
-#else
-constexpr int Rundreisen = 10000;
-#endif
-#else
-constexpr int Rundreisen = 10000;
-#endif
 
 // Settings number i of a run over all species (and "beliebig"), with and
 // without the module and the gift.
@@ -260,7 +248,7 @@ void TestZufallscharakter::rundreisen()
     uhr.start();
     Charakter c(&regelwerk);
     Charakter geladen(&regelwerk);
-    for (int i = 0; i < Rundreisen; ++i) {
+    for (int i = 0; i < ZufallsRundreisen; ++i) {
         Zufallscharakter::erzeuge(&c, einstellung(regelwerk, i * 7 + 3));
         const QByteArray erste = CharakterXml::schreiben(&c);
         QVERIFY(lade(erste, &geladen));
@@ -270,7 +258,7 @@ void TestZufallscharakter::rundreisen()
                                  .arg(i)
                                  .arg(QString::fromUtf8(erste), QString::fromUtf8(zweite))));
     }
-    qInfo("%d Charaktere in %lld ms", Rundreisen, uhr.elapsed());
+    qInfo("%d Charaktere in %lld ms", ZufallsRundreisen, uhr.elapsed());
 }
 
 void TestZufallscharakter::dialogIstEinSchritt()

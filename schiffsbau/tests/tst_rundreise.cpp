@@ -11,22 +11,11 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include "../../gemeinsam/tests/sanitizer_hilfen.h"
+
 #include <random>
 
 namespace {
-
-// The sanitizer build runs a tenth of the ships within its time limit.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int Rundreisen = 1000;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int Rundreisen = 1000;
-#else
-constexpr int Rundreisen = 10000;
-#endif
-#else
-constexpr int Rundreisen = 10000;
-#endif
 
 // Every number of the ship data, through the one description of its values.
 QList<double> werte(SchiffsModel &model)
@@ -88,7 +77,7 @@ void TestRundreise::zufallsschiffe()
     const SchiffsDatei datei(&bibliothek);
     SchiffsModel erstes;
     SchiffsModel zweites;
-    for (int i = 0; i < Rundreisen; ++i) {
+    for (int i = 0; i < ZufallsRundreisen; ++i) {
         erstes.leeren();
         const int zeilen = zahl(16);
         for (int z = 0; z < zeilen; ++z) {
@@ -122,7 +111,7 @@ void TestRundreise::zufallsschiffe()
         QCOMPARE(nochmal.beschreibung, gelesen.beschreibung);
         QCOMPARE(werte(zweites), werte(erstes));
     }
-    qInfo("%d Schiffe in %lld ms", Rundreisen, uhr.elapsed());
+    qInfo("%d Schiffe in %lld ms", ZufallsRundreisen, uhr.elapsed());
 }
 
 QTEST_MAIN(TestRundreise)
