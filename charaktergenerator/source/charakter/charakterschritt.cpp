@@ -129,12 +129,6 @@ CharakterSchritt::CharakterSchritt(const QByteArray &vorher, const QByteArray &n
     setzeFeld(feld);
 }
 
-void CharakterSchritt::benenne(const QString &name)
-{
-    setText(name);
-    setzeFeld(-1);
-}
-
 QString CharakterSchritt::beschreibung(const QByteArray &vorher, const QByteArray &nachher,
                                        int *feld)
 {

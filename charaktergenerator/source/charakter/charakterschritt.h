@@ -18,10 +18,6 @@ public:
     // edits of one text or number field (typing, a spin box) are one step.
     CharakterSchritt(const QByteArray &vorher, const QByteArray &nachher, Hersteller herstellen);
 
-    // Names the step by the command that made it ("Zufallscharakter")
-    // rather than by the difference; such a step merges with no other.
-    void benenne(const QString &name);
-
     // What the user did between the two documents, in words ("Mut
     // steigern", "Latein lernen"); `feld` receives a number for edits of
     // one personal field that may be merged, otherwise -1.

@@ -331,13 +331,7 @@ void MainWindow::erzeugeZufallscharakter(const Zufallscharakter::Einstellungen &
         ui->tabWidget->setTabEnabled(i, true);
     zeigeCharakter();
     stelltHer = false;
-
-    const QByteArray gezogen = CharakterXml::schreiben(charakter);
-    auto *schritt = new CharakterSchritt(letzterStand, gezogen,
-                                         [this](const QByteArray &d) { stelleHer(d); });
-    schritt->benenne(QStringLiteral("Zufallscharakter"));
-    verlauf->push(schritt);
-    letzterStand = gezogen;
+    naechsterSchrittName = QStringLiteral("Zufallscharakter");
     pruefeAenderung();
 }
 
