@@ -123,7 +123,7 @@ void TestZufallscharakter::regelnUeberVieleZuege()
     Charakter c(&regelwerk);
     Charakter probe(&regelwerk);
     const QList<int> arten{ CharakterBasis::SP, CharakterBasis::TP, CharakterBasis::MP };
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < (MitSanitizer ? 300 : 1500); ++i) {
         const Zufallscharakter::Einstellungen e = einstellung(regelwerk, i);
         Zufallscharakter::erzeuge(&c, e);
         const QByteArray dokument = CharakterXml::schreiben(&c);
