@@ -401,8 +401,12 @@ private slots:
         QVERIFY(!c.spezialgebietWertSetzen(0, 21));
         QVERIFY(!c.spezialgebietWertSetzen(0, -1));
         QVERIFY(!c.spezialgebietWertSetzen(1, 3));
+        // an area of a name already chosen is refused
+        QVERIFY(!c.spezialgebietHinzufuegen(new Spezialgebiet(*c.basistyp()->bonusSpezialgebiete.at(0))));
+        QCOMPARE(c.letzterGrund(), Charakter::Grund::SchonVorhanden);
         // the species' bonus "Ausweichen" is free at level 4
-        QVERIFY(c.spezialgebietHinzufuegen(new Spezialgebiet(*c.basistyp()->bonusSpezialgebiete.at(0))));
+        QVERIFY(c.spezialgebietAnhaengen(new Spezialgebiet(*c.basistyp()->bonusSpezialgebiete.at(0))));
+        c.spezialgebiet(1)->Wert = 4;
         QCOMPARE(c.spezialgebiet(1)->Wert, 4);
         QCOMPARE(c.startEP(true), 194);
         QVERIFY(!c.spezialgebietWertSetzen(1, 3));  // levels below 4 were never paid

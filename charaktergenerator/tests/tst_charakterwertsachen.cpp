@@ -23,6 +23,7 @@ private:
         Menge menge;
         int proKauf;
         int epProKauf;
+        QString spezies = QStringLiteral("Terraner");   // one that may buy it
     };
 
     static Ware ware(const QString& name)
@@ -38,11 +39,12 @@ private:
         if (name == "Cassias")
             return { [](Charakter& c) { return c.cassiasKaufen(1); },
                      [](Charakter& c) { return c.cassiasVerkaufen(1); },
-                     [](Charakter& c) { return c.cassias(); }, 500, 1 };
+                     [](Charakter& c) { return c.cassias(); }, 500, 1,
+                     QStringLiteral("Cassiopier-Arbeiterin") };
         if (name == "Ceptomyzin")
             return { [](Charakter& c) { return c.ceptomyzinKaufen(1); },
                      [](Charakter& c) { return c.ceptomyzinVerkaufen(1); },
-                     [](Charakter& c) { return c.ceptomyzin(); }, 3, 1 };
+                     [](Charakter& c) { return c.ceptomyzin(); }, 3, 1, QStringLiteral("Tokmarde") };
         if (name == "Prestige")
             return { [](Charakter& c) { return c.prestigeKaufen(); },
                      [](Charakter& c) { return c.prestigeVerkaufen(); },
@@ -54,10 +56,10 @@ private:
         if (name == "DE")
             return { [](Charakter& c) { return c.energieKaufen(3); },
                      [](Charakter& c) { return c.energieVerkaufen(3); },
-                     [](Charakter& c) { return c.energie(3, 1); }, 1, 1 };
+                     [](Charakter& c) { return c.energie(3, 1); }, 1, 1, QStringLiteral("Beta-Pictor") };
         return { [](Charakter& c) { return c.energieKaufen(4); },
                  [](Charakter& c) { return c.energieVerkaufen(4); },
-                 [](Charakter& c) { return c.energie(4, 1); }, 1, 5 };
+                 [](Charakter& c) { return c.energie(4, 1); }, 1, 5, QStringLiteral("Halb-Zorvelat") };
     }
 
 private slots:
@@ -75,17 +77,19 @@ private slots:
         QFETCH(QString, name);
         const Ware w = ware(name);
         Charakter c(&r);
+        c.setzeBasistypus(r.basistypNamen().indexOf(w.spezies));
+        const int start = c.startEP(false);
         QVERIFY(!w.verkaufen(c));
         QVERIFY(w.kaufen(c));
         QVERIFY(w.kaufen(c));
         QCOMPARE(w.menge(c), 2 * w.proKauf);
-        QCOMPARE(c.startEP(true), 200 - 2 * w.epProKauf);
+        QCOMPARE(c.startEP(true), start - 2 * w.epProKauf);
         QVERIFY(w.verkaufen(c));
         QCOMPARE(w.menge(c), w.proKauf);
-        QCOMPARE(c.startEP(true), 200 - w.epProKauf);
+        QCOMPARE(c.startEP(true), start - w.epProKauf);
 
         // with no EP left nothing can be bought, but selling still works
-        c.setzeGenutzteStartEP(200);
+        c.setzeGenutzteStartEP(start);
         QVERIFY(!w.kaufen(c));
         QCOMPARE(w.menge(c), w.proKauf);
         QVERIFY(w.verkaufen(c));
@@ -96,7 +100,7 @@ private slots:
         c.setzeGenerieren(false);
         QVERIFY(w.kaufen(c));
         QCOMPARE(c.genutzteEP(), w.epProKauf);
-        QCOMPARE(c.genutzteStartEP(), 200 - w.epProKauf);
+        QCOMPARE(c.genutzteStartEP(), start - w.epProKauf);
         QVERIFY(w.verkaufen(c));
         QCOMPARE(c.genutzteEP(), 0);
     }

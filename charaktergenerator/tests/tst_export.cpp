@@ -3,6 +3,7 @@
 #include "aktion.h"
 #include "basistypus.h"
 #include "charakter.h"
+#include "charakterwertsachen.h"
 #include "charakterxml.h"
 #include "charaktertext.h"
 #include "persistenz.h"
@@ -154,12 +155,15 @@ void TestExport::vollerCharakter()
 
     QVERIFY(c.kapitalKaufen(1));
     QVERIFY(c.schuldenKaufen(1));
-    QVERIFY(c.cassiasKaufen(1));
-    QVERIFY(c.ceptomyzinKaufen(1));
+    // Goods no Terraner may buy, booked as a file holds them.
+    c.wertsachen()->setzeCassias(500);                // 1 EP
+    c.wertsachen()->setzeCeptomyzin(3);               // 1 EP
+    QVERIFY(c.epAusgeben(2));
     QVERIFY(c.prestigeKaufen());
     QVERIFY(c.bonusKaufen());
-    QVERIFY(c.energieKaufen(3));                      // 1 EP
-    QVERIFY(c.energieKaufen(4));                      // 5 EP
+    QVERIFY(c.addiereGekaufteEnergie(3, 1));          // 1 DE, 1 EP
+    QVERIFY(c.addiereGekaufteEnergie(4, 1));          // 1 AE, 5 EP
+    QVERIFY(c.epAusgeben(6));
 
     const QStringList erwartet = {
         "Charakter: Zoë Ärmel",

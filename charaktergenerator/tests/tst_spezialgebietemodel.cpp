@@ -226,7 +226,8 @@ void TestSpezialgebieteModel::basistypGebieteKommenUndGehen()
     QCOMPARE(charakter->startEP(true), 90);
 
     QVERIFY(model->hinzufuegen(kopie(9, 0)));   // a chosen one in between
-    QVERIFY(model->hinzufuegen(new Spezialgebiet(*regelwerk->bonusSpezialgebiet(0))));
+    Spezialgebiet doppelt(*regelwerk->bonusSpezialgebiet(0));
+    QVERIFY(!model->hinzufuegen(&doppelt));     // an area of that name is there already
     QCOMPARE(model->anzahlGewaehlte(), 1);
 
     charakter->setzeBasistypus(14);  // Veganoid: Ausweichen, Telepathie

@@ -196,7 +196,7 @@ void TestTabAktionen::spracheLernenUndEntfernen()
     w<QPushButton>("buttonSpracheEntfernen")->click();
     QCOMPARE(charakter->anzahlAktionen(0), 0);
     QCOMPARE(genutzteSP(), 0);
-    QCOMPARE(kopf.count(), 2);
+    QCOMPARE(kopf.count(), 1);   // the click without a selection only explains itself
 }
 
 void TestTabAktionen::lateinZuerst()

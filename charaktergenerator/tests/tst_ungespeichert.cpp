@@ -202,13 +202,18 @@ private slots:
         const QList<Spezialgebiet *> eigene = c.basistyp()->bonusSpezialgebiete;
         QVERIFY(!eigene.isEmpty());
         for (int runde = 0; runde < 3; ++runde) {
-            for (const Spezialgebiet *s : eigene)
-                QVERIFY(c.spezialgebietHinzufuegen(new Spezialgebiet(*s)));
+            for (const Spezialgebiet *s : eigene) {
+                auto *kopie = new Spezialgebiet(*s);
+                kopie->Wert = Charakter::BasistypGebietStufe;
+                QVERIFY(c.spezialgebietAnhaengen(kopie));   // as an old file holds them
+            }
         }
         // A bought area of the same name as a species' area, at level 1.
         Spezialgebiet *gekauft = new Spezialgebiet(*eigene.first());
         gekauft->bonusSpezialgebiet = false;
-        QVERIFY(c.spezialgebietHinzufuegen(gekauft));
+        gekauft->Wert = 1;
+        QVERIFY(c.epAusgeben(1));
+        QVERIFY(c.spezialgebietAnhaengen(gekauft));
         QByteArray alt = CharakterXml::schreiben(&c);
         alt.replace(" Basistypus=\"Ja\"", "").replace(" Basistypus=\"Nein\"", "");
         const QString datei = pfad("alt.zch");

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -63,6 +64,7 @@ private slots:
     void hinzufuegenNachSortieren();
     void maxEinmalBegrenztAnzahl();
     void maxEinmalNichtZweimal();
+    void ablehnungNenntGrund();
     void neueZeileSichtbarUndGewaehlt();
     void entfernenPerTasteUndMenue();
     void tooltipsDerNamen();
@@ -566,6 +568,28 @@ void TestMainWindow::maxEinmalNichtZweimal()
     QTest::mouseClick(knopf, Qt::LeftButton);
     QTest::mouseClick(knopf, Qt::LeftButton);
     QCOMPARE(model->rowCount(), 9);
+}
+
+// What adds nothing says why in the status bar, and the ship stays as it was.
+void TestMainWindow::ablehnungNenntGrund()
+{
+    starte();
+    m_pFenster->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pFenster.get()));
+    SchiffsModel *model = m_pFenster->schiffsModel();
+    auto *knopf = kind<QPushButton>("pbHinzufuegen", m_pFenster->auswahl());
+    klickeKategorie(2);   // nothing chosen yet: the count is 0
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QCOMPARE(model->rowCount(), 6);
+    QVERIFY(m_pFenster->statusBar()->currentMessage().startsWith(QStringLiteral("Hinzufügen: Anzahl 0")));
+
+    waehleKomponente(2); // Druckschotts: max 1x
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QCOMPARE(model->rowCount(), 7);
+    QCOMPARE(model->anzahl(6), 1);
+    QCOMPARE(m_pFenster->statusBar()->currentMessage(),
+             QStringLiteral("%1 ist schon eingebaut (höchstens einmal je Schiff).").arg(model->komponente(6)->name()));
 }
 
 void TestMainWindow::neueZeileSichtbarUndGewaehlt()

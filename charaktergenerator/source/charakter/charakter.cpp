@@ -212,6 +212,25 @@ bool Charakter::aktionEntfernen(int art, int i)
     return true;
 }
 
+bool Charakter::entfernenAendertPreise(int art, int i) const
+{
+    const Aktion* a = aktion(art, i);
+    if (art != Aktion::Sprache || !a || !a->Bezeichnung.startsWith(latein))
+        return false;
+    int lateinische = 0;
+    for (const Aktion* b : m_sprachen)
+        lateinische += b->Bezeichnung.startsWith(latein) ? 1 : 0;
+    if (lateinische > 1)
+        return false;
+    for (const char* anfang : lateinVerwandte) {
+        const Aktion* gelernt = sucheAktion(Aktion::Sprache, QLatin1String(anfang));
+        const Aktion* katalog = regelwerk()->sucheAktion(Aktion::Sprache, QLatin1String(anfang));
+        if (gelernt && katalog && gelernt->Kosten != katalog->Kosten)
+            return true;
+    }
+    return false;
+}
+
 void Charakter::lateinRabattZuruecknehmen()
 {
     for (const char* anfang : lateinVerwandte) {

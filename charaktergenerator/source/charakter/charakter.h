@@ -65,6 +65,9 @@ public:
     // discount of the related languages: they cost the catalogue's price
     // again, booked in the same change (one signal).
     bool aktionEntfernen(int art, int i);
+    // Whether forgetting action i changes what other learned actions cost
+    // (the last "Latein" while a discounted language is learned).
+    bool entfernenAendertPreise(int art, int i) const;
     // Appends a stored action without paying anything (used by the file loader).
     bool aktionAnhaengen(int art, Aktion* a);
 

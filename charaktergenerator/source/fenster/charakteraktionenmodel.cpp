@@ -60,12 +60,18 @@ bool CharakterAktionenModel::entfernen()
     if (!auswahlGueltig() || !charakter->aktion(m_art, ausgewaehlt))
         return false;
     const int zeile = ausgewaehlt;
+    // Forgetting "Latein" changes the prices shown in other rows in the
+    // same change: the table is shown anew.
+    if (charakter->entfernenAendertPreise(m_art, zeile)) {
+        beginResetModel();
+        const bool entfernt = charakter->aktionEntfernen(m_art, zeile);
+        ausgewaehlt = -1;
+        endResetModel();
+        return entfernt;
+    }
     beginRemoveRows(QModelIndex(), zeile, zeile);
     const bool entfernt = charakter->aktionEntfernen(m_art, zeile);
     endRemoveRows();
-    // Forgetting "Latein" may change the prices shown in other rows.
-    if (entfernt && rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, 0));
     return entfernt;
 }
 

@@ -662,13 +662,16 @@ AbstractTab *MainWindow::schrittTab(int index)
     connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::updateHeaderDaten);
     connect(tab, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
     verbindeTab(tab);
-    if (tab == tabDiverse)
+    if (tab == tabDiverse) {
+        connect(tabDiverse, &TabDiverse::signalBereinigt, this, &MainWindow::zeigeCharakter);
+        // A double click on a check entry goes to its step.
         connect(tabDiverse, &TabDiverse::signalZuSchritt, this, [this](int schritt) {
             if (schritt < 0 || schritt >= ui->tabWidget->count())
                 return;
             ui->tabWidget->setTabEnabled(schritt, true);
             ui->tabWidget->setCurrentIndex(schritt);
         });
+    }
     return tab;
 }
 

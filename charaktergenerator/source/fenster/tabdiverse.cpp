@@ -118,6 +118,8 @@ void TabDiverse::onBereinigen()
     emit signalSchrittName(QStringLiteral("Bereinigen"));
     const bool bereinigt = charakter->bereinigen();
     emit signalSchrittName(QString());
+    if (bereinigt)
+        emit signalBereinigt();
     meldeWenn(bereinigt);
 }
 

@@ -45,6 +45,9 @@ public slots:
 signals:
     // A double click on a check entry asks for its step (tab index).
     void signalZuSchritt(int schritt);
+    // "Bereinigen" may have removed learned actions and special areas: the
+    // other steps' tables must be shown anew.
+    void signalBereinigt();
 
 private:
     void schritt(bool angenommen);

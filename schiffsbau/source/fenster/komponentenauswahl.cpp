@@ -112,4 +112,7 @@ void KomponentenAuswahl::onClickHinzufuegen()
     const int n = ui->sbAnzahlHinzu->value();
     if (n > 0)
         emit signalAddKomponente(m_kategorie, uint(m_element), n);
+    else
+        emit signalMeldung(QStringLiteral("Hinzufügen: Anzahl 0 – bitte eine Komponente wählen und "
+                                          "eine Anzahl ab 1 eintragen."));
 }

@@ -30,6 +30,8 @@ public:
 
 signals:
     void signalAddKomponente(uint kategorie, uint element, int anzahl);
+    // Why "Hinzufügen" added nothing, in one line for the status bar.
+    void signalMeldung(const QString &text);
 
 public slots:
     void onMoeglichesElement(const QModelIndex &index, const QModelIndex &alt);

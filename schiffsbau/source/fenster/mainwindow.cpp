@@ -121,6 +121,8 @@ MainWindow::MainWindow(QWidget *parent)
                       this, &MainWindow::onKategorieWechsel);
     Q_ASSERT_X(ok, "MainWindow", "connect kategorieSelModel currentRowChanged -> onKategorieWechsel");
     connect(m_pAuswahl, &KomponentenAuswahl::signalAddKomponente, this, &MainWindow::onAddKomponente);
+    connect(m_pAuswahl, &KomponentenAuswahl::signalMeldung, this,
+            [this](const QString &text) { StatusMeldung::zeige(this, text); });
     ok = connect(m_pModel, &SchiffsModel::neueDaten, this, &MainWindow::onNeueDaten);
     Q_ASSERT_X(ok, "MainWindow", "connect m_pModel neueDaten -> onNeueDaten");
     ok = connect(ui->actionNeu, &QAction::triggered, this, &MainWindow::onNeu);
@@ -321,8 +323,10 @@ void MainWindow::onEntfernen()
         if (zeile >= 0 && !zeilen.contains(zeile))
             zeilen << zeile;
     }
-    if (zeilen.isEmpty())
+    if (zeilen.isEmpty()) {
+        StatusMeldung::zeige(this, QStringLiteral("Entfernen: bitte erst eine Zeile des Schiffs wählen."));
         return;
+    }
     // From the bottom up, so that the rows still to go keep their numbers.
     std::sort(zeilen.begin(), zeilen.end(), std::greater<int>());
     for (int zeile : zeilen)
@@ -396,6 +400,8 @@ void MainWindow::onAddKomponente(uint kategorie, uint element, int anzahl)
         zeile = m_pModel->zeileVon(k->typ(), k->name());
     if (zeile >= 0) {
         // A "max 1x" component is in the ship already: it stays there once.
+        StatusMeldung::zeige(this, QStringLiteral("%1 ist schon eingebaut (höchstens einmal je Schiff).")
+                                       .arg(k->name()));
         delete k;
     } else if (k) {
         m_pModel->addKomponente(k, anzahl);
