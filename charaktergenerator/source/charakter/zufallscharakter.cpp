@@ -261,11 +261,14 @@ void Zufallscharakter::lerneAktionen(int art)
         const int rest = m_c->punkte(art, CharakterBasis::Rest);
         if (rest < 1)
             return angebot;
+        // The more a character knows, the more it deepens rather than widens.
+        const int gelernt = m_c->anzahlAktionen(art);
         for (int i = 0; i < m_regelwerk->anzahlAktionen(art); ++i) {
             const Aktion* vorlage = m_regelwerk->aktion(art, i);
             if (m_c->aktionsPreis(art, vorlage) > rest || m_c->hatAktion(art, vorlage->Bezeichnung))
                 continue;
-            angebot.push_back({ i, 2 * gewichtKenntnis(vorlage->Kenntnis, vorlage->Spezialisierung),
+            const int gewicht = 4 * gewichtKenntnis(vorlage->Kenntnis, vorlage->Spezialisierung) / (1 + gelernt);
+            angebot.push_back({ i, qMax(1, gewicht),
                                 [this, art, vorlage] {
                                     auto* kopie = new Aktion(*vorlage);
                                     if (m_c->aktionHinzufuegen(art, kopie))
