@@ -1,3 +1,4 @@
+#include "charakterbefehle.h"
 #include "mainwindow.h"
 #include "programmstart.h"
 #include "sprachumgebung.h"
@@ -6,6 +7,12 @@
 
 int main(int argc, char *argv[])
 {
+    // Read before the application object exists: a run without window
+    // chooses its platform itself.
+    Befehlszeile befehle = CharakterBefehle::befehlszeile();
+    if (befehle.ohneFenster(argc, argv, CharakterBefehle::fuehreAus))
+        return befehle.rueckgabe();
+
     QApplication app(argc, argv);
     // The interface is German only: the standard dialogs and boxes, the
     // numbers and the calendar too, whatever the system's language.

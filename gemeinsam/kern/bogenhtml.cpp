@@ -1,11 +1,9 @@
 #include "bogenhtml.h"
 
-#include <QBuffer>
+#include "bogenpdf.h"
+
 #include <QFont>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QTextDocument>
 
 namespace {
@@ -125,22 +123,7 @@ void BogenHtml::fuelle(QTextDocument *dokument, const QString &html, const QStri
 
 QByteArray BogenHtml::pdf(QTextDocument &dokument, const QString &titel, const QString &programm)
 {
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    if (!puffer.open(QIODevice::WriteOnly))
-        return QByteArray();
-    {
-        QPdfWriter schreiber(&puffer);
-        schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                            QMarginsF(0, 0, 0, 0)));
-        schreiber.setResolution(300);
-        schreiber.setTitle(titel);
-        schreiber.setCreator(programm);
-        // The document gets margins of 2 cm and page numbers from print().
-        dokument.print(&schreiber);
-    }
-    puffer.close();
-    if (!daten.startsWith("%PDF"))
-        return QByteArray();
-    return daten;
+    BogenPdf pdf(titel, programm);
+    pdf.fuegeAn(dokument);
+    return pdf.daten();
 }

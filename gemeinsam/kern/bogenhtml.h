@@ -45,8 +45,8 @@ public:
 
     // Sets the sheet's font and `html` into `dokument`, titled `titel`.
     static void fuelle(QTextDocument *dokument, const QString &html, const QString &titel);
-    // `dokument` as PDF bytes (A4 portrait, margins of 2 cm and page numbers
-    // from QTextDocument::print); empty when no PDF came out.
+    // `dokument` as PDF bytes (A4 portrait, margins of 2 cm and page numbers;
+    // BogenPdf); empty when no PDF came out.
     static QByteArray pdf(QTextDocument &dokument, const QString &titel, const QString &programm);
 };
 

@@ -1,12 +1,19 @@
 #include "datenordner.h"
 #include "mainwindow.h"
 #include "programmstart.h"
+#include "schiffsbefehle.h"
 #include "sprachumgebung.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Read before the application object exists: a run without window
+    // chooses its platform itself.
+    Befehlszeile befehle = SchiffsBefehle::befehlszeile();
+    if (befehle.ohneFenster(argc, argv, SchiffsBefehle::fuehreAus))
+        return befehle.rueckgabe();
+
     QApplication app(argc, argv);
     // The interface is German only: the standard dialogs and boxes, the
     // numbers and the calendar too, whatever the system's language.

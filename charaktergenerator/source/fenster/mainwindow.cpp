@@ -5,6 +5,7 @@
 #include "charakterbogen.h"
 #include "charakterschritt.h"
 #include "charakterxml.h"
+#include "dialogzufall.h"
 #include "persistenz.h"
 #include "regelwerk.h"
 #include "tabaktionen.h"
@@ -36,6 +37,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QUndoStack>
@@ -160,6 +162,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->buttonWeiter, &QPushButton::clicked, this, &MainWindow::onWeiter);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::onTabGewechselt);
     connect(ui->actionNeu, &QAction::triggered, this, &MainWindow::onNeuCharakter);
+    connect(ui->actionZufallscharakter, &QAction::triggered, this, &MainWindow::onZufallscharakter);
     connect(ui->actionSpeichern, &QAction::triggered, this, &MainWindow::onSpeichernCharakter);
     connect(ui->actionSpeichernUnter, &QAction::triggered, this, &MainWindow::onSpeichernUnter);
     connect(ui->actionLaden, &QAction::triggered, this, &MainWindow::onLadeCharakter);
@@ -305,6 +308,38 @@ void MainWindow::onNeuCharakter()
         return;
     setzeZurueck();
     setzeDokument(QString(), true);
+}
+
+void MainWindow::onZufallscharakter()
+{
+    // Opened without a loop of its own; "Erzeugen" draws.
+    auto *dialog = new DialogZufall(regelwerk, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { erzeugeZufallscharakter(dialog->einstellungen()); });
+    dialog->open();
+}
+
+void MainWindow::erzeugeZufallscharakter(const Zufallscharakter::Einstellungen &einstellungen)
+{
+    if (!aenderungenBehandelt())
+        return;
+    setzeZurueck();
+    setzeDokument(QString(), true);
+
+    // The draw is one step: nothing on its way is recorded.
+    stelltHer = true;
+    {
+        const QSignalBlocker sperre(charakter);
+        Zufallscharakter::erzeuge(charakter, einstellungen);
+    }
+    // A whole character: every step shows it, as after loading.
+    for (int i = 1; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, true);
+    zeigeCharakter();
+    stelltHer = false;
+    naechsterSchrittName = QStringLiteral("Zufallscharakter");
+    pruefeAenderung();
 }
 
 void MainWindow::setzeZurueck()

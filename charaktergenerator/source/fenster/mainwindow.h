@@ -4,6 +4,8 @@
 #include <QList>
 #include <QMainWindow>
 
+#include "zufallscharakter.h"
+
 class AbstractTab;
 class HilfeFenster;
 class Charakter;
@@ -42,6 +44,8 @@ public:
 public slots:
     void updateHeaderDaten();
     void onNeuCharakter();
+    // Asks for the settings of a random character (DialogZufall).
+    void onZufallscharakter();
     // To the document's file without asking once it has one.
     void onSpeichernCharakter();
     // Always asks for the file.
@@ -92,6 +96,8 @@ private:
     // `fragen` is set. Afterwards the fields show what the file holds.
     bool speichereCharakter(bool fragen);
     void ladeDatei(const QString &datei);
+    // What "neu" does, followed by the draw: one step of a new history.
+    void erzeugeZufallscharakter(const Zufallscharakter::Einstellungen &einstellungen);
     void updateWeiterButton();
     // "weiter ->", or "fertig" on the last step.
     void zeigeWeiter(bool fertig);
