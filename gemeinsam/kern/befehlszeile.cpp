@@ -150,9 +150,13 @@ Befehlszeile::Start Befehlszeile::lies(const QStringList &argumente)
         }
     }
     if (!gelesen && unbekannt.isEmpty()) {
-        // A value missing after an option is the only other error.
-        QString option = parser.errorText().section(QLatin1Char('\''), 1, 1);
-        m_rueckgabewert = aufrufFehler(QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(option));
+        // The other errors: a value missing after an option, or one given
+        // to a switch ("--help=ja"). The parser's own text is English.
+        const QString text = parser.errorText();
+        const QString option = text.section(QLatin1Char('\''), 1, 1);
+        m_rueckgabewert = aufrufFehler(text.startsWith(QLatin1String("Missing value"))
+                                           ? QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(option)
+                                           : QStringLiteral("„%1“ nimmt keinen Wert.").arg(option));
         return Start::Beenden;
     }
 

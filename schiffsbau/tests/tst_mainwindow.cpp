@@ -405,6 +405,7 @@ void TestMainWindow::menues()
                                  "actionSpeichernUnter=speichern unter ...",
                                  "actionExportieren=exportieren ...",
                                  "actionPdf=als PDF exportieren ...", "actionDrucken=drucken ...",
+                                 "actionAktualisieren=Auf aktuelle Listen umstellen",
                                  "actionBeenden=Beenden",
                                  "actionRueckgaengig=Rückgängig", "actionWiederholen=Wiederholen",
                                  "actionLeeren=leeren",

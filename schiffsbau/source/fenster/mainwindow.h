@@ -58,6 +58,9 @@ public slots:
     void onKurzanleitung();
     void onUeber();
     void onListenPruefen();
+    // Takes today's list values for every component whose stored ones
+    // differ, as one step.
+    void onAktualisieren();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -83,6 +86,13 @@ private:
     // Runs an action of several changes as one step of the given name.
     void schritt(const QString &name, const std::function<void()> &aenderung);
     void ladeDatei(const QString &datei);
+    // After a ship file was opened: names in one message the components
+    // whose stored values differ from today's lists or that are in no list
+    // any more.
+    void meldeListenAbweichungen(const QString &datei);
+    // Checks the lists read at start-up; findings are announced in the
+    // status bar with a link to the checker.
+    void pruefeListenBeimStart();
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
