@@ -1,5 +1,6 @@
 #include "befehlszeile.h"
 
+#include "bogenpdf.h"
 #include "sicheredatei.h"
 #include "sprachumgebung.h"
 
@@ -366,4 +367,14 @@ bool Befehlszeile::schreibe(const QString &datei, const QByteArray &daten, bool 
                 .arg(QDir::toNativeSeparators(datei), grund)
                 .trimmed());
     return false;
+}
+
+bool Befehlszeile::schreibePdf(const QString &datei, BogenPdf &pdf) const
+{
+    const QByteArray daten = pdf.daten();
+    if (daten.isEmpty()) {
+        meldung(QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden."));
+        return false;
+    }
+    return schreibe(datei, daten, false);
 }
