@@ -76,7 +76,7 @@ void stumm(QtMsgType typ, const QMessageLogContext &, const QString &text)
 Befehlszeile::Befehlszeile(const QString &programm, const QString &version, const QString &zweck)
     : m_programm(programm), m_version(version), m_zweck(zweck)
 {
-    m_optionen << Option{{QStringLiteral("h"), QStringLiteral("help")}, QString(),
+    m_optionen << Option{{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, QString(),
                          QStringLiteral("Zeigt diese Hilfe und beendet das Programm.")}
                << Option{{QStringLiteral("v"), QStringLiteral("version")}, QString(),
                          QStringLiteral("Zeigt die Version und beendet das Programm.")};
