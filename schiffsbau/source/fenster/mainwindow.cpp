@@ -609,10 +609,12 @@ void MainWindow::onAktualisieren()
         umgestellt = ListenAbgleich::stelleUm(m_pModel, m_pBibliothek);
         m_pModel->berechne();
     });
-    StatusMeldung::zeige(this, umgestellt == 0
-                                   ? QStringLiteral("Alle Komponenten entsprechen den Listen.")
-                                   : QStringLiteral("%1 Komponenten auf die aktuellen Listen umgestellt.")
-                                         .arg(umgestellt));
+    QString text = QStringLiteral("Alle Komponenten entsprechen den Listen.");
+    if (umgestellt == 1)
+        text = QStringLiteral("1 Komponente auf die aktuellen Listen umgestellt.");
+    else if (umgestellt > 1)
+        text = QStringLiteral("%1 Komponenten auf die aktuellen Listen umgestellt.").arg(umgestellt);
+    StatusMeldung::zeige(this, text);
 }
 
 void MainWindow::pruefeListenBeimStart()
