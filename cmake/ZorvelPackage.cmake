@@ -5,9 +5,13 @@
 set(CPACK_PACKAGE_NAME "zorvel2")
 set(CPACK_PACKAGE_VERSION "1.0.0")
 set(CPACK_PACKAGE_VENDOR "ZORVEL2-Entwicklerteam")
-set(CPACK_PACKAGE_CONTACT "ZORVEL2-Entwicklerteam <zorvel2@localhost>")
+# The maintainer of the package, with a real mail address when it is built
+# for others: -DZORVEL_BETREUER="Name <adresse>".
+set(ZORVEL_BETREUER "ZORVEL2-Entwicklerteam <zorvel2@example.org>" CACHE STRING
+    "Maintainer of the Debian package (name and mail address)")
+set(CPACK_PACKAGE_CONTACT "${ZORVEL_BETREUER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "ZORVEL2 character generator and ship builder for the ZORVEL role-playing game")
+    "character generator and ship builder for the ZORVEL role-playing game")
 set(CPACK_PACKAGE_DESCRIPTION
     "Two desktop programs with a German interface for the science-fiction\n\
 pen-and-paper role-playing game ZORVEL: the character generator\n\
@@ -18,11 +22,30 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "zorvel2")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+# Tools for game masters and players, not a game: no program in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, qt6-qpa-plugins")
 # The short guide opens in the desktop's PDF viewer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+
+# What Debian's policy asks of every package: the copyright file, the
+# changelog (compressed) and, for the data files that are Latin-1 by their
+# format, lintian overrides that say so.
+set(ZORVEL_CHARAKTER_VERSION "0.9.3")
+set(ZORVEL_SCHIFF_VERSION "0.12.0")
+set(paket "${CMAKE_BINARY_DIR}/paket")
+configure_file(paket/copyright.in "${paket}/copyright" @ONLY)
+configure_file(paket/changelog.in "${paket}/changelog" @ONLY)
+configure_file(paket/lintian-overrides.in "${paket}/zorvel2" @ONLY)
+add_custom_command(
+  OUTPUT "${paket}/changelog.gz"
+  COMMAND "${ZORVEL_GZIP}" -9nkf "${paket}/changelog"
+  DEPENDS "${paket}/changelog"
+  VERBATIM)
+add_custom_target(zorvel_changelog ALL DEPENDS "${paket}/changelog.gz")
+install(FILES "${paket}/copyright" "${paket}/changelog.gz" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+install(FILES "${paket}/zorvel2" DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides")
 
 include(CPack)

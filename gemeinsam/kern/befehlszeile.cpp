@@ -1,5 +1,6 @@
 #include "befehlszeile.h"
 
+#include "bogenpdf.h"
 #include "sicheredatei.h"
 #include "sprachumgebung.h"
 
@@ -75,7 +76,7 @@ void stumm(QtMsgType typ, const QMessageLogContext &, const QString &text)
 Befehlszeile::Befehlszeile(const QString &programm, const QString &version, const QString &zweck)
     : m_programm(programm), m_version(version), m_zweck(zweck)
 {
-    m_optionen << Option{{QStringLiteral("h"), QStringLiteral("help")}, QString(),
+    m_optionen << Option{{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, QString(),
                          QStringLiteral("Zeigt diese Hilfe und beendet das Programm.")}
                << Option{{QStringLiteral("v"), QStringLiteral("version")}, QString(),
                          QStringLiteral("Zeigt die Version und beendet das Programm.")};
@@ -150,9 +151,13 @@ Befehlszeile::Start Befehlszeile::lies(const QStringList &argumente)
         }
     }
     if (!gelesen && unbekannt.isEmpty()) {
-        // A value missing after an option is the only other error.
-        QString option = parser.errorText().section(QLatin1Char('\''), 1, 1);
-        m_rueckgabewert = aufrufFehler(QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(option));
+        // The other errors: a value missing after an option, or one given
+        // to a switch ("--help=ja"). The parser's own text is English.
+        const QString text = parser.errorText();
+        const QString option = text.section(QLatin1Char('\''), 1, 1);
+        m_rueckgabewert = aufrufFehler(text.startsWith(QLatin1String("Missing value"))
+                                           ? QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(option)
+                                           : QStringLiteral("„%1“ nimmt keinen Wert.").arg(option));
         return Start::Beenden;
     }
 
@@ -362,4 +367,14 @@ bool Befehlszeile::schreibe(const QString &datei, const QByteArray &daten, bool 
                 .arg(QDir::toNativeSeparators(datei), grund)
                 .trimmed());
     return false;
+}
+
+bool Befehlszeile::schreibePdf(const QString &datei, BogenPdf &pdf) const
+{
+    const QByteArray daten = pdf.daten();
+    if (daten.isEmpty()) {
+        meldung(QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden."));
+        return false;
+    }
+    return schreibe(datei, daten, false);
 }

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class BogenPdf;
 class QCommandLineParser;
 
 // The command line of a program: its own options (German help, a manual
@@ -86,6 +87,8 @@ public:
     // leaves an old file untouched; on failure a message names the file and
     // the reason. True when written.
     bool schreibe(const QString &datei, const QByteArray &daten, bool textModus) const;
+    // Ends `pdf` and writes it so; a PDF that could not be made is reported.
+    bool schreibePdf(const QString &datei, BogenPdf &pdf) const;
 
 private:
     void richteEin(QCommandLineParser &parser) const;

@@ -5,12 +5,15 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+
+#include <sys/resource.h>
 
 struct Programmlauf
 {
@@ -62,6 +65,39 @@ inline int pdfSeiten(const QString &pfad)
     if (!pdf.startsWith("%PDF"))
         return -1;
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+// User and system time of the ended child processes, in milliseconds.
+inline qint64 prozessorzeitDerKinder()
+{
+    rusage nutzung{};
+    getrusage(RUSAGE_CHILDREN, &nutzung);
+    return qint64(nutzung.ru_utime.tv_sec + nutzung.ru_stime.tv_sec) * 1000
+           + qint64(nutzung.ru_utime.tv_usec + nutzung.ru_stime.tv_usec) / 1000;
+}
+
+// A run of a benchmark: the program's exit status, the pages of the PDF
+// `pdf` it wrote, wall and processor time.
+struct GemessenerLauf
+{
+    int status = -1;
+    int seiten = -1;
+    qint64 ms = 0;
+    qint64 prozessorMs = 0;
+};
+
+inline GemessenerLauf starteGemessen(const QString &name, const QStringList &argumente,
+                                     const QString &ordner, const QString &pdf)
+{
+    GemessenerLauf messung;
+    QElapsedTimer uhr;
+    uhr.start();
+    const qint64 vorher = prozessorzeitDerKinder();
+    messung.status = starteProgramm(name, argumente, ordner).status;
+    messung.ms = uhr.elapsed();
+    messung.prozessorMs = prozessorzeitDerKinder() - vorher;
+    messung.seiten = pdfSeiten(ordner + QLatin1Char('/') + pdf);
+    return messung;
 }
 
 #endif // PROGRAMMLAUF_HILFEN_H

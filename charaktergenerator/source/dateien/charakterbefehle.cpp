@@ -181,15 +181,8 @@ int CharakterBefehle::fuehreAus(const Befehlszeile &befehle)
     }
 
     bool geschrieben = true;
-    if (pdf) {
-        const QByteArray daten = bogen.daten();
-        if (daten.isEmpty()) {
-            befehle.meldung(QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden."));
-            geschrieben = false;
-        } else {
-            geschrieben = befehle.schreibe(befehle.wert(pdfOption), daten, false);
-        }
-    }
+    if (pdf)
+        geschrieben = befehle.schreibePdf(befehle.wert(pdfOption), bogen);
     if (text) {
         // As the window's export writes it: the system's 8-bit encoding.
         QStringEncoder kodierer(QStringConverter::System);

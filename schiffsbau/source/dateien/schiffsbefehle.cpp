@@ -192,15 +192,8 @@ int SchiffsBefehle::bearbeiteSchiffe(const Befehlszeile &befehle)
     }
 
     bool geschrieben = true;
-    if (pdf && bogen.boegen() > 0) {
-        const QByteArray daten = bogen.daten();
-        if (daten.isEmpty()) {
-            befehle.meldung(QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden."));
-            geschrieben = false;
-        } else {
-            geschrieben = befehle.schreibe(befehle.wert(pdfOption), daten, false);
-        }
-    }
+    if (pdf && bogen.boegen() > 0)
+        geschrieben = befehle.schreibePdf(befehle.wert(pdfOption), bogen);
     if (text && !exportText.isEmpty())
         geschrieben = befehle.schreibe(befehle.wert(textOption), exportText.toUtf8(), true) && geschrieben;
     if ((pdf || text) && bogen.boegen() == 0 && exportText.isEmpty())

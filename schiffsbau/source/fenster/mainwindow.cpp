@@ -18,6 +18,8 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
+#include "listenabgleich.h"
+#include "listenpruefung.h"
 #include "listenpruefungdialog.h"
 #include "persistenz.h"
 #include "schiffsbogen.h"
@@ -54,6 +56,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QSortFilterProxyModel>
 #include <QUrl>
 
@@ -118,6 +121,8 @@ MainWindow::MainWindow(QWidget *parent)
                                             "nach dem Ordner \"listen\" in:\n%1")
                                  .arg(DatenOrdner::durchsucht().join(QLatin1Char('\n'))),
                              QMessageBox::Ok);
+    } else {
+        pruefeListenBeimStart();
     }
 
     ui->listKategorien->setModel(m_pKategorieModel);
@@ -190,6 +195,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionAuswahlImHauptfenster, &QAction::triggered, this, [this] { m_angedocktWeilGross = false; });
     ok = connect(m_pAuswahl, &KomponentenAuswahl::auswahlGeaendert, this, &MainWindow::aktualisiereWirkung);
     Q_ASSERT_X(ok, "MainWindow", "connect m_pAuswahl auswahlGeaendert -> aktualisiereWirkung");
+    ok = connect(ui->actionAktualisieren, &QAction::triggered, this, &MainWindow::onAktualisieren);
+    Q_ASSERT_X(ok, "MainWindow", "connect actionAktualisieren triggered -> onAktualisieren");
     Q_UNUSED(ok)
 
     // Every change to the ship ends in a recomputation, a move of a row or
@@ -672,6 +679,52 @@ void MainWindow::ladeDatei(const QString &datei)
         setzeDokument(datei, m_pPersistenz->vollstaendigGeladen());
     StatusMeldung::datei(this, teil ? QStringLiteral("Lesbarer Teil geladen") : QStringLiteral("Geladen"),
                          datei);
+    meldeListenAbweichungen(datei);
+}
+
+void MainWindow::meldeListenAbweichungen(const QString &datei)
+{
+    const QStringList abweichungen =
+        ListenAbgleich::texte(ListenAbgleich::vergleiche(m_pModel, m_pBibliothek));
+    if (abweichungen.isEmpty())
+        return;
+    QMessageBox::information(
+        nullptr, QStringLiteral("Abweichungen von den Listen"),
+        QStringLiteral("Das Schiff aus %1 hat Komponenten, deren gespeicherte Werte von den heutigen "
+                       "Listen abweichen:\n%2\n\nDas Schiff behält die gespeicherten Werte. "
+                       "„Schiff → Auf aktuelle Listen umstellen“ übernimmt die Werte der Listen.")
+            .arg(QDir::toNativeSeparators(datei), abweichungen.join(QLatin1Char('\n'))),
+        QMessageBox::Ok);
+}
+
+void MainWindow::onAktualisieren()
+{
+    int umgestellt = 0;
+    schritt(QStringLiteral("Auf aktuelle Listen umstellen"), [this, &umgestellt] {
+        umgestellt = ListenAbgleich::stelleUm(m_pModel, m_pBibliothek);
+        m_pModel->berechne();
+    });
+    QString text = QStringLiteral("Alle Komponenten entsprechen den Listen.");
+    if (umgestellt == 1)
+        text = QStringLiteral("1 Komponente auf die aktuellen Listen umgestellt.");
+    else if (umgestellt > 1)
+        text = QStringLiteral("%1 Komponenten auf die aktuellen Listen umgestellt.").arg(umgestellt);
+    StatusMeldung::zeige(this, text);
+}
+
+void MainWindow::pruefeListenBeimStart()
+{
+    const qsizetype probleme = ListenPruefung::pruefe(datenOrdner()).size();
+    if (probleme == 0)
+        return;
+    auto *hinweis = new QLabel(this);
+    hinweis->setObjectName(QStringLiteral("labelListenProbleme"));
+    hinweis->setText(QStringLiteral("<a href=\"#\">%1 in den Listen – Liste → Listen prüfen ...</a>")
+                         .arg(probleme == 1 ? QStringLiteral("1 Problem")
+                                            : QStringLiteral("%1 Probleme").arg(probleme)));
+    hinweis->setToolTip(QStringLiteral("Öffnet die Prüfung der Listen."));
+    connect(hinweis, &QLabel::linkActivated, this, &MainWindow::onListenPruefen);
+    statusBar()->addPermanentWidget(hinweis);
 }
 
 bool MainWindow::liesSchiffsdatei(const QString &datei, SchiffsDatei::Inhalt &inhalt, bool teilAnbieten)

@@ -64,6 +64,9 @@ public slots:
     void onVergleichen();
     // Docks the chooser into the main window, or lets it stand free.
     void onAuswahlImHauptfenster(bool angedockt);
+    // Takes today's list values for every component whose stored ones
+    // differ, as one step.
+    void onAktualisieren();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -99,6 +102,13 @@ private:
     bool liesSchiffsdatei(const QString &datei, SchiffsDatei::Inhalt &inhalt, bool teilAnbieten);
     // The budget bars for the ship now, with the marks of `danach`.
     void zeigeBalken(const SchiffsDaten *danach);
+    // After a ship file was opened: names in one message the components
+    // whose stored values differ from today's lists or that are in no list
+    // any more.
+    void meldeListenAbweichungen(const QString &datei);
+    // Checks the lists read at start-up; findings are announced in the
+    // status bar with a link to the checker.
+    void pruefeListenBeimStart();
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
