@@ -16,6 +16,7 @@ class TabEigenschaften;
 class TabParanormik;
 class TabSpezialgebiete;
 class QUndoStack;
+class Rettungskopie;
 class ZuletztGeoeffnet;
 
 namespace Ui {
@@ -38,6 +39,11 @@ public:
     // Opens the character file as "laden ..." does once a file is chosen
     // (unsaved changes first); for the start argument and "Zuletzt geöffnet".
     void oeffneDatei(const QString &datei);
+    // Brings back a recovery copy: `dokument` as an unsaved change of
+    // `datei` (empty: a new document).
+    void stelleWiederHer(const QByteArray &dokument, const QString &datei);
+    // The recovery copy of the character while it has unsaved changes.
+    Rettungskopie *rettungskopie() const { return rettung; }
 
 public slots:
     void updateHeaderDaten();
@@ -76,6 +82,9 @@ private:
     void setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte = true);
     // Loads a document of the history back into the character (undo, redo).
     void stelleHer(const QByteArray &dokument);
+    // The window's changed mark and the recovery copy for the character's
+    // document `jetzt`.
+    void zeigeAenderung(const QByteArray &jetzt);
     // Every step that is built shows the character as it is now.
     void zeigeCharakter();
     // With unsaved changes asks whether to save them; false when the user
@@ -85,6 +94,8 @@ private:
     // `fragen` is set. Afterwards the fields show what the file holds.
     bool speichereCharakter(bool fragen);
     void ladeDatei(const QString &datei);
+    // The steps and the header after a character was read in whole.
+    void zeigeGeladen();
     void updateWeiterButton();
     void zeigeSchritt(int index);
     // The step of tab `index` (0 to 5), built on first use; null for none.
@@ -112,6 +123,7 @@ private:
     QByteArray letzterStand;
     bool stelltHer = false;
     HilfeFenster *hilfe = nullptr; // built when first asked for
+    Rettungskopie *rettung;
 };
 
 #endif // MAINWINDOW_H

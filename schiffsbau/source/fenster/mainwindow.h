@@ -6,6 +6,7 @@
 #include <QModelIndex>
 
 #include "schiffsdaten.h"
+#include "schiffsdatei.h"
 #include "schiffsschritt.h"
 
 #include <functional>
@@ -17,6 +18,7 @@ class Persistenz;
 class QAction;
 class QSortFilterProxyModel;
 class QUndoStack;
+class Rettungskopie;
 class SchiffsModel;
 class ZuletztGeoeffnet;
 
@@ -40,6 +42,11 @@ public:
     // Opens the ship file as "laden ..." does once a file is chosen (unsaved
     // changes first); for the start argument and "Zuletzt geöffnet".
     void oeffneDatei(const QString &datei);
+    // Brings back a recovery copy: `dokument` as an unsaved change of
+    // `datei` (empty: a new ship).
+    void stelleWiederHer(const QByteArray &dokument, const QString &datei);
+    // The recovery copy of the ship while it has unsaved changes.
+    Rettungskopie *rettungskopie() const { return m_pRettung; }
 
 public slots:
     void onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt);
@@ -80,9 +87,13 @@ private:
     // The ship as the history keeps it, and bringing such a state back.
     SchiffsSchritt::Stand stand() const;
     void stelleHer(const SchiffsSchritt::Stand &stand);
+    // The window's changed mark and the recovery copy for the ship as it is.
+    void zeigeAenderung();
     // Runs an action of several changes as one step of the given name.
     void schritt(const QString &name, const std::function<void()> &aenderung);
     void ladeDatei(const QString &datei);
+    // Replaces the ship, its name and description by what `inhalt` holds.
+    void uebernimmSchiff(SchiffsDatei::Inhalt &inhalt);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
@@ -130,6 +141,7 @@ private:
     bool m_auswahlGezeigt = false;
     bool m_erstesZeigen = true;
     ZuletztGeoeffnet *m_pZuletzt = nullptr;
+    Rettungskopie *m_pRettung = nullptr;
     // The data panel's widgets, as datenAnzeige() finds them.
     QList<QWidget *> m_datenAnzeige;
 };
