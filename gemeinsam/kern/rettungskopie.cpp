@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUuid>
 
 namespace {
@@ -43,7 +44,10 @@ Rettungskopie::Rettungskopie(QObject *parent)
 }
 
 // The lock goes with the object (QLockFile removes its file); the copy stays.
-Rettungskopie::~Rettungskopie() = default;
+Rettungskopie::~Rettungskopie()
+{
+    warte();
+}
 
 void Rettungskopie::setzeOrdner(const QString &ordner)
 {
@@ -87,6 +91,7 @@ void Rettungskopie::entferne()
 {
     m_timer.stop();
     m_dokument = QByteArray();
+    warte();
     const QString kopie = datei();
     if (!kopie.isEmpty() && QFile::exists(kopie))
         QFile::remove(kopie);
@@ -106,8 +111,24 @@ bool Rettungskopie::schreibeJetzt()
     m_timer.stop();
     if (m_dokument.isNull() || ordner().isEmpty() || !sperre())
         return false;
+    if (m_schreiber && m_schreiber->isRunning()) {
+        m_timer.start(); // a slow disk: the next copy once this one is written
+        return false;
+    }
     const Kopf kopf{ m_datei, m_titel, QDateTime::currentDateTimeUtc() };
-    return SichereDatei::schreibe(datei(), kodiere(kopf, m_dokument)).ok();
+    m_schreiber.reset(QThread::create([this, ziel = datei(), daten = kodiere(kopf, m_dokument)] {
+        m_geschrieben = SichereDatei::schreibe(ziel, daten).ok();
+    }));
+    m_schreiber->start(QThread::LowPriority);
+    return true;
+}
+
+bool Rettungskopie::warte()
+{
+    if (!m_schreiber)
+        return false;
+    m_schreiber->wait();
+    return m_geschrieben;
 }
 
 void Rettungskopie::setzeVerzoegerung(int millisekunden)
@@ -131,6 +152,7 @@ bool Rettungskopie::uebernimm(const QString &kopie)
     // take the copy for one whose instance has ended.
     if (ordner().isEmpty() || !sperre())
         return false;
+    warte();
     QFile::remove(datei());
     return QFile::rename(kopie, datei());
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLockFile;
+class QThread;
 
 // The recovery copy of one window's document: while the document has
 // unsaved changes, a copy of it lies in the folder of copies, so that a
@@ -17,6 +18,11 @@ class QLockFile;
 // seconds. The copy is written through the safe save by a single-shot
 // timer that each change restarts, never on every keystroke. Saving,
 // discarding and closing remove it.
+//
+// The safe save waits until the disk has the bytes, which can take tens of
+// milliseconds; so the bytes go to the disk in a thread of their own, and
+// typing never waits for it. Removing the copy waits for a write under way,
+// so that no copy comes back after it was removed.
 //
 // Each instance holds a lock file beside its copy while it lives, so that
 // another instance never takes a copy whose instance is still running.
@@ -60,9 +66,13 @@ public:
     void eingabeLaeuft();
     // Stops the timer and removes the copy (saved, discarded, closed).
     void entferne();
-    // Writes the copy of the unsaved document now, as the timer does; false
-    // without one or when it could not be written.
+    // Starts writing the copy of the unsaved document now, as the timer
+    // does; false without one (or while the last copy is still being
+    // written: the timer then tries again).
     bool schreibeJetzt();
+    // Waits until the copy being written is on the disk; false when the
+    // last copy could not be written.
+    bool warte();
 
     // The delay after the last change, 2000 ms unless set.
     void setzeVerzoegerung(int millisekunden);
@@ -93,6 +103,9 @@ private:
     QTimer m_timer;
     QString m_id;
     std::unique_ptr<QLockFile> m_sperre;
+    // Writes the last copy; its result is read once it has finished.
+    std::unique_ptr<QThread> m_schreiber;
+    bool m_geschrieben = false;
     // The unsaved document the next copy holds; null when there is none.
     QByteArray m_dokument;
     QString m_datei;

@@ -61,6 +61,7 @@ void TestWiederherstellung::hinterlasse(const QString &name)
     kindVon<QLineEdit>(&fenster, "editName")->setText(name);
     QVERIFY(fenster.isWindowModified());
     QVERIFY(fenster.rettungskopie()->schreibeJetzt());
+    QVERIFY(fenster.rettungskopie()->warte());
 }
 
 void TestWiederherstellung::kopienNacheinander()
