@@ -8,6 +8,7 @@
 //   ./build/charaktergenerator/charaktergenerator_lib_bench_verlauf -platform offscreen
 #include "mainwindow.h"
 #include "rettungskopie.h"
+#include "rettungsmessung.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -20,19 +21,6 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
-
-#include <ctime>
-
-namespace {
-
-qint64 prozessorzeit()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-} // namespace
 
 class BenchVerlauf : public QObject
 {
@@ -118,29 +106,9 @@ void BenchVerlauf::rettungskopie()
     QAction *undo = kind<QAction>(w, "actionRueckgaengig");
     QAction *redo = kind<QAction>(w, "actionWiederholen");
     constexpr int runden = 200;
-    qint64 summe = 0;
-    qint64 hoechstens = 0;
-    qint64 platte = 0;
-    qint64 prozessor = 0; // this thread's processor time: the load of other programs left out
-    for (int i = 0; i < runden; ++i) {
+    QVERIFY(messeRettungskopie(w.rettungskopie(), runden, [&](int i) {
         (i % 2 ? redo : undo)->trigger(); // a changed character each time
-        QElapsedTimer uhr;
-        const qint64 vorher = prozessorzeit();
-        uhr.start();
-        QVERIFY(w.rettungskopie()->schreibeJetzt());
-        const qint64 ns = uhr.nsecsElapsed();
-        prozessor += prozessorzeit() - vorher;
-        summe += ns;
-        hoechstens = qMax(hoechstens, ns);
-        // The disk's part, in the copy's own thread.
-        QVERIFY(w.rettungskopie()->warte());
-        platte += uhr.nsecsElapsed() - ns;
-    }
-    qInfo("writing the recovery copy: %.2f ms, at most %.2f ms, processor time %.2f ms (limit 5 ms); "
-          "then %.2f ms in its thread until the disk has it",
-          double(summe) / 1e6 / runden, double(hoechstens) / 1e6, double(prozessor) / 1e6 / runden,
-          double(platte) / 1e6 / runden);
-    QVERIFY(double(prozessor) / 1e6 / runden < 5.0);
+    }));
     Rettungskopie::setzeOrdner(QString());
 }
 
