@@ -108,6 +108,20 @@ private slots:
         QVERIFY(!QFile::exists(kopie));
     }
 
+    // Typing that never pauses as long as the delay still gets a copy.
+    void kopieAuchOhnePause()
+    {
+        const std::unique_ptr<MainWindow> fenster = neuesFenster();
+        const QString kopie = fenster->rettungskopie()->datei();
+        auto *feld = kindVon<QLineEdit>(fenster.get(), "editName");
+        feld->setFocus();
+        for (int i = 0; i < 100 && !QFile::exists(kopie); ++i) {
+            QTest::keyClick(feld, Qt::Key_A);
+            QTest::qWait(20);
+        }
+        QVERIFY(QFile::exists(kopie));
+    }
+
     // The start asks about the copy of an ended instance, never about one
     // of a running instance; "Wiederherstellen" brings the change back as
     // an unsaved change of its file, and saving writes that file. A file

@@ -39,7 +39,6 @@ Rettungskopie::Rettungskopie(QObject *parent)
     , m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(2000);
     connect(&m_timer, &QTimer::timeout, this, &Rettungskopie::zeitAbgelaufen);
 }
 
@@ -77,14 +76,22 @@ void Rettungskopie::setzeStand(const QByteArray &dokument, bool ungesichert, con
     if (dokument == m_dokument && !m_dokument.isNull())
         return; // the copy holds it already, or will
     m_dokument = dokument.isNull() ? QByteArray("") : dokument;
-    if (!ordner().isEmpty())
-        m_timer.start();
+    starteZeit();
 }
 
 void Rettungskopie::eingabeLaeuft()
 {
-    if (!ordner().isEmpty())
-        m_timer.start();
+    starteZeit();
+}
+
+void Rettungskopie::starteZeit()
+{
+    if (ordner().isEmpty())
+        return;
+    if (!m_timer.isActive())
+        m_faellig.start();
+    const qint64 rest = 5 * qint64(m_verzoegerung) - m_faellig.elapsed();
+    m_timer.start(int(qBound(qint64(0), rest, qint64(m_verzoegerung))));
 }
 
 void Rettungskopie::entferne()
@@ -112,7 +119,7 @@ bool Rettungskopie::schreibeJetzt()
     if (m_dokument.isNull() || ordner().isEmpty() || !sperre())
         return false;
     if (m_schreiber && m_schreiber->isRunning()) {
-        m_timer.start(); // a slow disk: the next copy once this one is written
+        starteZeit(); // a slow disk: the next copy once this one is written
         return false;
     }
     const Kopf kopf{ m_datei, m_titel, QDateTime::currentDateTimeUtc() };
@@ -133,12 +140,12 @@ bool Rettungskopie::warte()
 
 void Rettungskopie::setzeVerzoegerung(int millisekunden)
 {
-    m_timer.setInterval(millisekunden);
+    m_verzoegerung = millisekunden;
 }
 
 int Rettungskopie::verzoegerung() const
 {
-    return m_timer.interval();
+    return m_verzoegerung;
 }
 
 QString Rettungskopie::datei() const

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -16,8 +17,9 @@ class QThread;
 // unsaved changes, a copy of it lies in the folder of copies, so that a
 // crash, a killed process or a power cut loses at most the last two
 // seconds. The copy is written through the safe save by a single-shot
-// timer that each change restarts, never on every keystroke. Saving,
-// discarding and closing remove it.
+// timer that each change restarts, never on every keystroke; changes that
+// never pause for that long still get a copy after five times the delay.
+// Saving, discarding and closing remove it.
 //
 // The safe save waits until the disk has the bytes, which can take tens of
 // milliseconds; so the bytes go to the disk in a thread of their own, and
@@ -74,7 +76,8 @@ public:
     // last copy could not be written.
     bool warte();
 
-    // The delay after the last change, 2000 ms unless set.
+    // The delay after the last change, 2000 ms unless set (changes without
+    // such a pause: five times the delay after the first of them).
     void setzeVerzoegerung(int millisekunden);
     int verzoegerung() const;
     // This instance's copy (empty without a folder).
@@ -97,10 +100,15 @@ signals:
 
 private:
     void zeitAbgelaufen();
+    // (Re)starts the timer: the delay from now, but no later than five
+    // times the delay after the first change the copy does not hold yet.
+    void starteZeit();
     // This instance's lock, taken on first need; false when it cannot be.
     bool sperre();
 
     QTimer m_timer;
+    int m_verzoegerung = 2000;
+    QElapsedTimer m_faellig; // since the first change not in the copy
     QString m_id;
     std::unique_ptr<QLockFile> m_sperre;
     // Writes the last copy; its result is read once it has finished.
