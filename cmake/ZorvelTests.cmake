@@ -21,6 +21,8 @@ function(zorvel_add_tests lib)
     get_filename_component(name "${src}" NAME_WE)
     add_executable(${lib}_${name} "${src}")
     target_link_libraries(${lib}_${name} PRIVATE ${lib} Qt6::Test)
+    # What the benchmarks of both programs measure alike.
+    target_include_directories(${lib}_${name} PRIVATE "${PROJECT_SOURCE_DIR}/gemeinsam/tests")
     target_compile_definitions(${lib}_${name} PRIVATE ${ARGN})
   endforeach()
 endfunction()

@@ -151,8 +151,8 @@ private slots:
         const QString erste = pfad("kara.zch");
         speichere(erste);
         QVERIFY(!fenster->isWindowModified());
-        QCOMPARE(fenster->windowTitle(),
-                 QStringLiteral("kara.zch[*] - ZORVEL2 - Charaktergenerator (0.9.3)"));
+        QCOMPARE(fenster->windowTitle().remove(QStringLiteral("[*]")),
+                 QStringLiteral("kara.zch - ZORVEL2 - Charaktergenerator (0.9.3)"));
         const QStringList kopf = kopfzeile();
         // What switching the module off gives before saving ...
         kind<QCheckBox>("checkSpezis")->click();
@@ -340,7 +340,7 @@ private slots:
         if (art == "lesbarer Teil") {
             // Unbound and changed: saving asks, the damaged file stays.
             QCOMPARE(meldungen, QStringList());
-            QCOMPARE(fenster->windowTitle(), titel);
+            QCOMPARE(fenster->windowTitle().remove(QStringLiteral("[*]")), titel);
             QVERIFY(fenster->isWindowModified());
             QCOMPARE(kind<QLineEdit>("editName")->text(), QStringLiteral("Kara"));
             QCOMPARE(zuletzt(), dateien);
@@ -355,7 +355,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("„%1“").arg(QDir::toNativeSeparators(datei))), qPrintable(text));
         QVERIFY2(text.contains(meldung), qPrintable(text));
         if (art == "außerhalb der Regeln") {
-            QCOMPARE(fenster->windowTitle(), QStringLiteral("schlecht.zch[*] - ") + titel);
+            QCOMPARE(fenster->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("schlecht.zch - ") + titel);
             QVERIFY(fenster->isWindowModified());
             kind<QTabWidget>("tabWidget")->setCurrentIndex(1);
             QCOMPARE(kind<QLabel>("labelPunkteMut")->text(), QStringLiteral("10"));
@@ -395,7 +395,7 @@ private slots:
             QCOMPARE(antwort.vorschlag, QStringLiteral("Arkon Vel.zch"));
         }
         QVERIFY(lies(arkon).contains("Name=\"Arkon Vel II\""));
-        QCOMPARE(fenster->windowTitle(), QStringLiteral("arkon.zch[*] - ZORVEL2 - Charaktergenerator (0.9.3)"));
+        QCOMPARE(fenster->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("arkon.zch - ZORVEL2 - Charaktergenerator (0.9.3)"));
         QVERIFY(!fenster->isWindowModified());
 
         // What XML cannot carry is not in the file, nor on screen after saving.
@@ -477,7 +477,7 @@ private slots:
             QVERIFY(fenster->isWindowModified());
         } else if (aktion == QLatin1String("actionNeu")) {
             QCOMPARE(kind<QLabel>("labelInfoName")->text(), QString());
-            QCOMPARE(fenster->windowTitle(), QStringLiteral("ZORVEL2 - Charaktergenerator (0.9.3)"));
+            QCOMPARE(fenster->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("ZORVEL2 - Charaktergenerator (0.9.3)"));
         } else if (aktion == QLatin1String("actionLaden")) {
             QCOMPARE(kind<QLabel>("labelInfoName")->text(), QStringLiteral("Andere"));
             QVERIFY(fenster->windowTitle().startsWith(QStringLiteral("andere.zch[*]")));

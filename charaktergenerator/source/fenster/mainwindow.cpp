@@ -21,6 +21,7 @@
 #include "dateidialog.h"
 #include "hilfefenster.h"
 #include "menuetaste.h"
+#include "rettungskopie.h"
 #include "statusmeldung.h"
 #include "verlaufaktionen.h"
 #include "zuletztgeoeffnet.h"
@@ -34,6 +35,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -52,6 +54,11 @@ namespace {
 const char *const Version = "0.9.3";
 
 QString tooltipEP(const QString &kurz, bool fertig);
+// The window's title without a document file; the changed mark goes at its end.
+QString programmTitel()
+{
+    return QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(QLatin1String(Version));
+}
 
 QString tooltipGenerierung()
 {
@@ -134,6 +141,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     zuletzt = new ZuletztGeoeffnet(ui->menuCharakter, ui->actionSpeichern, this);
 
+    // While the character has unsaved changes, a recovery copy is kept; text
+    // still being typed counts, and is handed over before the copy is written.
+    rettung = new Rettungskopie(this);
+    const QList<QLineEdit *> zeilen = tabBasis->findChildren<QLineEdit *>();
+    for (QLineEdit *zeile : zeilen)
+        connect(zeile, &QLineEdit::textEdited, rettung, &Rettungskopie::eingabeLaeuft);
+    connect(rettung, &Rettungskopie::vorDemSchreiben, this, &MainWindow::uebernimmLaufendeEingabe);
+
     // Undo and redo: one step per change, the menu texts name the step.
     verlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen);
     connect(ui->actionRueckgaengig, &QAction::triggered, this, &MainWindow::onRueckgaengig);
@@ -141,7 +156,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     ui->frameWeiter->hide();
 
-    setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
+    setWindowTitle(programmTitel() + QStringLiteral("[*]"));
 
     ui->tabWidget->insertTab(0, tabBasis, AbstractTab::schrittTitel(0));
     ui->tabWidget->tabBar()->setAccessibleName(QStringLiteral("Schritte"));
@@ -414,14 +429,7 @@ void MainWindow::ladeDatei(const QString &datei)
     if (datei.isEmpty() || !persistenz->laden(datei, charakter))
         return;
 
-    updateHeaderDaten();
-    tabBasis->aktualisieren();
-    for (int i = 1; i < ui->tabWidget->count(); ++i)
-        ui->tabWidget->setTabEnabled(i, true);
-    for (AbstractTab *tab : std::initializer_list<AbstractTab *>{ tabAktionen, tabParanormik, tabSpezialgebiete })
-        if (tab)
-            tab->neuAufbauen();
-    updateWeiterButton();
+    zeigeGeladen();
     // The readable beginning of a damaged file is a new document: saving it
     // asks for a file, so the damaged one is never overwritten unasked.
     // Values brought into the rules are a change to the file.
@@ -435,6 +443,31 @@ void MainWindow::ladeDatei(const QString &datei)
                          datei);
 }
 
+void MainWindow::zeigeGeladen()
+{
+    updateHeaderDaten();
+    tabBasis->aktualisieren();
+    for (int i = 1; i < ui->tabWidget->count(); ++i)
+        ui->tabWidget->setTabEnabled(i, true);
+    for (AbstractTab *tab : std::initializer_list<AbstractTab *>{ tabAktionen, tabParanormik, tabSpezialgebiete })
+        if (tab)
+            tab->neuAufbauen();
+    updateWeiterButton();
+}
+
+void MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &datei)
+{
+    // As a file is loaded, from the copy; what the copy holds is the
+    // character as it was, so nothing in it is checked or refused.
+    setzeZurueck();
+    QBuffer puffer;
+    puffer.setData(dokument);
+    puffer.open(QIODevice::ReadOnly);
+    CharakterXml::lesen(&puffer, charakter);
+    zeigeGeladen();
+    setzeDokument(datei, false);
+}
+
 void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
 {
     if (neueGeschichte) {
@@ -445,10 +478,9 @@ void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGe
     zuletzt->merke(datei); // opened or saved; nothing for a new character
     gesichertesDokument = gesichert ? CharakterXml::schreiben(charakter) : QByteArray();
     if (dokumentDatei.isEmpty())
-        setWindowTitle(QStringLiteral("ZORVEL2 - Charaktergenerator (%1)").arg(version()));
+        setWindowTitle(programmTitel() + QStringLiteral("[*]"));
     else
-        setWindowTitle(QStringLiteral("%1[*] - ZORVEL2 - Charaktergenerator (%2)")
-                           .arg(QFileInfo(dokumentDatei).fileName(), version()));
+        setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(dokumentDatei).fileName(), programmTitel()));
     pruefeAenderung();
 }
 
@@ -467,9 +499,17 @@ void MainWindow::pruefeAenderung()
         letzterStand = jetzt;
     }
     naechsterSchrittName.clear();
+    zeigeAenderung(jetzt);
+}
+
+void MainWindow::zeigeAenderung(const QByteArray &jetzt)
+{
     const bool geaendert = jetzt != gesichertesDokument;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
+    const QString name = charakter->text(CharakterBasis::Name).trimmed();
+    rettung->setzeStand(jetzt, geaendert, dokumentDatei,
+                        name.isEmpty() ? QStringLiteral("Charakter ohne Namen") : name);
 }
 
 void MainWindow::stelleHer(const QByteArray &dokument)
@@ -483,9 +523,7 @@ void MainWindow::stelleHer(const QByteArray &dokument)
     zeigeCharakter();
     stelltHer = false;
     letzterStand = dokument;
-    const bool geaendert = dokument != gesichertesDokument;
-    if (geaendert != isWindowModified())
-        setWindowModified(geaendert);
+    zeigeAenderung(dokument);
 }
 
 void MainWindow::zeigeCharakter()
@@ -529,10 +567,12 @@ bool MainWindow::aenderungenBehandelt()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (aenderungenBehandelt())
+    if (aenderungenBehandelt()) {
+        rettung->entferne();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::onExportiereCharakter()

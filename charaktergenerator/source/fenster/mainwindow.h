@@ -18,6 +18,7 @@ class TabEigenschaften;
 class TabParanormik;
 class TabSpezialgebiete;
 class QUndoStack;
+class Rettungskopie;
 class ZuletztGeoeffnet;
 
 namespace Ui {
@@ -40,6 +41,11 @@ public:
     // Opens the character file as "laden ..." does once a file is chosen
     // (unsaved changes first); for the start argument and "Zuletzt geöffnet".
     void oeffneDatei(const QString &datei);
+    // Brings back a recovery copy: `dokument` as an unsaved change of
+    // `datei` (empty: a new document).
+    void stelleWiederHer(const QByteArray &dokument, const QString &datei);
+    // The recovery copy of the character while it has unsaved changes.
+    Rettungskopie *rettungskopie() const { return rettung; }
 
 public slots:
     void updateHeaderDaten();
@@ -82,6 +88,9 @@ private:
     void setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte = true);
     // Loads a document of the history back into the character (undo, redo).
     void stelleHer(const QByteArray &dokument);
+    // The window's changed mark and the recovery copy for the character's
+    // document `jetzt`.
+    void zeigeAenderung(const QByteArray &jetzt);
     // Every step that is built shows the character as it is now.
     void zeigeCharakter();
     // Shows the tab's refusals in the status bar and takes the name of its
@@ -98,6 +107,8 @@ private:
     void ladeDatei(const QString &datei);
     // What "neu" does, followed by the draw: one step of a new history.
     void erzeugeZufallscharakter(const Zufallscharakter::Einstellungen &einstellungen);
+    // The steps and the header after a character was read in whole.
+    void zeigeGeladen();
     void updateWeiterButton();
     // "weiter ->", or "fertig" on the last step.
     void zeigeWeiter(bool fertig);
@@ -132,6 +143,7 @@ private:
     // by what changed.
     QString naechsterSchrittName;
     HilfeFenster *hilfe = nullptr; // built when first asked for
+    Rettungskopie *rettung;
 };
 
 #endif // MAINWINDOW_H

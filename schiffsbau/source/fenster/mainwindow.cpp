@@ -7,6 +7,7 @@
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "menuetaste.h"
+#include "rettungskopie.h"
 #include "statusmeldung.h"
 #include "auswahlplatz.h"
 #include "budgetbalken.h"
@@ -71,6 +72,12 @@ const char *const basisliste = "basisliste.zsb";
 const char *const stilDatei = "style.qss";
 const char *const kurzanleitung = "kurzanleitung.pdf";
 
+// The window's title without a ship file; the changed mark goes at its end.
+QString programmTitel()
+{
+    return QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version));
+}
+
 // An overdrawn budget (more volume, reactor output or computer slots used
 // than available) shows in red.
 void setzeWarnung(QLabel *label, bool warnung)
@@ -92,6 +99,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     m_pZuletzt = new ZuletztGeoeffnet(ui->menuSchiff, ui->actionSpeichern, this);
+    // While the ship has unsaved changes, a recovery copy is kept.
+    m_pRettung = new Rettungskopie(this);
 
     // Undo and redo: one step per change, the menu texts name the step.
     m_pVerlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen);
@@ -100,7 +109,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     m_pAuswahl->hide();
 
-    setWindowTitle(QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version)));
+    setWindowTitle(programmTitel() + QStringLiteral("[*]"));
 
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
@@ -662,14 +671,7 @@ void MainWindow::ladeDatei(const QString &datei)
     if (!liesSchiffsdatei(datei, inhalt, true))
         return; // refused, or gone since: the ship on screen stays
     const bool teil = inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
-    ++m_sammelt;
-    leereSchiff();
-    QString name;
-    QString beschreibung;
-    m_pPersistenz->uebernimm(inhalt, name, beschreibung);
-    ui->editName->setText(name);
-    ui->editBeschreibung->setText(beschreibung);
-    --m_sammelt;
+    uebernimmSchiff(inhalt);
     // The readable part of a damaged file is a new ship, never bound to
     // that file. A ship that lacks or changed part of its file is never
     // taken for the saved one.
@@ -743,6 +745,26 @@ bool MainWindow::liesSchiffsdatei(const QString &datei, SchiffsDatei::Inhalt &in
     return inhalt.befund == SchiffsDatei::Befund::Gelesen || inhalt.befund == SchiffsDatei::Befund::LesbarerTeil;
 }
 
+void MainWindow::uebernimmSchiff(SchiffsDatei::Inhalt &inhalt)
+{
+    ++m_sammelt;
+    leereSchiff();
+    QString name;
+    QString beschreibung;
+    m_pPersistenz->uebernimm(inhalt, name, beschreibung);
+    ui->editName->setText(name);
+    ui->editBeschreibung->setText(beschreibung);
+    --m_sammelt;
+}
+
+void MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &datei)
+{
+    // As a file is loaded, from the copy's bytes.
+    SchiffsDatei::Inhalt inhalt = SchiffsDatei(m_pBibliothek).liesDaten(dokument, QString());
+    uebernimmSchiff(inhalt);
+    setzeDokument(datei, false);
+}
+
 QByteArray MainWindow::dokument() const
 {
     return m_pPersistenz->schiffsText(ui->editName->text(), ui->editBeschreibung->text());
@@ -766,9 +788,7 @@ void MainWindow::stelleHer(const SchiffsSchritt::Stand &stand)
     m_pModel->berechne();
     m_stelltHer = false;
     m_letzterStand = stand;
-    const bool geaendert = dokument() != m_gesichert;
-    if (geaendert != isWindowModified())
-        setWindowModified(geaendert);
+    zeigeAenderung();
 }
 
 void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)
@@ -780,11 +800,10 @@ void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGe
     m_datei = datei;
     m_pZuletzt->merke(datei); // opened or saved; nothing for a new ship
     m_gesichert = gesichert ? dokument() : QByteArray();
-    const QString titel = QStringLiteral("ZORVEL2 - Schiffsbau-Assistent V%1").arg(QLatin1String(version));
     if (m_datei.isEmpty())
-        setWindowTitle(titel);
+        setWindowTitle(programmTitel() + QStringLiteral("[*]"));
     else
-        setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(m_datei).fileName(), titel));
+        setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(m_datei).fileName(), programmTitel()));
     pruefeAenderung();
 }
 
@@ -801,9 +820,18 @@ void MainWindow::pruefeAenderung()
                                             [this](const SchiffsSchritt::Stand &s) { stelleHer(s); }));
         m_letzterStand = jetzt;
     }
-    const bool geaendert = dokument() != m_gesichert;
+    zeigeAenderung();
+}
+
+void MainWindow::zeigeAenderung()
+{
+    const QByteArray jetzt = dokument();
+    const bool geaendert = jetzt != m_gesichert;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
+    const QString name = ui->editName->text().trimmed();
+    m_pRettung->setzeStand(jetzt, geaendert, m_datei,
+                           name.isEmpty() ? QStringLiteral("Schiff ohne Namen") : name);
 }
 
 bool MainWindow::aenderungenBehandelt()
@@ -980,6 +1008,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    m_pRettung->entferne();
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         m_pAuswahl->close();

@@ -7,6 +7,7 @@
 
 #include "schiffsdatei.h"
 #include "schiffsdaten.h"
+#include "schiffsdatei.h"
 #include "schiffsschritt.h"
 
 #include <functional>
@@ -19,6 +20,7 @@ class QAction;
 class QDockWidget;
 class QSortFilterProxyModel;
 class QUndoStack;
+class Rettungskopie;
 class SchiffsModel;
 class ZuletztGeoeffnet;
 
@@ -42,6 +44,11 @@ public:
     // Opens the ship file as "laden ..." does once a file is chosen (unsaved
     // changes first); for the start argument and "Zuletzt geöffnet".
     void oeffneDatei(const QString &datei);
+    // Brings back a recovery copy: `dokument` as an unsaved change of
+    // `datei` (empty: a new ship).
+    void stelleWiederHer(const QByteArray &dokument, const QString &datei);
+    // The recovery copy of the ship while it has unsaved changes.
+    Rettungskopie *rettungskopie() const { return m_pRettung; }
 
 public slots:
     void onKategorieWechsel(const QModelIndex &neu, const QModelIndex &alt);
@@ -93,6 +100,8 @@ private:
     // The ship as the history keeps it, and bringing such a state back.
     SchiffsSchritt::Stand stand() const;
     void stelleHer(const SchiffsSchritt::Stand &stand);
+    // The window's changed mark and the recovery copy for the ship as it is.
+    void zeigeAenderung();
     // Runs an action of several changes as one step of the given name.
     void schritt(const QString &name, const std::function<void()> &aenderung);
     void ladeDatei(const QString &datei);
@@ -109,6 +118,8 @@ private:
     // Checks the lists read at start-up; findings are announced in the
     // status bar with a link to the checker.
     void pruefeListenBeimStart();
+    // Replaces the ship, its name and description by what `inhalt` holds.
+    void uebernimmSchiff(SchiffsDatei::Inhalt &inhalt);
     // With unsaved changes asks whether to save them; false when the user
     // cancels or the save fails, so that the action must not go on.
     bool aenderungenBehandelt();
@@ -166,6 +177,7 @@ private:
     int m_auswahlHoehe = 200;
     // The chooser was docked because the window was maximised.
     bool m_angedocktWeilGross = false;
+    Rettungskopie *m_pRettung = nullptr;
     // The data panel's widgets, as datenAnzeige() finds them.
     QList<QWidget *> m_datenAnzeige;
 };
