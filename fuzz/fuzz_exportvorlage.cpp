@@ -16,6 +16,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 
 #include <cstddef>
@@ -89,14 +90,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t groesse)
                                                            QStringLiteral("%%1%L")));
 
     // A chain of arg() calls can make markers of its own: a value that
-    // follows "%" or "%L". Only templates where none can arise are compared.
-    if (vorlage.contains(QLatin1String("%%")) || vorlage.contains(QLatin1String("%L%")))
+    // follows "%" or "%L", or a value that begins with a digit and follows
+    // a marker of one digit (still there when a lower one is filled: "%4%2").
+    // Only templates where none can arise are compared.
+    static const QRegularExpression eigeneMarke(QStringLiteral("%L?%|%L?\\d%"));
+    if (vorlage.contains(eigeneMarke))
         return 0;
+    // arg() leaves a text without markers as it is: the chain ends there.
     QList<Platzhalter::Wert> werte;
     QString kette = vorlage;
     for (const Vergleichswert& v : std::as_const(vergleichswerte)) {
+        QString weiter = v.arg(kette);
+        if (weiter == kette)
+            break;
         werte.append(v.wert);
-        kette = v.arg(kette);
+        kette = std::move(weiter);
     }
     const QString gefuellt = Platzhalter::fuelle(vorlage, werte);
     if (gefuellt != kette) {
