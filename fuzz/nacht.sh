@@ -16,6 +16,9 @@ if [ ! -f "$ziele" ]; then
   exit 2
 fi
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+# Freed memory held back to catch late uses; with the default of 256 MB a
+# long run's memory keeps growing towards libFuzzer's limit of 2 GB.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
 fund=0
 while read -r programm korpus; do
   ziel=${programm#fuzz_}
