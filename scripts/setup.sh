@@ -8,9 +8,12 @@ build=${1:?build folder}; shift
 # qt6-translations-l10n: Qt's own German texts of the standard dialogs;
 # librsvg2-bin renders the PNG icons; desktop-file-utils, appstream and
 # shared-mime-info validate the installed desktop files (a test);
-# dpkg-dev and file let CPack work out the package's dependencies.
+# dpkg-dev and file let CPack work out the package's dependencies;
+# clang and its runtime libraries (libFuzzer, the sanitizers) build the
+# fuzz targets.
 packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core ccache
-  qt6-translations-l10n librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file"
+  qt6-translations-l10n librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
+  clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite twice:
 # a normal build, then a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer (leaks count as failures).
+# UndefinedBehaviorSanitizer (leaks count as failures). Last, the fuzz
+# targets of the file readers are built with clang and replay their seeds
+# and saved findings once (a regression run of seconds, no search).
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -16,3 +18,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0"
 echo "== Tests (AddressSanitizer + UndefinedBehaviorSanitizer build) =="
 ctest --test-dir "$top/build-asan" --output-on-failure -j "$(nproc)"
+
+"$top/scripts/setup.sh" "$top/build-fuzz" -DZORVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+echo "== Fuzz targets: seeds and saved findings =="
+ctest --test-dir "$top/build-fuzz" --output-on-failure -j "$(nproc)"
