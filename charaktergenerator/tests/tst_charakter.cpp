@@ -402,7 +402,9 @@ private slots:
         QVERIFY(!c.spezialgebietWertSetzen(0, -1));
         QVERIFY(!c.spezialgebietWertSetzen(1, 3));
         // an area of a name already chosen is refused
-        QVERIFY(!c.spezialgebietHinzufuegen(new Spezialgebiet(*c.basistyp()->bonusSpezialgebiete.at(0))));
+        Spezialgebiet* doppelt = new Spezialgebiet(*c.basistyp()->bonusSpezialgebiete.at(0));
+        QVERIFY(!c.spezialgebietHinzufuegen(doppelt));
+        delete doppelt; // a refused record stays the caller's
         QCOMPARE(c.letzterGrund(), Charakter::Grund::SchonVorhanden);
         // the species' bonus "Ausweichen" is free at level 4
         QVERIFY(c.spezialgebietAnhaengen(new Spezialgebiet(*c.basistyp()->bonusSpezialgebiete.at(0))));
