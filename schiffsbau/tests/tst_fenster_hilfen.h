@@ -25,61 +25,20 @@ T *kindVon(const QObject *fenster, const char *name)
     return k;
 }
 
-// Answers every modal dialog that appears while it lives: the question
-// about unsaved changes with "Verwerfen" (counted), other message boxes are
-// recorded (title and text) and accepted, any other dialog is rejected.
+// Answers every modal dialog that shows up while it lives, looking every
+// 10 ms, so that a dialog that becomes active late is answered too:
+// - the question about unsaved changes with `frage` (counted in `fragen`);
+// - any other message box with its button `knopf` when it has one, else
+//   with its default; its title and text are recorded;
+// - a file dialog with `datei`, written into its name field (a name set any
+//   other way is lost while that field has the focus), or cancelled when
+//   `datei` is empty; its caption, filters and suggested file are recorded;
+// - any other dialog (the print dialog, ...) is cancelled, its title noted.
 class DialogWaechter : public QObject
 {
 public:
-    QStringList titel;
-    QStringList texte;
-    bool alleOhneEltern = true;
-    int fragen = 0;
-
-    DialogWaechter()
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { pruefe(); });
-        m_timer.start();
-    }
-
-private:
-    void pruefe()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            // The question about unsaved changes: they are thrown away.
-            if (QAbstractButton *verwerfen = box->button(QMessageBox::Discard)) {
-                ++fragen;
-                verwerfen->click();
-                return;
-            }
-            alleOhneEltern = alleOhneEltern && box->parentWidget() == nullptr;
-            titel << box->windowTitle();
-            texte << box->text();
-            box->accept();
-        } else if (auto *dialog = qobject_cast<QDialog *>(w)) {
-            dialog->reject();
-        }
-    }
-
-    QTimer m_timer;
-};
-
-// Answers every file dialog that opens while it lives with `datei`, written
-// into the dialog's name field (a name set any other way is lost while that
-// field has the focus), and records the caption, the file the dialog
-// suggested and whether the dialog has a parent. The question about unsaved
-// changes gets `frage`; other boxes are accepted (with their button
-// `knopf` when they have one) and their texts recorded. Polls, so a dialog
-// that becomes active late is answered too.
-class DateiAntwort : public QObject
-{
-public:
-    explicit DateiAntwort(const QString &datei,
-                          QMessageBox::StandardButton frage = QMessageBox::Discard)
+    explicit DialogWaechter(const QString &datei = QString(),
+                            QMessageBox::StandardButton frage = QMessageBox::Discard)
         : datei(datei)
         , frage(frage)
     {
@@ -88,13 +47,20 @@ public:
         m_timer.start();
     }
 
-    QString titel;
-    QString vorschlag; // folder and name the dialog suggested
-    bool ohneEltern = false;
-    int dialoge = 0;
+    // Message boxes.
+    QStringList titel;
+    QStringList texte;
+    bool alleOhneEltern = true;
     int fragen = 0;
-    QStringList meldungen;
     QString knopf;
+    // File dialogs.
+    int dialoge = 0;
+    QStringList dateiTitel;
+    QStringList filter;
+    QString vorschlag; // folder and name the last one suggested
+    bool ohneEltern = false;
+    // Other dialogs.
+    QStringList andereDialoge;
 
 private:
     void pruefe()
@@ -106,7 +72,9 @@ private:
                 box->button(frage)->click();
                 return;
             }
-            meldungen << box->text();
+            alleOhneEltern = alleOhneEltern && box->parentWidget() == nullptr;
+            titel << box->windowTitle();
+            texte << box->text();
             for (QAbstractButton *b : box->buttons()) {
                 if (!knopf.isEmpty() && b->text().remove(QLatin1Char('&')) == knopf) {
                     b->click();
@@ -114,22 +82,23 @@ private:
                 }
             }
             box->accept();
-            return;
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
+            ++dialoge;
+            dateiTitel << dialog->windowTitle();
+            filter << dialog->nameFilters();
+            ohneEltern = dialog->parentWidget() == nullptr;
+            auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (datei.isEmpty() || !feld) {
+                dialog->reject(); // without a name the test fails instead of hanging
+                return;
+            }
+            vorschlag = QDir(dialog->directory()).filePath(feld->text());
+            feld->setText(datei);
+            static_cast<QDialog *>(dialog)->accept();
+        } else if (auto *anderer = qobject_cast<QDialog *>(w)) {
+            andereDialoge << anderer->windowTitle();
+            anderer->reject();
         }
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        if (!dialog)
-            return;
-        ++dialoge;
-        titel = dialog->windowTitle();
-        ohneEltern = dialog->parentWidget() == nullptr;
-        auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (!feld) {
-            dialog->reject(); // the test fails instead of hanging
-            return;
-        }
-        vorschlag = QDir(dialog->directory()).filePath(feld->text());
-        feld->setText(datei);
-        static_cast<QDialog *>(dialog)->accept();
     }
 
     QString datei;

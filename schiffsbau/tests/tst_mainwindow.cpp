@@ -828,9 +828,9 @@ void TestMainWindow::ladenDatei()
     QVERIFY(schreibe(datei, schiff));
     starte();
     kind<QLineEdit>("editName")->setText(QStringLiteral("Alt"));
-    DateiAntwort antwort(datei);
+    DialogWaechter antwort(datei);
     kind<QAction>("actionLaden")->trigger();
-    const QString titel = antwort.titel;
+    const QString titel = antwort.dateiTitel.value(0);
     QCOMPARE(titel, QStringLiteral("Welche Datei soll geladen werden?"));
     // The ship was cleared first: only the loaded row remains.
     QCOMPARE(m_pFenster->schiffsModel()->rowCount(), 1);

@@ -552,9 +552,9 @@ void TstPersistenz::echterDialogUndMeldung()
     bool ohneEltern = false;
     QString titel;
     {
-        DateiAntwort antwort(pfad("dialog"));
+        DialogWaechter antwort(pfad("dialog"));
         p.speichern(QStringLiteral("Per Dialog"), QString());
-        titel = antwort.titel;
+        titel = antwort.dateiTitel.value(0);
         ohneEltern = antwort.ohneEltern;
     }
     QCOMPARE(titel, QStringLiteral("In welche Datei soll gespeichert werden?"));

@@ -23,56 +23,6 @@
 
 namespace {
 
-// Answers the modal dialogs that open while it lives (at most `grenze`
-// looks, 10 ms apart): a file dialog gets the name typed into its name
-// field, a print dialog is rejected, a message box is accepted. Titles,
-// filters and texts are recorded.
-class Beantworter : public QObject
-{
-public:
-    explicit Beantworter(const QString &datei = QString(), int grenze = 500)
-        : m_datei(datei), m_rest(grenze)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &Beantworter::schauNach);
-        m_timer.start(10);
-    }
-
-    QStringList titel;
-    QStringList filter;
-    QStringList meldungen;
-    bool druckdialog = false;
-
-private:
-    void schauNach()
-    {
-        if (--m_rest < 0) {
-            m_timer.stop();
-            return;
-        }
-        QWidget *w = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            meldungen << box->text();
-            box->accept();
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
-            titel << dialog->windowTitle();
-            filter << dialog->nameFilters();
-            if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                feld->setText(m_datei);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        } else if (auto *druck = qobject_cast<QPrintDialog *>(w)) {
-            druckdialog = true;
-            titel << druck->windowTitle();
-            druck->reject();
-        } else if (auto *anderer = qobject_cast<QDialog *>(w)) {
-            anderer->reject();
-        }
-    }
-
-    QString m_datei;
-    int m_rest;
-    QTimer m_timer;
-};
-
 int seitenzahl(const QByteArray &pdf)
 {
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
@@ -209,11 +159,11 @@ void TestSchiffsBogen::pdfUeberDasMenue()
     fenster.findChild<QLineEdit *>(QStringLiteral("editName"))->setText(QStringLiteral("Sternenfalke"));
 
     // Typed without suffix: the dialog adds ".pdf".
-    Beantworter antworten(m_pDir->filePath(QStringLiteral("falke")));
+    DialogWaechter antworten(m_pDir->filePath(QStringLiteral("falke")));
     fenster.findChild<QAction *>(QStringLiteral("actionPdf"))->trigger();
-    QCOMPARE(antworten.titel, QStringList{QStringLiteral("In welche Datei soll exportiert werden?")});
+    QCOMPARE(antworten.dateiTitel, QStringList{QStringLiteral("In welche Datei soll exportiert werden?")});
     QCOMPARE(antworten.filter, QStringList{QStringLiteral("PDF (*.pdf)")});
-    QVERIFY(antworten.meldungen.isEmpty());
+    QVERIFY(antworten.texte.isEmpty());
     const QByteArray pdf = leseBytes(m_pDir->filePath(QStringLiteral("falke.pdf")));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY2(seitenzahl(pdf) >= 1 && seitenzahl(pdf) <= 2, QByteArray::number(seitenzahl(pdf)));
@@ -264,10 +214,9 @@ void TestSchiffsBogen::druckenOeffnetDenDruckdialog()
     QCOMPARE(drucken->text().remove('&'), QStringLiteral("drucken ..."));
     QCOMPARE(drucken->shortcuts(), QKeySequence::keyBindings(QKeySequence::Print));
 
-    Beantworter antworten;
+    DialogWaechter antworten;
     drucken->trigger();
-    QVERIFY(antworten.druckdialog);
-    QCOMPARE(antworten.titel, QStringList{SchiffsBogen::druckTitel()});
+    QCOMPARE(antworten.andereDialoge, QStringList{SchiffsBogen::druckTitel()});
 }
 
 QTEST_MAIN(TestSchiffsBogen)

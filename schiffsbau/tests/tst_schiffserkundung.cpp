@@ -339,7 +339,7 @@ void TestSchiffsErkundung::vergleichMitKopie()
     QVERIFY(schreibe(datei, QByteArray(kopie)));
     const int zeilenVorher = m_pFenster->schiffsModel()->rowCount();
     {
-        DateiAntwort antwort(datei);
+        DialogWaechter antwort(datei);
         imFenster<QAction>("actionVergleichen")->trigger();
         QCOMPARE(antwort.dialoge, 1);
     }
@@ -390,12 +390,12 @@ void TestSchiffsErkundung::vergleichUnlesbar()
     // An empty file is refused with the box of "laden ...".
     const QString datei = m_pDir->filePath(QStringLiteral("leer.zss"));
     QVERIFY(schreibe(datei, QByteArray()));
-    DateiAntwort antwort(datei);
+    DialogWaechter antwort(datei);
     imFenster<QAction>("actionVergleichen")->trigger();
     QCOMPARE(antwort.dialoge, 1);
-    QCOMPARE(antwort.meldungen.size(), 1);
-    QVERIFY(antwort.meldungen.at(0).contains(QStringLiteral("ist leer.")));
-    QVERIFY(antwort.meldungen.at(0).contains(QStringLiteral("Das aktuelle Schiff wurde beibehalten.")));
+    QCOMPARE(antwort.texte.size(), 1);
+    QVERIFY(antwort.texte.at(0).contains(QStringLiteral("ist leer.")));
+    QVERIFY(antwort.texte.at(0).contains(QStringLiteral("Das aktuelle Schiff wurde beibehalten.")));
     QVERIFY(!m_pFenster->findChild<QWidget *>(QStringLiteral("DialogVergleich")));
 }
 

@@ -122,7 +122,7 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Kestrel"));
         const QString datei = dir.filePath(QStringLiteral("kestrel.zss"));
         {
-            DateiAntwort antwort(datei);
+            DialogWaechter antwort(datei);
             taste(Qt::Key_S, Qt::ControlModifier);
             QCOMPARE(antwort.dialoge, 1);
         }

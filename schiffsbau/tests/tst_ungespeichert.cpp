@@ -134,7 +134,7 @@ void TestUngespeichert::frageVorDemVerwerfen()
     kind<QLineEdit>("editName")->setText(QStringLiteral("Kormoran"));
     QVERIFY(m_pFenster->isWindowModified());
     const QString datei = pfad("kormoran.zss");
-    DateiAntwort antworten(datei, QMessageBox::StandardButton(antwort));
+    DialogWaechter antworten(datei, QMessageBox::StandardButton(antwort));
     if (aktion == QLatin1String("schliessen"))
         m_pFenster->close();
     else
@@ -253,15 +253,15 @@ void TestUngespeichert::schlechteDateien()
         if (weg == 2)
             zuletzt()->merke(datei);
         const QStringList vorher = zustand();
-        DateiAntwort antwort(datei);
+        DialogWaechter antwort(datei);
         if (weg == 0)
             kind<QAction>("actionLaden")->trigger();
         else if (weg == 1)
             m_pFenster->oeffneDatei(Startargument::datei({QStringLiteral("schiffsbau"), datei}, QStringLiteral(".zss")));
         else
             zuletzt()->menue()->actions().at(0)->trigger();
-        QCOMPARE(antwort.meldungen.size(), 1);
-        const QString text = antwort.meldungen.first();
+        QCOMPARE(antwort.texte.size(), 1);
+        const QString text = antwort.texte.first();
         QVERIFY2(text.contains(meldung) && text.contains(QDir::toNativeSeparators(datei)), qPrintable(text));
         if (zeilen < 0) {
             QVERIFY2(text.contains(QStringLiteral("Das aktuelle Schiff wurde beibehalten.")), qPrintable(text));
@@ -282,7 +282,7 @@ void TestUngespeichert::schlechteDateien()
     // into the damaged file.
     const QStringList dateien = zuletzt()->dateien();
     {
-        DateiAntwort antwort(datei);
+        DialogWaechter antwort(datei);
         antwort.knopf = QStringLiteral("Lesbaren Teil laden");
         kind<QAction>("actionLaden")->trigger();
     }
@@ -292,7 +292,7 @@ void TestUngespeichert::schlechteDateien()
     QVERIFY(m_pFenster->isWindowModified());
     QCOMPARE(schritte(), 0);
     QCOMPARE(zuletzt()->dateien(), dateien);
-    DateiAntwort antwort(pfad("gerettet.zss"));
+    DialogWaechter antwort(pfad("gerettet.zss"));
     kind<QAction>("actionSpeichern")->trigger();
     QCOMPARE(antwort.dialoge, 1);
     QCOMPARE(lies(datei), inhalt);
@@ -315,7 +315,7 @@ void TestUngespeichert::speichernUndSpeichernUnter()
     const int vorher = schritte();
     const QString datei = pfad("kormoran.zss");
     {
-        DateiAntwort antwort(datei);
+        DialogWaechter antwort(datei);
         kind<QAction>("actionSpeichern")->trigger();
         QCOMPARE(antwort.dialoge, 1);
     }
@@ -328,7 +328,7 @@ void TestUngespeichert::speichernUndSpeichernUnter()
     m_pFenster->onAddKomponente(0, 2, 3);
     QVERIFY(m_pFenster->isWindowModified());
     {
-        DateiAntwort antwort(pfad("nie.zss"));
+        DialogWaechter antwort(pfad("nie.zss"));
         kind<QAction>("actionSpeichern")->trigger();
         QCOMPARE(antwort.dialoge, 0);
     }
@@ -337,7 +337,7 @@ void TestUngespeichert::speichernUndSpeichernUnter()
     const QByteArray gespeichert = lies(datei);
     QVERIFY(gespeichert.endsWith(";\n0;3;Turbolifte;\n"));
 
-    DateiAntwort antwort(pfad("zweit.zss"));
+    DialogWaechter antwort(pfad("zweit.zss"));
     kind<QAction>("actionSpeichernUnter")->trigger();
     QCOMPARE(antwort.dialoge, 1);
     QCOMPARE(QFileInfo(antwort.vorschlag).absoluteFilePath(), QFileInfo(datei).absoluteFilePath());
@@ -374,11 +374,7 @@ void TestUngespeichert::statuszeileBestaetigt()
     {
         // A name answers the file dialog; without one every dialog is
         // cancelled.
-        std::unique_ptr<QObject> antwort;
-        if (ziel.isEmpty())
-            antwort = std::make_unique<DialogWaechter>();
-        else
-            antwort = std::make_unique<DateiAntwort>(ziel);
+        DialogWaechter antwort(ziel);
         kind<QAction>(aktion.toLatin1().constData())->trigger();
     }
     QCOMPARE(leiste->currentMessage(),
@@ -406,7 +402,7 @@ void TestUngespeichert::neuesSchiff()
     QCOMPARE(m_pFenster->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("kormoran.zss - ") + titel);
     QVERIFY(m_pFenster->isWindowModified());
     {
-        DateiAntwort antwort(pfad("nie.zss"), QMessageBox::Save);
+        DialogWaechter antwort(pfad("nie.zss"), QMessageBox::Save);
         kind<QAction>("actionNeu")->trigger();
         QCOMPARE(antwort.fragen, 1);
         QCOMPARE(antwort.dialoge, 0);
@@ -414,7 +410,7 @@ void TestUngespeichert::neuesSchiff()
     QCOMPARE(lies(datei), QByteArray("2.0;;;\n"));
     const QStringList dateien = { QFileInfo(datei).absoluteFilePath() };
     QCOMPARE(zustand(), neu + dateien);
-    DateiAntwort antwort(pfad("neu.zss"));
+    DialogWaechter antwort(pfad("neu.zss"));
     kind<QAction>("actionSpeichern")->trigger();
     QCOMPARE(antwort.dialoge, 1);
 }
@@ -467,7 +463,7 @@ void TestUngespeichert::riesigeWerteLaufenNichtUeber()
     QVERIFY(schreib(datei, schiff));
     starte();
     {
-        DateiAntwort antwort(datei);
+        DialogWaechter antwort(datei);
         kind<QAction>("actionLaden")->trigger();
     }
     SchiffsModel *model = m_pFenster->schiffsModel();
@@ -476,7 +472,7 @@ void TestUngespeichert::riesigeWerteLaufenNichtUeber()
         QVERIFY(model->anzahl(i) <= SchiffsModel::maxAnzahl);
     QVERIFY(!kind<QLabel>("labelPreis")->text().startsWith(QLatin1Char('-')));
     {
-        DateiAntwort antwort(pfad("riesig.txt"));
+        DialogWaechter antwort(pfad("riesig.txt"));
         kind<QAction>("actionExportieren")->trigger();
     }
     QVERIFY(lies(pfad("riesig.txt")).contains("Komponenten:"));

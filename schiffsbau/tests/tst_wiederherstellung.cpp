@@ -88,12 +88,12 @@ void TestWiederherstellung::kopienNacheinander()
         QCOMPARE(kopien().size(), 1);
     }
     {
-        DateiAntwort antwort{ QString() };
+        DialogWaechter antwort{ QString() };
         antwort.knopf = QStringLiteral("Verwerfen");
         const std::unique_ptr<MainWindow> fenster = Programmstart::starte<MainWindow>(QString());
-        QCOMPARE(antwort.meldungen.size(), 1);
-        QVERIFY(antwort.meldungen[0].contains(QStringLiteral("„Kormoran“")));
-        QVERIFY(!antwort.meldungen[0].contains(QStringLiteral("weitere")));
+        QCOMPARE(antwort.texte.size(), 1);
+        QVERIFY(antwort.texte[0].contains(QStringLiteral("„Kormoran“")));
+        QVERIFY(!antwort.texte[0].contains(QStringLiteral("weitere")));
         QVERIFY(!fenster->isWindowModified());
         QCOMPARE(kindVon<QLineEdit>(fenster.get(), "editName")->text(), QString());
         QCOMPARE(kopien(), QStringList());

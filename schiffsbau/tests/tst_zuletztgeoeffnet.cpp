@@ -89,7 +89,7 @@ void TestZuletztGeoeffnet::geoeffnetUndGespeichert()
                 fenster->oeffneDatei(schiff(i));
             QVERIFY(waechter.texte.isEmpty());
         }
-        DateiAntwort antwort(m_pDir->filePath(QStringLiteral("neu.zss")));
+        DialogWaechter antwort(m_pDir->filePath(QStringLiteral("neu.zss")));
         fenster->findChild<QAction *>(QStringLiteral("actionSpeichernUnter"))->trigger();
         QCOMPARE(antwort.dialoge, 1);
         QVERIFY(QFile::exists(m_pDir->filePath(QStringLiteral("neu.zss"))));
