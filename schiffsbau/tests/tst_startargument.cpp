@@ -74,18 +74,9 @@ void TestStartargument::fensterOeffnetDatei()
         // keeps the ship on screen.
         auto *name = fenster->findChild<QLineEdit *>(QStringLiteral("editName"));
         name->setText(QStringLiteral("Kormoran II"));
-        int fragen = 0;
-        QTimer antwort;
-        connect(&antwort, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && box->button(QMessageBox::Cancel)) {
-                ++fragen;
-                box->button(QMessageBox::Cancel)->click();
-            }
-        });
-        antwort.start(10);
+        DialogWaechter antwort(QString(), QMessageBox::Cancel);
         fenster->oeffneDatei(dir.filePath(QStringLiteral("kormoran.zss")));
-        QCOMPARE(fragen, 1);
+        QCOMPARE(antwort.fragen, 1);
         QCOMPARE(name->text(), QStringLiteral("Kormoran II"));
     }
     QDir::setCurrent(alt);
