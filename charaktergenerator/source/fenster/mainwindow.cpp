@@ -70,7 +70,7 @@ QString tooltipFertig()
     return tooltipEP(QStringLiteral("(Ungenutzte Start-EP) Genutzte EP nach Generierung"), true);
 }
 
-// What the EP label shows while generating and after "fertig": the design's
+// What the EP label shows while generating and after "fertig": the fixed
 // short form first, the explanation below.
 QString tooltipEP(const QString &kurz, bool fertig)
 {
