@@ -1,20 +1,44 @@
 #ifndef PROGRAMMSTART_H
 #define PROGRAMMSTART_H
 
+#include "befehlszeile.h"
 #include "rettungsfund.h"
 #include "rettungskopie.h"
+#include "sprachumgebung.h"
 #include "startargument.h"
 #include "wiederherstellungsfrage.h"
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
-// The end of each program's main(): its main window shown, the document
-// that a file manager passed opened in it, and the event loop run.
+// Each program's main(): the command line, its main window shown, the
+// document that a file manager passed opened in it, and the event loop run.
 class Programmstart
 {
 public:
+    // The whole of main(). The command line is read before the application
+    // object exists, so that a run without window (which ends there) can
+    // choose its platform itself. Then the program `programm` starts with a
+    // German interface (the standard dialogs, the numbers and the calendar
+    // too, whatever the system's language); `vorbereiten`, when given, runs
+    // once the application object exists, before the window is built.
+    template<typename Fenster>
+    static int hauptprogramm(int argc, char **argv, Befehlszeile befehle,
+                             const std::function<int(const Befehlszeile &)> &ausfuehren,
+                             const QString &programm, const QString &endung,
+                             const std::function<void()> &vorbereiten = {})
+    {
+        if (befehle.ohneFenster(argc, argv, ausfuehren))
+            return befehle.rueckgabe();
+        QApplication app(argc, argv);
+        Sprachumgebung::einrichtenAlsProgramm(programm);
+        if (vorbereiten)
+            vorbereiten();
+        return zeigeUndLaufe<Fenster>(app, endung);
+    }
+
     // `Fenster` is the program's main window with `oeffneDatei(QString)`,
     // `stelleWiederHer(QByteArray, QString)` and `rettungskopie()`;
     // `endung` its documents' ending (".zch").
