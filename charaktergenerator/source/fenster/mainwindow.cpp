@@ -19,6 +19,7 @@
 #include "bogendruck.h"
 #include "dateikuerzel.h"
 #include "dateidialog.h"
+#include "fenstertitel.h"
 #include "hilfefenster.h"
 #include "menuetaste.h"
 #include "rettungskopie.h"
@@ -156,7 +157,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     ui->frameWeiter->hide();
 
-    setWindowTitle(programmTitel() + QStringLiteral("[*]"));
+    FensterTitel::setze(this, QString(), programmTitel());
 
     ui->tabWidget->insertTab(0, tabBasis, AbstractTab::schrittTitel(0));
     ui->tabWidget->tabBar()->setAccessibleName(QStringLiteral("Schritte"));
@@ -477,10 +478,7 @@ void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGe
     dokumentDatei = datei;
     zuletzt->merke(datei); // opened or saved; nothing for a new character
     gesichertesDokument = gesichert ? CharakterXml::schreiben(charakter) : QByteArray();
-    if (dokumentDatei.isEmpty())
-        setWindowTitle(programmTitel() + QStringLiteral("[*]"));
-    else
-        setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(dokumentDatei).fileName(), programmTitel()));
+    FensterTitel::setze(this, dokumentDatei, programmTitel());
     pruefeAenderung();
 }
 

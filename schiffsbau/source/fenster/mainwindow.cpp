@@ -6,6 +6,7 @@
 #include "anzahldelegate.h"
 #include "bogendruck.h"
 #include "dateikuerzel.h"
+#include "fenstertitel.h"
 #include "menuetaste.h"
 #include "rettungskopie.h"
 #include "statusmeldung.h"
@@ -109,7 +110,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     m_pAuswahl->hide();
 
-    setWindowTitle(programmTitel() + QStringLiteral("[*]"));
+    FensterTitel::setze(this, QString(), programmTitel());
 
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
                         ui->actionDrucken, ui->actionBeenden);
@@ -800,10 +801,7 @@ void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGe
     m_datei = datei;
     m_pZuletzt->merke(datei); // opened or saved; nothing for a new ship
     m_gesichert = gesichert ? dokument() : QByteArray();
-    if (m_datei.isEmpty())
-        setWindowTitle(programmTitel() + QStringLiteral("[*]"));
-    else
-        setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(m_datei).fileName(), programmTitel()));
+    FensterTitel::setze(this, m_datei, programmTitel());
     pruefeAenderung();
 }
 
