@@ -16,6 +16,8 @@
 #include "regelwerk.h"
 #include "spezialgebiet.h"
 
+#include "fenster_hilfen.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
@@ -37,26 +39,6 @@ QByteArray dokument(const QByteArray& innen)
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Charakter>\n" + innen
            + "\n</Charakter>\n";
 }
-
-// Accepts and records every message box that opens while it lives.
-class Wache : public QObject
-{
-public:
-    Wache()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texte.append(box->text());
-                box->accept();
-            }
-        });
-        m_timer.start(10);
-    }
-    QStringList texte;
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -109,12 +91,12 @@ bool TestBeschaedigteDateien::lade(const QByteArray& xml, Charakter& c)
     if (!f.open(QIODevice::WriteOnly) || f.write(xml) != xml.size())
         return false;
     f.close();
-    Wache wache;
+    DialogBeantworter wache{ QString() };
     Persistenz p;
     const bool ok = p.laden(pfad, &c);
     // Only the list of values brought into the rules may show up.
     QStringList andere;
-    for (const QString& text : std::as_const(wache.texte)) {
+    for (const QString& text : std::as_const(wache.meldungen)) {
         if (!text.contains(QStringLiteral("die die Regeln nicht zulassen")))
             andere << text;
     }
