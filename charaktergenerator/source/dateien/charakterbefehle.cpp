@@ -60,7 +60,7 @@ QString grund(const CharakterXml::Befund &befund)
 
 Befehlszeile CharakterBefehle::befehlszeile()
 {
-    Befehlszeile b(QStringLiteral("charaktergenerator"), QStringLiteral("0.9.3"),
+    Befehlszeile b(QStringLiteral("charaktergenerator"), QLatin1String(Version),
                    QStringLiteral("erstellt Spielercharaktere für das Rollenspiel ZORVEL"));
     b.aufruf(QStringLiteral("[DATEI.zch]"));
     b.aufruf(QStringLiteral("--pdf AUSGABE.pdf HELD.zch [HELD2.zch ...]"));

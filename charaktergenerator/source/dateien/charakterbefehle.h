@@ -16,6 +16,9 @@ class Charakter;
 class CharakterBefehle
 {
 public:
+    // The program's version, as the window and the command line show it.
+    static constexpr const char *Version = "0.9.3";
+
     // The program's command line: its options, usage and exit statuses.
     static Befehlszeile befehlszeile();
     // Runs what `befehle` asks for, once the application object exists;

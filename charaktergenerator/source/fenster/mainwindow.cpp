@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "charakter.h"
+#include "charakterbefehle.h"
 #include "charakterbogen.h"
 #include "charakterschritt.h"
 #include "charakterxml.h"
@@ -33,7 +34,6 @@
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -52,7 +52,7 @@
 
 namespace {
 
-const char *const Version = "0.9.3";
+const char *const Version = CharakterBefehle::Version;
 
 QString tooltipEP(const QString &kurz, bool fertig);
 // The window's title without a document file; the changed mark goes at its end.

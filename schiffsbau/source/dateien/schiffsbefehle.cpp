@@ -34,7 +34,7 @@ QString anzahlBefunde(qsizetype n)
 
 Befehlszeile SchiffsBefehle::befehlszeile()
 {
-    Befehlszeile b(QStringLiteral("schiffsbau"), QStringLiteral("0.12.0"),
+    Befehlszeile b(QStringLiteral("schiffsbau"), QLatin1String(Version),
                    QStringLiteral("entwirft Raumschiffe für das Rollenspiel ZORVEL"));
     b.aufruf(QStringLiteral("[DATEI.zss]"));
     b.aufruf(QStringLiteral("[--daten ORDNER] --pdf AUSGABE.pdf SCHIFF.zss [SCHIFF2.zss ...]"));

@@ -12,6 +12,9 @@
 class SchiffsBefehle
 {
 public:
+    // The program's version, as the window and the command line show it.
+    static constexpr const char *Version = "0.12.0";
+
     // The program's command line: its options, usage and exit statuses.
     static Befehlszeile befehlszeile();
     // Runs what `befehle` asks for, once the application object exists;

@@ -20,6 +20,7 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
+#include "schiffsbefehle.h"
 #include "listenabgleich.h"
 #include "listenpruefung.h"
 #include "listenpruefungdialog.h"
@@ -68,7 +69,7 @@
 #include <type_traits>
 
 namespace {
-const char *const version = "0.12.0";
+const char *const version = SchiffsBefehle::Version;
 const char *const basisliste = "basisliste.zsb";
 const char *const stilDatei = "style.qss";
 const char *const kurzanleitung = "kurzanleitung.pdf";
