@@ -34,10 +34,21 @@ void VerlaufAktionen::verbinde(QUndoStack *verlauf, QAction *rueckgaengig, QActi
     });
 }
 
-QUndoStack *VerlaufAktionen::erzeuge(QObject *besitzer, QAction *rueckgaengig, QAction *wiederholen)
+QUndoStack *VerlaufAktionen::erzeuge(QObject *besitzer, QAction *rueckgaengig, QAction *wiederholen,
+                                     const std::function<void()> &vorher)
 {
     auto *verlauf = new QUndoStack(besitzer);
     verlauf->setUndoLimit(200);
     verbinde(verlauf, rueckgaengig, wiederholen);
+    QObject::connect(rueckgaengig, &QAction::triggered, verlauf, [verlauf, vorher] {
+        if (vorher)
+            vorher();
+        verlauf->undo();
+    });
+    QObject::connect(wiederholen, &QAction::triggered, verlauf, [verlauf, vorher] {
+        if (vorher)
+            vorher();
+        verlauf->redo();
+    });
     return verlauf;
 }

@@ -78,8 +78,6 @@ private slots:
     // Marks the window as modified while the character differs from the
     // state last created, loaded or saved.
     void pruefeAenderung();
-    void onRueckgaengig();
-    void onWiederholen();
 
 private:
     // The character on screen now counts as the document of `datei` (empty:

@@ -76,8 +76,12 @@ public slots:
     void onAktualisieren();
 
 protected:
+    // Asks about unsaved changes first ("Abbrechen" keeps the window open);
+    // a free-standing chooser closes with the window.
     void closeEvent(QCloseEvent *event) override;
+    // Maximised, the window takes the chooser in until it is restored.
     void changeEvent(QEvent *event) override;
+    // The first time: the data panel as high as its contents.
     void showEvent(QShowEvent *event) override;
 
 private slots:
