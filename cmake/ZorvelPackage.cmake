@@ -15,8 +15,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
     "Two desktop programs with a German interface for the science-fiction\n\
 pen-and-paper role-playing game ZORVEL: the character generator\n\
-(charaktergenerator 0.9.3) builds a player character in six steps, the\n\
-ship-building assistant (schiffsbau 0.12.0) designs spaceships from a\n\
+(charaktergenerator ${ZORVEL_CHARAKTER_VERSION}) builds a player character in six steps, the\n\
+ship-building assistant (schiffsbau ${ZORVEL_SCHIFF_VERSION}) designs spaceships from a\n\
 library of components that game masters can extend with their own lists.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "zorvel2")
 set(CPACK_STRIP_FILES ON)
@@ -33,8 +33,6 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 # What Debian's policy asks of every package: the copyright file, the
 # changelog (compressed) and, for the data files that are Latin-1 by their
 # format, lintian overrides that say so.
-set(ZORVEL_CHARAKTER_VERSION "0.9.3")
-set(ZORVEL_SCHIFF_VERSION "0.12.0")
 set(paket "${CMAKE_BINARY_DIR}/paket")
 configure_file(paket/copyright.in "${paket}/copyright" @ONLY)
 configure_file(paket/changelog.in "${paket}/changelog" @ONLY)

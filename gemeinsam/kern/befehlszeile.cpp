@@ -87,6 +87,12 @@ void Befehlszeile::option(const Option &option)
     m_optionen << option;
 }
 
+void Befehlszeile::ausgabeOptionen(const QString &pdfText, const QString &textText)
+{
+    option({{PdfOption}, QStringLiteral("AUSGABE.pdf"), pdfText});
+    option({{TextOption}, QStringLiteral("AUSGABE.txt"), textText});
+}
+
 void Befehlszeile::aufruf(const QString &argumente)
 {
     m_aufrufe << argumente;

@@ -42,9 +42,17 @@ public:
     // `zweck` is the one-line summary ("erstellt Charaktere für ...").
     Befehlszeile(const QString &programm, const QString &version, const QString &zweck);
 
+    // The names of the two outputs that both programs have, as gesetzt()
+    // and wert() take them.
+    static constexpr QLatin1String PdfOption{"pdf"};
+    static constexpr QLatin1String TextOption{"text"};
+
     // The program's options, in the order of the help; "--help" and
     // "--version" are there already.
     void option(const Option &option);
+    // The sheets of the files given as one PDF ("--pdf AUSGABE.pdf") and as
+    // one text ("--text AUSGABE.txt"), each with its help; they come first.
+    void ausgabeOptionen(const QString &pdfText, const QString &textText);
     // One line of the usage ("[DATEI.zch]", "--pdf AUSGABE.pdf HELD.zch ...").
     void aufruf(const QString &argumente);
     // The longer description (paragraphs separated by blank lines) and the

@@ -13,11 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
+#include <QTextDocument>
+
+#include <functional>
 
 namespace {
 
-const QString pdfOption = QStringLiteral("pdf");
-const QString textOption = QStringLiteral("text");
 const QString zufallOption = QStringLiteral("zufall");
 const QString speziesOption = QStringLiteral("spezies");
 const QString startwertOption = QStringLiteral("startwert");
@@ -56,58 +57,10 @@ QString grund(const CharakterXml::Befund &befund)
     return QString();
 }
 
-} // namespace
-
-Befehlszeile CharakterBefehle::befehlszeile()
-{
-    Befehlszeile b(QStringLiteral("charaktergenerator"), QLatin1String(Version),
-                   QStringLiteral("erstellt Spielercharaktere für das Rollenspiel ZORVEL"));
-    b.aufruf(QStringLiteral("[DATEI.zch]"));
-    b.aufruf(QStringLiteral("--pdf AUSGABE.pdf HELD.zch [HELD2.zch ...]"));
-    b.aufruf(QStringLiteral("--text AUSGABE.txt HELD.zch [HELD2.zch ...]"));
-    b.aufruf(QStringLiteral("--zufall AUSGABE.zch [--spezies NAME] [--startwert N] [--sensitiv] "
-                            "[--spezialgebiete] [--anzahl K]"));
-    b.setzeBeschreibung(QStringLiteral(
-        "Der Charaktergenerator führt in sechs Schritten durch die Erschaffung eines Charakters "
-        "nach den Regeln von ZORVEL2. Ohne Optionen öffnet er sein Fenster; eine "
-        "Charakterdatei (*.zch) als Argument wird darin geöffnet.\n\n"
-        "Mit --pdf oder --text öffnet er kein Fenster und braucht keine grafische Oberfläche: "
-        "er schreibt die Bögen der genannten Charakterdateien und beendet sich. Mit --zufall "
-        "würfelt er einen vollständigen Charakter nach den Regeln aus und speichert ihn; "
-        "derselbe Startwert mit denselben Einstellungen ergibt dieselbe Datei. Meldungen "
-        "stehen auf der Standardfehlerausgabe. Eine Datei, die sich nicht lesen lässt, wird "
-        "gemeldet und übersprungen. Die Ausgabedatei wird erst ersetzt, wenn sie vollständig "
-        "geschrieben ist."));
-    b.option({{pdfOption}, QStringLiteral("AUSGABE.pdf"),
-              QStringLiteral("Schreibt die Charakterbögen der Dateien in der angegebenen "
-                             "Reihenfolge in eine PDF-Datei; jeder beginnt auf einer neuen Seite.")});
-    b.option({{textOption}, QStringLiteral("AUSGABE.txt"),
-              QStringLiteral("Schreibt die Charakterbögen als Text, mehrere durch einen "
-                             "Seitenvorschub getrennt.")});
-    b.option({{zufallOption}, QStringLiteral("AUSGABE.zch"),
-              QStringLiteral("Würfelt einen Charakter nach den Regeln aus und speichert ihn; "
-                             "der Startwert steht auf der Standardausgabe.")});
-    b.option({{speziesOption}, QStringLiteral("NAME"),
-              QStringLiteral("Der Basistypus des Zufallscharakters, etwa „Terranerin“; ohne "
-                             "diese Option oder mit „beliebig“ wird auch er gewürfelt.")});
-    b.option({{startwertOption}, QStringLiteral("N"),
-              QStringLiteral("Der Startwert (0 bis 4294967295); ohne diese Option ein neuer.")});
-    b.option({{sensitivOption}, QString(),
-              QStringLiteral("Der Zufallscharakter ist paranormal begabt, sofern sein Basistypus "
-                             "MP nutzen kann.")});
-    b.option({{spezialgebieteOption}, QString(),
-              QStringLiteral("Der Zufallscharakter verwendet das Modul Spezialgebiete.")});
-    b.option({{anzahlOption}, QStringLiteral("K"),
-              QStringLiteral("Würfelt K Charaktere in die Dateien AUSGABE-1.zch bis AUSGABE-K.zch, "
-                             "Datei k mit dem Startwert N + k - 1.")});
-    b.rueckgabewert(0, QStringLiteral("Alles wurde geschrieben."));
-    b.rueckgabewert(1, QStringLiteral("Eine Datei ließ sich nicht lesen oder nicht schreiben."));
-    b.rueckgabewert(2, QStringLiteral("Der Aufruf ist fehlerhaft, etwa eine unbekannte Option."));
-    return b;
-}
-
-bool CharakterBefehle::liesAlle(const Befehlszeile &befehle, const QStringList &dateien,
-                                const std::function<void(Charakter *)> &weiter)
+// Reads every file of `dateien` into one character and hands it on;
+// unreadable ones are reported and skipped. False when one was.
+bool liesAlle(const Befehlszeile &befehle, const QStringList &dateien,
+              const std::function<void(Charakter *)> &weiter)
 {
     Regelwerk regelwerk;
     Charakter charakter(&regelwerk);
@@ -146,55 +99,11 @@ bool CharakterBefehle::liesAlle(const Befehlszeile &befehle, const QStringList &
     return alle;
 }
 
-int CharakterBefehle::fuehreAus(const Befehlszeile &befehle)
+// --zufall: draws one character, or --anzahl of them, into files and
+// prints each file's start value.
+int zufall(const Befehlszeile &befehle)
 {
-    if (befehle.gesetzt(zufallOption))
-        return zufall(befehle);
-    for (const QString &o : { speziesOption, startwertOption, sensitivOption, spezialgebieteOption, anzahlOption })
-        if (befehle.gesetzt(o))
-            return befehle.aufrufFehler(QStringLiteral("„--%1“ gilt nur mit --zufall.").arg(o));
-    const bool pdf = befehle.gesetzt(pdfOption);
-    const bool text = befehle.gesetzt(textOption);
-    const QStringList dateien = befehle.dateien();
-    if (!pdf && !text)
-        return befehle.aufrufFehler(QStringLiteral("Es fehlt --pdf oder --text."));
-    if (dateien.isEmpty())
-        return befehle.aufrufFehler(QStringLiteral("Es fehlt die Charakterdatei."));
-
-    BogenPdf bogen(QFileInfo(befehle.wert(pdfOption)).completeBaseName(), CharakterBogen::programm());
-    QString bogenText;
-    const bool alleGelesen = liesAlle(befehle, dateien, [&](Charakter *c) {
-        if (pdf) {
-            QTextDocument dokument;
-            CharakterBogen::fuelle(&dokument, c);
-            bogen.fuegeAn(dokument);
-        }
-        if (text) {
-            if (!bogenText.isEmpty())
-                bogenText += QLatin1Char('\f');
-            bogenText += CharakterText::bogen(c);
-        }
-    });
-    if (bogen.boegen() == 0 && bogenText.isEmpty()) {
-        befehle.meldung(QStringLiteral("Keine der Dateien ließ sich lesen; es wurde nichts geschrieben."));
-        return 1;
-    }
-
-    bool geschrieben = true;
-    if (pdf)
-        geschrieben = befehle.schreibePdf(befehle.wert(pdfOption), bogen);
-    if (text) {
-        // As the window's export writes it: the system's 8-bit encoding.
-        QStringEncoder kodierer(QStringConverter::System);
-        const QByteArray daten = kodierer.encode(bogenText);
-        geschrieben = befehle.schreibe(befehle.wert(textOption), daten, true) && geschrieben;
-    }
-    return alleGelesen && geschrieben ? 0 : 1;
-}
-
-int CharakterBefehle::zufall(const Befehlszeile &befehle)
-{
-    if (befehle.gesetzt(pdfOption) || befehle.gesetzt(textOption))
+    if (befehle.gesetzt(Befehlszeile::PdfOption) || befehle.gesetzt(Befehlszeile::TextOption))
         return befehle.aufrufFehler(QStringLiteral("--zufall lässt sich nicht mit --pdf oder --text verbinden."));
     if (!befehle.dateien().isEmpty())
         return befehle.aufrufFehler(QStringLiteral("--zufall liest keine Charakterdateien."));
@@ -247,4 +156,98 @@ int CharakterBefehle::zufall(const Befehlszeile &befehle)
             alle = false;
     }
     return alle ? 0 : 1;
+}
+
+} // namespace
+
+Befehlszeile CharakterBefehle::befehlszeile()
+{
+    Befehlszeile b(QStringLiteral("charaktergenerator"), QLatin1String(ZORVEL_CHARAKTERGENERATOR_VERSION),
+                   QStringLiteral("erstellt Spielercharaktere für das Rollenspiel ZORVEL"));
+    b.aufruf(QStringLiteral("[DATEI.zch]"));
+    b.aufruf(QStringLiteral("--pdf AUSGABE.pdf HELD.zch [HELD2.zch ...]"));
+    b.aufruf(QStringLiteral("--text AUSGABE.txt HELD.zch [HELD2.zch ...]"));
+    b.aufruf(QStringLiteral("--zufall AUSGABE.zch [--spezies NAME] [--startwert N] [--sensitiv] "
+                            "[--spezialgebiete] [--anzahl K]"));
+    b.setzeBeschreibung(QStringLiteral(
+        "Der Charaktergenerator führt in sechs Schritten durch die Erschaffung eines Charakters "
+        "nach den Regeln von ZORVEL2. Ohne Optionen öffnet er sein Fenster; eine "
+        "Charakterdatei (*.zch) als Argument wird darin geöffnet.\n\n"
+        "Mit --pdf oder --text öffnet er kein Fenster und braucht keine grafische Oberfläche: "
+        "er schreibt die Bögen der genannten Charakterdateien und beendet sich. Mit --zufall "
+        "würfelt er einen vollständigen Charakter nach den Regeln aus und speichert ihn; "
+        "derselbe Startwert mit denselben Einstellungen ergibt dieselbe Datei. Meldungen "
+        "stehen auf der Standardfehlerausgabe. Eine Datei, die sich nicht lesen lässt, wird "
+        "gemeldet und übersprungen. Die Ausgabedatei wird erst ersetzt, wenn sie vollständig "
+        "geschrieben ist."));
+    b.ausgabeOptionen(QStringLiteral("Schreibt die Charakterbögen der Dateien in der angegebenen "
+                                     "Reihenfolge in eine PDF-Datei; jeder beginnt auf einer neuen Seite."),
+                      QStringLiteral("Schreibt die Charakterbögen als Text, mehrere durch einen "
+                                     "Seitenvorschub getrennt."));
+    b.option({{zufallOption}, QStringLiteral("AUSGABE.zch"),
+              QStringLiteral("Würfelt einen Charakter nach den Regeln aus und speichert ihn; "
+                             "der Startwert steht auf der Standardausgabe.")});
+    b.option({{speziesOption}, QStringLiteral("NAME"),
+              QStringLiteral("Der Basistypus des Zufallscharakters, etwa „Terranerin“; ohne "
+                             "diese Option oder mit „beliebig“ wird auch er gewürfelt.")});
+    b.option({{startwertOption}, QStringLiteral("N"),
+              QStringLiteral("Der Startwert (0 bis 4294967295); ohne diese Option ein neuer.")});
+    b.option({{sensitivOption}, QString(),
+              QStringLiteral("Der Zufallscharakter ist paranormal begabt, sofern sein Basistypus "
+                             "MP nutzen kann.")});
+    b.option({{spezialgebieteOption}, QString(),
+              QStringLiteral("Der Zufallscharakter verwendet das Modul Spezialgebiete.")});
+    b.option({{anzahlOption}, QStringLiteral("K"),
+              QStringLiteral("Würfelt K Charaktere in die Dateien AUSGABE-1.zch bis AUSGABE-K.zch, "
+                             "Datei k mit dem Startwert N + k - 1.")});
+    b.rueckgabewert(0, QStringLiteral("Alles wurde geschrieben."));
+    b.rueckgabewert(1, QStringLiteral("Eine Datei ließ sich nicht lesen oder nicht schreiben."));
+    b.rueckgabewert(2, QStringLiteral("Der Aufruf ist fehlerhaft, etwa eine unbekannte Option."));
+    return b;
+}
+
+int CharakterBefehle::fuehreAus(const Befehlszeile &befehle)
+{
+    if (befehle.gesetzt(zufallOption))
+        return zufall(befehle);
+    for (const QString &o : { speziesOption, startwertOption, sensitivOption, spezialgebieteOption, anzahlOption })
+        if (befehle.gesetzt(o))
+            return befehle.aufrufFehler(QStringLiteral("„--%1“ gilt nur mit --zufall.").arg(o));
+    const bool pdf = befehle.gesetzt(Befehlszeile::PdfOption);
+    const bool text = befehle.gesetzt(Befehlszeile::TextOption);
+    const QStringList dateien = befehle.dateien();
+    if (!pdf && !text)
+        return befehle.aufrufFehler(QStringLiteral("Es fehlt --pdf oder --text."));
+    if (dateien.isEmpty())
+        return befehle.aufrufFehler(QStringLiteral("Es fehlt die Charakterdatei."));
+
+    BogenPdf bogen(QFileInfo(befehle.wert(Befehlszeile::PdfOption)).completeBaseName(), CharakterBogen::programm());
+    QString bogenText;
+    const bool alleGelesen = liesAlle(befehle, dateien, [&](Charakter *c) {
+        if (pdf) {
+            QTextDocument dokument;
+            CharakterBogen::fuelle(&dokument, c);
+            bogen.fuegeAn(dokument);
+        }
+        if (text) {
+            if (!bogenText.isEmpty())
+                bogenText += QLatin1Char('\f');
+            bogenText += CharakterText::bogen(c);
+        }
+    });
+    if (bogen.boegen() == 0 && bogenText.isEmpty()) {
+        befehle.meldung(QStringLiteral("Keine der Dateien ließ sich lesen; es wurde nichts geschrieben."));
+        return 1;
+    }
+
+    bool geschrieben = true;
+    if (pdf)
+        geschrieben = befehle.schreibePdf(befehle.wert(Befehlszeile::PdfOption), bogen);
+    if (text) {
+        // As the window's export writes it: the system's 8-bit encoding.
+        QStringEncoder kodierer(QStringConverter::System);
+        const QByteArray daten = kodierer.encode(bogenText);
+        geschrieben = befehle.schreibe(befehle.wert(Befehlszeile::TextOption), daten, true) && geschrieben;
+    }
+    return alleGelesen && geschrieben ? 0 : 1;
 }

@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include "charakter.h"
-#include "charakterbefehle.h"
 #include "charakterbogen.h"
 #include "charakterschritt.h"
 #include "charakterxml.h"
@@ -52,7 +51,8 @@
 
 namespace {
 
-const char *const Version = CharakterBefehle::Version;
+// The program's version, as the build sets it for the command line too.
+const char *const Version = ZORVEL_CHARAKTERGENERATOR_VERSION;
 
 QString tooltipEP(const QString &kurz, bool fertig);
 // The window's title without a document file; the changed mark goes at its end.
@@ -151,9 +151,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(rettung, &Rettungskopie::vorDemSchreiben, this, &MainWindow::uebernimmLaufendeEingabe);
 
     // Undo and redo: one step per change, the menu texts name the step.
-    verlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen);
-    connect(ui->actionRueckgaengig, &QAction::triggered, this, &MainWindow::onRueckgaengig);
-    connect(ui->actionWiederholen, &QAction::triggered, this, &MainWindow::onWiederholen);
+    // A field still being edited is a step of its own before undo or redo.
+    verlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen,
+                                       [this] { uebernimmLaufendeEingabe(); });
     connect(zuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     ui->frameWeiter->hide();
 
@@ -541,18 +541,6 @@ void MainWindow::zeigeCharakter()
         tabDiverse->aktualisieren();
     updateHeaderDaten();
     updateWeiterButton();
-}
-
-void MainWindow::onRueckgaengig()
-{
-    uebernimmLaufendeEingabe(); // a field still being edited is a step of its own
-    verlauf->undo();
-}
-
-void MainWindow::onWiederholen()
-{
-    uebernimmLaufendeEingabe();
-    verlauf->redo();
 }
 
 bool MainWindow::aenderungenBehandelt()

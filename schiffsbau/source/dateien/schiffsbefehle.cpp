@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString pdfOption = QStringLiteral("pdf");
-const QString textOption = QStringLiteral("text");
 const QString datenOption = QStringLiteral("daten");
 const QString pruefenOption = QStringLiteral("pruefen");
 const QString schiffOption = QStringLiteral("pruefen-schiff");
@@ -30,83 +28,8 @@ QString anzahlBefunde(qsizetype n)
     return n == 1 ? QStringLiteral("1 Befund") : QStringLiteral("%1 Befunde").arg(n);
 }
 
-} // namespace
-
-Befehlszeile SchiffsBefehle::befehlszeile()
-{
-    Befehlszeile b(QStringLiteral("schiffsbau"), QLatin1String(Version),
-                   QStringLiteral("entwirft Raumschiffe für das Rollenspiel ZORVEL"));
-    b.aufruf(QStringLiteral("[DATEI.zss]"));
-    b.aufruf(QStringLiteral("[--daten ORDNER] --pdf AUSGABE.pdf SCHIFF.zss [SCHIFF2.zss ...]"));
-    b.aufruf(QStringLiteral("[--daten ORDNER] --text AUSGABE.txt SCHIFF.zss [SCHIFF2.zss ...]"));
-    b.aufruf(QStringLiteral("[--daten ORDNER] --pruefen-schiff SCHIFF.zss [SCHIFF2.zss ...]"));
-    b.aufruf(QStringLiteral("--pruefen [ORDNER]"));
-    b.setzeBeschreibung(QStringLiteral(
-        "Der Schiffsbau-Assistent baut Raumschiffe aus einer Bibliothek von Komponenten, die er "
-        "beim Start aus den Listen seines Datenordners liest. Ohne Optionen öffnet er sein "
-        "Fenster; eine Schiffsdatei (*.zss) als Argument wird darin geöffnet.\n\n"
-        "Mit --pdf, --text, --pruefen-schiff oder --pruefen öffnet er kein Fenster und braucht "
-        "keine grafische Oberfläche. Meldungen stehen auf der Standardfehlerausgabe. Eine Datei, "
-        "die sich nicht lesen lässt, wird gemeldet und übersprungen. Eine Ausgabedatei wird erst "
-        "ersetzt, wenn sie vollständig geschrieben ist.\n\n"
-        "Der Datenordner ist der erste dieser Ordner, der einen Ordner „listen“ enthält: der "
-        "aktuelle Ordner, ~/.local/share/zorvel2/schiffsbau und der installierte Datenordner "
-        "(/usr/share/zorvel2/schiffsbau)."));
-    b.option({{pdfOption}, QStringLiteral("AUSGABE.pdf"),
-              QStringLiteral("Schreibt die Datenblätter der Schiffsdateien in der angegebenen "
-                             "Reihenfolge in eine PDF-Datei; jedes beginnt auf einer neuen Seite.")});
-    b.option({{textOption}, QStringLiteral("AUSGABE.txt"),
-              QStringLiteral("Schreibt den Textexport der Schiffe nach der Exportvorlage des "
-                             "Datenordners, mehrere durch einen Seitenvorschub getrennt.")});
-    b.option({{datenOption}, QStringLiteral("ORDNER"),
-              QStringLiteral("Liest Listen und Exportvorlage aus diesem Datenordner statt aus dem "
-                             "gefundenen.")});
-    b.option({{schiffOption}, QString(),
-              QStringLiteral("Nennt für jedes Schiff die Komponenten, deren gespeicherte Werte "
-                             "von den heutigen Listen abweichen oder die in keiner Liste mehr "
-                             "stehen, eine Zeile je Komponente.")});
-    b.option({{pruefenOption}, QString(),
-              QStringLiteral("Prüft die Listen des Datenordners (ohne ORDNER der, den das "
-                             "Programm verwendet) und gibt jeden Befund als „datei:zeile: text“ "
-                             "aus, zuletzt die Zahl der Befunde.")});
-    b.rueckgabewert(0, QStringLiteral("Alles wurde geschrieben; keine Befunde, keine Abweichungen."));
-    b.rueckgabewert(1, QStringLiteral("Eine Datei ließ sich nicht lesen oder nicht schreiben, die "
-                                      "Listen haben Befunde oder ein Schiff weicht von den Listen ab."));
-    b.rueckgabewert(2, QStringLiteral("Der Aufruf ist fehlerhaft, etwa eine unbekannte Option, oder "
-                                      "der Ordner enthält keine Listen."));
-    return b;
-}
-
-int SchiffsBefehle::fuehreAus(const Befehlszeile &befehle)
-{
-    if (befehle.gesetzt(datenOption)) {
-        const QString ordner = befehle.wert(datenOption);
-        if (!QFileInfo(ordner).isDir()) {
-            return befehle.aufrufFehler(QStringLiteral("Der Datenordner %1 existiert nicht.")
-                                            .arg(QDir::toNativeSeparators(ordner)));
-        }
-        DatenOrdner::setze(ordner, {QDir::toNativeSeparators(ordner)});
-    } else {
-        DatenOrdner::suche();
-    }
-
-    if (befehle.gesetzt(pruefenOption)) {
-        const QStringList ordner = befehle.dateien();
-        if (ordner.size() > 1)
-            return befehle.aufrufFehler(QStringLiteral("--pruefen prüft nur einen Ordner."));
-        if (befehle.gesetzt(pdfOption) || befehle.gesetzt(textOption) || befehle.gesetzt(schiffOption))
-            return befehle.aufrufFehler(QStringLiteral("--pruefen lässt sich nicht mit anderen Aufgaben verbinden."));
-        const QString daten = DatenOrdner::ordner().isEmpty() ? QStringLiteral(".") : DatenOrdner::ordner();
-        return pruefeListen(befehle, ordner.isEmpty() ? daten : ordner.first());
-    }
-    if (!befehle.gesetzt(pdfOption) && !befehle.gesetzt(textOption) && !befehle.gesetzt(schiffOption))
-        return befehle.aufrufFehler(QStringLiteral("Es fehlt --pdf, --text, --pruefen-schiff oder --pruefen."));
-    if (befehle.dateien().isEmpty())
-        return befehle.aufrufFehler(QStringLiteral("Es fehlt die Schiffsdatei."));
-    return bearbeiteSchiffe(befehle);
-}
-
-int SchiffsBefehle::pruefeListen(const Befehlszeile &befehle, const QString &ordner)
+// The list check of `ordner`: one line per finding and a count.
+int pruefeListen(const Befehlszeile &befehle, const QString &ordner)
 {
     if (!QFileInfo(QDir(ordner).filePath(QStringLiteral("listen"))).isDir()) {
         befehle.meldung(QStringLiteral("Der Ordner %1 enthält keine Listen (keinen Ordner „listen“).")
@@ -123,10 +46,12 @@ int SchiffsBefehle::pruefeListen(const Befehlszeile &befehle, const QString &ord
     return befunde.isEmpty() ? 0 : 1;
 }
 
-int SchiffsBefehle::bearbeiteSchiffe(const Befehlszeile &befehle)
+// Sheets, text export and comparison with today's lists of the ship files
+// given.
+int bearbeiteSchiffe(const Befehlszeile &befehle)
 {
-    const bool pdf = befehle.gesetzt(pdfOption);
-    const bool text = befehle.gesetzt(textOption);
+    const bool pdf = befehle.gesetzt(Befehlszeile::PdfOption);
+    const bool text = befehle.gesetzt(Befehlszeile::TextOption);
     const bool abgleich = befehle.gesetzt(schiffOption);
 
     QString vorlage;
@@ -148,7 +73,7 @@ int SchiffsBefehle::bearbeiteSchiffe(const Befehlszeile &befehle)
                             .arg(DatenOrdner::durchsucht().join(QStringLiteral(", "))));
     }
 
-    BogenPdf bogen(QFileInfo(befehle.wert(pdfOption)).completeBaseName(), SchiffsBogen::programm());
+    BogenPdf bogen(QFileInfo(befehle.wert(Befehlszeile::PdfOption)).completeBaseName(), SchiffsBogen::programm());
     QString exportText;
     bool alleGelesen = true;
     bool abweichend = false;
@@ -193,10 +118,88 @@ int SchiffsBefehle::bearbeiteSchiffe(const Befehlszeile &befehle)
 
     bool geschrieben = true;
     if (pdf && bogen.boegen() > 0)
-        geschrieben = befehle.schreibePdf(befehle.wert(pdfOption), bogen);
+        geschrieben = befehle.schreibePdf(befehle.wert(Befehlszeile::PdfOption), bogen);
     if (text && !exportText.isEmpty())
-        geschrieben = befehle.schreibe(befehle.wert(textOption), exportText.toUtf8(), true) && geschrieben;
+        geschrieben =
+            befehle.schreibe(befehle.wert(Befehlszeile::TextOption), exportText.toUtf8(), true) && geschrieben;
     if ((pdf || text) && bogen.boegen() == 0 && exportText.isEmpty())
         befehle.meldung(QStringLiteral("Keine der Dateien ließ sich lesen; es wurde nichts geschrieben."));
     return alleGelesen && geschrieben && !abweichend ? 0 : 1;
+}
+
+} // namespace
+
+Befehlszeile SchiffsBefehle::befehlszeile()
+{
+    Befehlszeile b(QStringLiteral("schiffsbau"), QLatin1String(ZORVEL_SCHIFFSBAU_VERSION),
+                   QStringLiteral("entwirft Raumschiffe für das Rollenspiel ZORVEL"));
+    b.aufruf(QStringLiteral("[DATEI.zss]"));
+    // The three tasks on ship files take the same arguments.
+    for (const char *aufgabe : {"--pdf AUSGABE.pdf", "--text AUSGABE.txt", "--pruefen-schiff"})
+        b.aufruf(QStringLiteral("[--daten ORDNER] %1 SCHIFF.zss [SCHIFF2.zss ...]").arg(QLatin1String(aufgabe)));
+    b.aufruf(QStringLiteral("--pruefen [ORDNER]"));
+    b.setzeBeschreibung(QStringLiteral(
+        "Der Schiffsbau-Assistent baut Raumschiffe aus einer Bibliothek von Komponenten, die er "
+        "beim Start aus den Listen seines Datenordners liest. Ohne Optionen öffnet er sein "
+        "Fenster; eine Schiffsdatei (*.zss) als Argument wird darin geöffnet.\n\n"
+        "Mit --pdf, --text, --pruefen-schiff oder --pruefen öffnet er kein Fenster und braucht "
+        "keine grafische Oberfläche. Meldungen stehen auf der Standardfehlerausgabe. Eine Datei, "
+        "die sich nicht lesen lässt, wird gemeldet und übersprungen. Eine Ausgabedatei wird erst "
+        "ersetzt, wenn sie vollständig geschrieben ist.\n\n"
+        "Der Datenordner ist der erste dieser Ordner, der einen Ordner „listen“ enthält: der "
+        "aktuelle Ordner, ~/.local/share/zorvel2/schiffsbau und der installierte Datenordner "
+        "(/usr/share/zorvel2/schiffsbau)."));
+    b.ausgabeOptionen(QStringLiteral("Schreibt die Datenblätter der Schiffsdateien in der angegebenen "
+                                     "Reihenfolge in eine PDF-Datei; jedes beginnt auf einer neuen Seite."),
+                      QStringLiteral("Schreibt den Textexport der Schiffe nach der Exportvorlage des "
+                                     "Datenordners, mehrere durch einen Seitenvorschub getrennt."));
+    b.option({{datenOption}, QStringLiteral("ORDNER"),
+              QStringLiteral("Liest Listen und Exportvorlage aus diesem Datenordner statt aus dem "
+                             "gefundenen.")});
+    b.option({{schiffOption}, QString(),
+              QStringLiteral("Nennt für jedes Schiff die Komponenten, deren gespeicherte Werte "
+                             "von den heutigen Listen abweichen oder die in keiner Liste mehr "
+                             "stehen, eine Zeile je Komponente.")});
+    b.option({{pruefenOption}, QString(),
+              QStringLiteral("Prüft die Listen des Datenordners (ohne ORDNER der, den das "
+                             "Programm verwendet) und gibt jeden Befund als „datei:zeile: text“ "
+                             "aus, zuletzt die Zahl der Befunde.")});
+    b.rueckgabewert(0, QStringLiteral("Alles wurde geschrieben; keine Befunde, keine Abweichungen."));
+    b.rueckgabewert(1, QStringLiteral("Eine Datei ließ sich nicht lesen oder nicht schreiben, die "
+                                      "Listen haben Befunde oder ein Schiff weicht von den Listen ab."));
+    b.rueckgabewert(2, QStringLiteral("Der Aufruf ist fehlerhaft, etwa eine unbekannte Option, oder "
+                                      "der Ordner enthält keine Listen."));
+    return b;
+}
+
+int SchiffsBefehle::fuehreAus(const Befehlszeile &befehle)
+{
+    if (befehle.gesetzt(datenOption)) {
+        const QString ordner = befehle.wert(datenOption);
+        if (!QFileInfo(ordner).isDir()) {
+            return befehle.aufrufFehler(QStringLiteral("Der Datenordner %1 existiert nicht.")
+                                            .arg(QDir::toNativeSeparators(ordner)));
+        }
+        DatenOrdner::setze(ordner, {QDir::toNativeSeparators(ordner)});
+    } else {
+        DatenOrdner::suche();
+    }
+
+    // A task on ship files: sheets, text or the comparison with the lists.
+    const bool schiffsAufgabe = befehle.gesetzt(Befehlszeile::PdfOption) || befehle.gesetzt(Befehlszeile::TextOption)
+                                || befehle.gesetzt(schiffOption);
+    if (befehle.gesetzt(pruefenOption)) {
+        const QStringList ordner = befehle.dateien();
+        if (ordner.size() > 1)
+            return befehle.aufrufFehler(QStringLiteral("--pruefen prüft nur einen Ordner."));
+        if (schiffsAufgabe)
+            return befehle.aufrufFehler(QStringLiteral("--pruefen lässt sich nicht mit anderen Aufgaben verbinden."));
+        const QString daten = DatenOrdner::ordner().isEmpty() ? QStringLiteral(".") : DatenOrdner::ordner();
+        return pruefeListen(befehle, ordner.isEmpty() ? daten : ordner.first());
+    }
+    if (!schiffsAufgabe)
+        return befehle.aufrufFehler(QStringLiteral("Es fehlt --pdf, --text, --pruefen-schiff oder --pruefen."));
+    if (befehle.dateien().isEmpty())
+        return befehle.aufrufFehler(QStringLiteral("Es fehlt die Schiffsdatei."));
+    return bearbeiteSchiffe(befehle);
 }

@@ -20,7 +20,6 @@
 #include "komponente.h"
 #include "komponentenauswahl.h"
 #include "komponentenbibliothek.h"
-#include "schiffsbefehle.h"
 #include "listenabgleich.h"
 #include "listenpruefung.h"
 #include "listenpruefungdialog.h"
@@ -69,7 +68,8 @@
 #include <type_traits>
 
 namespace {
-const char *const version = SchiffsBefehle::Version;
+// The program's version, as the build sets it for the command line too.
+const char *const version = ZORVEL_SCHIFFSBAU_VERSION;
 const char *const basisliste = "basisliste.zsb";
 const char *const stilDatei = "style.qss";
 const char *const kurzanleitung = "kurzanleitung.pdf";
@@ -106,8 +106,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Undo and redo: one step per change, the menu texts name the step.
     m_pVerlauf = VerlaufAktionen::erzeuge(this, ui->actionRueckgaengig, ui->actionWiederholen);
-    connect(ui->actionRueckgaengig, &QAction::triggered, m_pVerlauf, &QUndoStack::undo);
-    connect(ui->actionWiederholen, &QAction::triggered, m_pVerlauf, &QUndoStack::redo);
     connect(m_pZuletzt, &ZuletztGeoeffnet::oeffnen, this, &MainWindow::oeffneDatei);
     m_pAuswahl->hide();
 
