@@ -4,12 +4,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+
+#include <functional>
 
 // The widget or action `name` below `fenster`; a missing one ends the run,
 // since every later step of the test would act on nothing.
@@ -22,39 +25,68 @@ T *kindVon(const QObject *fenster, const char *name)
     return k;
 }
 
-// Answers every modal dialog that shows up while it lives: a file dialog
-// with the given file name (or a cancel when the name is empty), its
-// caption, folder and suggested name noted; the question about unsaved
-// changes with `frage` (counted in `fragen`); the file dialog's question
-// whether to replace a file with yes; any other message box with its
-// default button, its text collected.
+// What a message box showed.
+struct Meldung {
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    QString titel;
+    QString text;
+};
+
+// Answers every modal dialog that shows up while it lives:
+// - a file dialog with the given file name, written into its name field (or
+//   a cancel when the name is empty); `nachDatei`, when set, runs right after
+//   the dialog is accepted, before the program touches the file;
+// - the question about unsaved changes with `frage` (counted in `fragen`);
+// - the file dialog's question whether to replace a file with yes;
+// - any other message box with its default button;
+// - any other dialog (the print dialog, noted in `druckdialog`) is cancelled.
+// With a `grenze`, it stops looking after that many looks.
 class DialogBeantworter : public QObject
 {
 public:
     explicit DialogBeantworter(const QString &datei,
-                               QMessageBox::StandardButton frage = QMessageBox::Discard)
+                               QMessageBox::StandardButton frage = QMessageBox::Discard,
+                               int grenze = -1)
         : datei(datei)
         , frage(frage)
+        , rest(grenze)
     {
         timer.setInterval(20);
         QObject::connect(&timer, &QTimer::timeout, [this] { beantworte(); });
         timer.start();
     }
 
+    QString datei; // the answer to the next file dialog
+
+    // The other message boxes: their texts, and all they showed.
     QStringList meldungen;
-    int dateidialoge = 0;
+    QList<Meldung> boxen;
     int fragen = 0;
+    // File dialogs: how many, and the last one's caption, filters, folder
+    // and suggested name.
+    int dateidialoge = 0;
     QString beschriftung;
+    QStringList filter;
     QString ordner;
     QString vorschlag;
+    std::function<void()> nachDatei;
+    // The captions of the other boxes and of every dialog, in order.
+    QStringList titel;
+    bool druckdialog = false;
 
 private:
     void beantworte()
     {
+        if (rest >= 0 && rest-- == 0) {
+            timer.stop();
+            return;
+        }
         QWidget *w = QApplication::activeModalWidget();
         if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
             ++dateidialoge;
             beschriftung = dialog->windowTitle();
+            titel << beschriftung;
+            filter = dialog->nameFilters();
             ordner = dialog->directory().absolutePath();
             // The name goes into the dialog's name field (a dialog without
             // one is cancelled, so that the test fails, not hangs).
@@ -65,7 +97,14 @@ private:
                 dialog->reject();
             } else {
                 feld->setText(datei);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    dialog,
+                    [this, dialog] {
+                        static_cast<QDialog *>(dialog)->accept();
+                        if (nachDatei)
+                            nachDatei();
+                    },
+                    Qt::QueuedConnection);
             }
         } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
             if (box->button(QMessageBox::Discard)) {
@@ -80,12 +119,18 @@ private:
                 return;
             }
             meldungen << box->text();
+            boxen.append({ box->icon(), box->windowTitle(), box->text() });
+            titel << box->windowTitle();
             box->accept();
+        } else if (auto *anderer = qobject_cast<QDialog *>(w)) {
+            druckdialog = druckdialog || anderer->inherits("QPrintDialog");
+            titel << anderer->windowTitle();
+            anderer->reject();
         }
     }
 
-    QString datei;
     QMessageBox::StandardButton frage;
+    int rest;
     QTimer timer;
 };
 

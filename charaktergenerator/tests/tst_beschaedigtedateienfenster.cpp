@@ -9,18 +9,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <climits>
 
 #include "beschaedigtedateien_hilfen.h"
+#include "fenster_hilfen.h"
 
 using namespace beschaedigt;
 
@@ -36,44 +33,6 @@ QString andereMeldungen(const QStringList& meldungen)
     }
     return andere.join(u'\n');
 }
-
-// Answers the open dialog with a file name and accepts every message box.
-class Beantworter
-{
-public:
-    explicit Beantworter(const QString& datei)
-        : datei(datei)
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
-                auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                if (!feld) {
-                    dialog->reject(); // the test fails instead of hanging
-                    return;
-                }
-                feld->setText(this->datei);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                // The edits of the test are thrown away before loading again.
-                if (QAbstractButton* verwerfen = box->button(QMessageBox::Discard)) {
-                    verwerfen->click();
-                    return;
-                }
-                meldungen << box->text();
-                box->accept();
-            } else if (auto* anderer = qobject_cast<QDialog*>(w)) {
-                anderer->reject();
-            }
-        });
-        timer.start(20);
-    }
-    QStringList meldungen;
-
-private:
-    QString datei;
-    QTimer timer;
-};
 
 } // namespace
 
@@ -146,7 +105,7 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
     QVERIFY(laden && neu && tabs);
 
     {
-        Beantworter antwort(datei);
+        DialogBeantworter antwort(datei);
         laden->trigger();
         QVERIFY2(andereMeldungen(antwort.meldungen).isEmpty(), qPrintable(andereMeldungen(antwort.meldungen)));
     }
@@ -172,7 +131,7 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
 
     // Every button of every step, with the first row of every list selected.
     {
-        Beantworter antwort(datei);
+        DialogBeantworter antwort(datei);
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QWidget* seite = tabs->widget(i);
@@ -208,7 +167,7 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
 
     // Loading it twice and then starting a new character must also hold.
     {
-        Beantworter antwort(datei);
+        DialogBeantworter antwort(datei);
         laden->trigger();
         QVERIFY(andereMeldungen(antwort.meldungen).isEmpty());
     }
@@ -219,7 +178,7 @@ void TestBeschaedigteDateienFenster::jederSchrittZeigtDieDatei()
     }
     {
         // A file with values brought into the rules counts as changed.
-        Beantworter antwort(datei);
+        DialogBeantworter antwort(datei);
         neu->trigger();
     }
     QCoreApplication::processEvents();

@@ -8,74 +8,20 @@
 #include "persistenz.h"
 #include "regelwerk.h"
 #include "dateigrenze_hilfen.h"
+#include "fenster_hilfen.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 
 
 namespace {
-
-// Answers the modal dialogs that open while it lives (at most `grenze`
-// looks, 10 ms apart, then it stops answering): a file dialog gets the name
-// typed into its name field, a print dialog is rejected, a message box is
-// accepted. Titles, filters and texts are recorded.
-class Beantworter : public QObject
-{
-public:
-    explicit Beantworter(const QString& datei = QString(), int grenze = 500)
-        : m_datei(datei)
-        , m_rest(grenze)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &Beantworter::schauNach);
-        m_timer.start(10);
-    }
-
-    QStringList titel;
-    QStringList filter;
-    QStringList meldungen;
-    bool druckdialog = false;
-
-private:
-    void schauNach()
-    {
-        if (--m_rest < 0) {
-            m_timer.stop();
-            return;
-        }
-        QWidget* w = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            titel << box->windowTitle();
-            meldungen << box->text();
-            box->accept();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
-            titel << dialog->windowTitle();
-            filter << dialog->nameFilters();
-            if (auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                feld->setText(m_datei);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        } else if (auto* druck = qobject_cast<QPrintDialog*>(w)) {
-            druckdialog = true;
-            titel << druck->windowTitle();
-            druck->reject();
-        } else if (auto* anderer = qobject_cast<QDialog*>(w)) {
-            anderer->reject();
-        }
-    }
-
-    QString m_datei;
-    int m_rest;
-    QTimer m_timer;
-};
 
 QByteArray leseDatei(const QString& pfad)
 {
@@ -176,7 +122,7 @@ void TestCharakterBogen::pdfUeberDasMenue()
     name->editingFinished();
 
     // Typed without suffix: the dialog adds ".pdf".
-    Beantworter antworten(m_dir.filePath(QStringLiteral("kara")));
+    DialogBeantworter antworten(m_dir.filePath(QStringLiteral("kara")), QMessageBox::Discard, 500);
     fenster.findChild<QAction*>(QStringLiteral("actionPdf"))->trigger();
     QCOMPARE(antworten.titel, QStringList{ QStringLiteral("In welche Datei soll exportiert werden?") });
     QCOMPARE(antworten.filter, QStringList{ QStringLiteral("PDF (*.pdf)") });
@@ -191,7 +137,7 @@ void TestCharakterBogen::pdfInFehlendenOrdnerMeldetFehler()
     Charakter c(&m_regelwerk);
     const QString pfad = m_dir.filePath(QStringLiteral("fehlt/kara.pdf"));
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten(QString(), QMessageBox::Discard, 500);
     Persistenz::setzeNaechsteDatei(pfad);
     QVERIFY(!p.pdfExportieren(&c));
     QCOMPARE(antworten.meldungen.size(), 1);
@@ -221,7 +167,7 @@ void TestCharakterBogen::vollerDatentraegerLaesstAltesPdfStehen()
     QByteArray text;
     const int ergebnis = imKindMitDateigrenze(8 * 1024, [&](QByteArray& antwort) {
         Persistenz p;
-        Beantworter antworten;
+        DialogBeantworter antworten(QString(), QMessageBox::Discard, 500);
         Persistenz::setzeNaechsteDatei(pfad);
         if (p.pdfExportieren(&c) || antworten.meldungen.size() != 1)
             return 2;
@@ -243,7 +189,7 @@ void TestCharakterBogen::druckenOeffnetDenDruckdialog()
     QCOMPARE(drucken->text().remove('&'), QStringLiteral("drucken ..."));
     QCOMPARE(drucken->shortcuts(), QKeySequence::keyBindings(QKeySequence::Print));
 
-    Beantworter antworten;
+    DialogBeantworter antworten(QString(), QMessageBox::Discard, 500);
     drucken->trigger();
     QVERIFY(antworten.druckdialog);
     QCOMPARE(antworten.titel, QStringList{ CharakterBogen::druckTitel() });

@@ -11,77 +11,19 @@
 #include "beschaedigtedateien_hilfen.h"
 #include "dateigrenze_hilfen.h"
 #include "spezialgebiet.h"
+#include "fenster_hilfen.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 
 namespace {
-
-struct Meldung {
-    QMessageBox::Icon symbol = QMessageBox::NoIcon;
-    QString titel;
-    QString text;
-};
-
-// Answers every modal dialog that opens while it lives: message boxes are
-// recorded and accepted, file dialogs are recorded and answered with
-// `dateiAntwort` (cancelled when empty).
-class Beantworter : public QObject
-{
-public:
-    Beantworter()
-    {
-        connect(&m_timer, &QTimer::timeout, this, &Beantworter::schauNach);
-        m_timer.start(10);
-    }
-
-    QList<Meldung> meldungen;
-    QString dateiTitel;
-    QStringList dateiFilter;
-    QString dateiVerzeichnis;
-    QString dateiVorschlag;
-    QString dateiAntwort;
-
-private:
-    void schauNach()
-    {
-        QWidget* w = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            meldungen.append({ box->icon(), box->windowTitle(), box->text() });
-            box->accept();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
-            dateiTitel = dialog->windowTitle();
-            dateiFilter = dialog->nameFilters();
-            dateiVerzeichnis = dialog->directory().absolutePath();
-            if (dateiAntwort.isEmpty()) {
-                dialog->reject();
-            } else {
-                // The name goes into the dialog's name field (a dialog
-                // without one is cancelled, so that the test fails, not hangs).
-                auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                if (!feld) {
-                    dialog->reject();
-                    return;
-                }
-                dateiVorschlag = feld->text();
-                feld->setText(dateiAntwort);
-                static_cast<QDialog*>(dialog)->accept();
-            }
-        }
-    }
-
-    QTimer m_timer;
-};
 
 QByteArray leseDatei(const QString& pfad)
 {
@@ -301,11 +243,11 @@ QList<Meldung> TestPersistenz::lade(const QByteArray& xml, Charakter& c)
     if (!schreibeDatei(pfad, xml))
         return { { QMessageBox::NoIcon, QStringLiteral("Testdatei"), QStringLiteral("nicht geschrieben") } };
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     const bool ok = p.laden(pfad, &c);
     if (!ok)
-        antworten.meldungen.append({ QMessageBox::NoIcon, QStringLiteral("laden"), QStringLiteral("false") });
-    return antworten.meldungen;
+        antworten.boxen.append({ QMessageBox::NoIcon, QStringLiteral("laden"), QStringLiteral("false") });
+    return antworten.boxen;
 }
 
 // ------------------------------------------------------------- the format
@@ -431,10 +373,10 @@ void TestPersistenz::rundreiseMitAllenFeldern()
     geladen.setzeText(0, QStringLiteral("vorher"));
     QStringList gesehen;
     connect(&p, &Persistenz::signalLadenBeginnt, this, [&] { gesehen << geladen.text(0); });
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     QVERIFY(p.laden(pfad, &geladen));
     QCOMPARE(gesehen, QStringList { QStringLiteral("vorher") });
-    QVERIFY(antworten.meldungen.isEmpty());
+    QVERIFY(antworten.boxen.isEmpty());
     vergleiche(geladen, original);
     QCOMPARE(CharakterXml::schreiben(&geladen), datei);
 
@@ -471,9 +413,9 @@ void TestPersistenz::steuerzeichenMachenDieDateiNichtUnlesbar()
     QVERIFY(p.speichern(&c));
 
     Charakter geladen(&m_regelwerk);
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     QVERIFY(p.laden(pfad, &geladen));
-    QVERIFY(antworten.meldungen.isEmpty());
+    QVERIFY(antworten.boxen.isEmpty());
     QCOMPARE(geladen.text(0), QStringLiteral("ABC"));
     QCOMPARE(geladen.text(1), c.text(1));
 }
@@ -776,15 +718,15 @@ void TestPersistenz::ladenEinerFehlendenDateiAendertNichts()
     const QString pfad = m_dir->filePath(QStringLiteral("gibtsnicht.zch"));
 
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     QSignalSpy beginn(&p, &Persistenz::signalLadenBeginnt);
     QVERIFY(!p.laden(pfad, &c));
     QCOMPARE(beginn.count(), 0);
-    QCOMPARE(antworten.meldungen.size(), 1);
-    QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
-    QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
-             qPrintable(antworten.meldungen.at(0).text));
-    QVERIFY(antworten.meldungen.at(0).text.endsWith(QStringLiteral("Die Datei existiert nicht.")));
+    QCOMPARE(antworten.boxen.size(), 1);
+    QCOMPARE(antworten.boxen.at(0).symbol, QMessageBox::Warning);
+    QVERIFY2(antworten.boxen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
+             qPrintable(antworten.boxen.at(0).text));
+    QVERIFY(antworten.boxen.at(0).text.endsWith(QStringLiteral("Die Datei existiert nicht.")));
     QCOMPARE(CharakterXml::schreiben(&c), vorher);
     QCOMPARE(c.anzahlAktionen(0), 2);
 }
@@ -794,11 +736,11 @@ void TestPersistenz::ladenEinesOrdnersAendertNichts()
     Charakter c(&m_regelwerk);
     c.setzeText(0, QStringLiteral("bleibt"));
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     QVERIFY(!p.laden(m_dir->path(), &c));
-    QCOMPARE(antworten.meldungen.size(), 1);
-    QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Warning);
-    QVERIFY(antworten.meldungen.at(0).text.contains(QStringLiteral("Ordner")));
+    QCOMPARE(antworten.boxen.size(), 1);
+    QCOMPARE(antworten.boxen.at(0).symbol, QMessageBox::Warning);
+    QVERIFY(antworten.boxen.at(0).text.contains(QStringLiteral("Ordner")));
     QCOMPARE(c.text(0), QStringLiteral("bleibt"));
 }
 
@@ -807,9 +749,9 @@ void TestPersistenz::ladenOhneNamenAendertNichts()
     Charakter c(&m_regelwerk);
     c.setzeText(0, QStringLiteral("bleibt"));
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     QVERIFY(!p.laden(QString(), &c));
-    QVERIFY(antworten.meldungen.isEmpty());
+    QVERIFY(antworten.boxen.isEmpty());
     QCOMPARE(c.text(0), QStringLiteral("bleibt"));
 }
 
@@ -820,14 +762,14 @@ void TestPersistenz::speichernInFehlendenOrdnerMeldetFehler()
     Charakter c(&m_regelwerk);
     const QString pfad = m_dir->filePath(QStringLiteral("fehlt/held.zch"));
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     Persistenz::setzeNaechsteDatei(pfad);
     QVERIFY(!p.speichern(&c));
-    QCOMPARE(antworten.meldungen.size(), 1);
-    QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Critical);
-    QVERIFY2(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
-             qPrintable(antworten.meldungen.at(0).text));
-    QVERIFY(antworten.meldungen.at(0).text.contains(QStringLiteral("existiert nicht")));
+    QCOMPARE(antworten.boxen.size(), 1);
+    QCOMPARE(antworten.boxen.at(0).symbol, QMessageBox::Critical);
+    QVERIFY2(antworten.boxen.at(0).text.contains(QDir::toNativeSeparators(pfad)),
+             qPrintable(antworten.boxen.at(0).text));
+    QVERIFY(antworten.boxen.at(0).text.contains(QStringLiteral("existiert nicht")));
     QVERIFY(!QFile::exists(pfad));
 }
 
@@ -854,12 +796,12 @@ void TestPersistenz::vollerDatentraegerLaesstAlteDateiStehen()
     QByteArray text;
     const int ergebnis = imKindMitDateigrenze(16 * 1024, [&](QByteArray& antwort) {
         Persistenz p;
-        Beantworter antworten;
+        DialogBeantworter antworten{ QString() };
         Persistenz::setzeNaechsteDatei(pfad);
         const bool gespeichert = p.speichern(&neu);
-        if (!antworten.meldungen.isEmpty())
-            antwort = antworten.meldungen.at(0).text.toUtf8();
-        return gespeichert ? 0 : (antworten.meldungen.size() == 1 ? 1 : 2);
+        if (!antworten.boxen.isEmpty())
+            antwort = antworten.boxen.at(0).text.toUtf8();
+        return gespeichert ? 0 : (antworten.boxen.size() == 1 ? 1 : 2);
     }, &text);
     QCOMPARE(ergebnis, 1);   // refused, with one box
     QVERIFY2(QString::fromUtf8(text).contains(QDir::toNativeSeparators(pfad)), text.constData());
@@ -881,12 +823,12 @@ void TestPersistenz::exportInFehlendenOrdnerMeldetFehler()
     Charakter c(&m_regelwerk);
     const QString pfad = m_dir->filePath(QStringLiteral("fehlt/held.txt"));
     Persistenz p;
-    Beantworter antworten;
+    DialogBeantworter antworten{ QString() };
     Persistenz::setzeNaechsteDatei(pfad);
     QVERIFY(!p.exportieren(&c));
-    QCOMPARE(antworten.meldungen.size(), 1);
-    QCOMPARE(antworten.meldungen.at(0).symbol, QMessageBox::Critical);
-    QVERIFY(antworten.meldungen.at(0).text.contains(QDir::toNativeSeparators(pfad)));
+    QCOMPARE(antworten.boxen.size(), 1);
+    QCOMPARE(antworten.boxen.at(0).symbol, QMessageBox::Critical);
+    QVERIFY(antworten.boxen.at(0).text.contains(QDir::toNativeSeparators(pfad)));
     QVERIFY(!QFile::exists(pfad));
 }
 
@@ -895,38 +837,38 @@ void TestPersistenz::speicherDialog()
     Charakter c(&m_regelwerk);
     c.setzeText(0, QStringLiteral("Kay"));
     Persistenz p;
-    Beantworter antworten;
-    antworten.dateiAntwort = m_dir->filePath(QStringLiteral("kay"));
+    DialogBeantworter antworten{ QString() };
+    antworten.datei = m_dir->filePath(QStringLiteral("kay"));
     QVERIFY(p.speichern(&c));
-    QCOMPARE(antworten.dateiTitel, QStringLiteral("In welche Datei soll gespeichert werden?"));
-    QCOMPARE(antworten.dateiFilter, QStringList { QStringLiteral("ZORVEL-Charakter (*.zch)") });
+    QCOMPARE(antworten.beschriftung, QStringLiteral("In welche Datei soll gespeichert werden?"));
+    QCOMPARE(antworten.filter, QStringList { QStringLiteral("ZORVEL-Charakter (*.zch)") });
     // The first time in the home folder, suggesting the character's name.
-    QCOMPARE(antworten.dateiVerzeichnis, QDir::home().absolutePath());
-    QCOMPARE(antworten.dateiVorschlag, QStringLiteral("Kay.zch"));
+    QCOMPARE(antworten.ordner, QDir::home().absolutePath());
+    QCOMPARE(antworten.vorschlag, QStringLiteral("Kay.zch"));
     // The file type's suffix is added to a name typed without it.
     QCOMPARE(leseDatei(m_dir->filePath(QStringLiteral("kay.zch"))), CharakterXml::schreiben(&c));
 
     // Then in the folder last used; a name unfit for files is mended.
     c.setzeText(0, QStringLiteral("Kay/Zor: ?"));
-    antworten.dateiAntwort = m_dir->filePath(QStringLiteral("kay.txt"));
+    antworten.datei = m_dir->filePath(QStringLiteral("kay.txt"));
     QVERIFY(p.exportieren(&c));
-    QCOMPARE(antworten.dateiVerzeichnis, QDir(m_dir->path()).absolutePath());
-    QCOMPARE(antworten.dateiVorschlag, QStringLiteral("Kay_Zor_ _.txt"));
-    QCOMPARE(antworten.dateiTitel, QStringLiteral("In welche Datei soll exportiert werden?"));
-    QCOMPARE(antworten.dateiFilter, QStringList { QStringLiteral("Text (*.txt)") });
+    QCOMPARE(antworten.ordner, QDir(m_dir->path()).absolutePath());
+    QCOMPARE(antworten.vorschlag, QStringLiteral("Kay_Zor_ _.txt"));
+    QCOMPARE(antworten.beschriftung, QStringLiteral("In welche Datei soll exportiert werden?"));
+    QCOMPARE(antworten.filter, QStringList { QStringLiteral("Text (*.txt)") });
     QVERIFY(leseDatei(m_dir->filePath(QStringLiteral("kay.txt"))).startsWith("Charakter: Kay/Zor: ?\n"));
-    QVERIFY(antworten.meldungen.isEmpty());
+    QVERIFY(antworten.boxen.isEmpty());
 }
 
 void TestPersistenz::abgebrochenerDialogSchreibtNichts()
 {
     Charakter c(&m_regelwerk);
     Persistenz p;
-    Beantworter antworten;   // cancels every file dialog
+    DialogBeantworter antworten{ QString() };   // cancels every file dialog
     QVERIFY(!p.speichern(&c));
     QVERIFY(!p.exportieren(&c));
-    QCOMPARE(antworten.dateiTitel, QStringLiteral("In welche Datei soll exportiert werden?"));
-    QVERIFY(antworten.meldungen.isEmpty());
+    QCOMPARE(antworten.beschriftung, QStringLiteral("In welche Datei soll exportiert werden?"));
+    QVERIFY(antworten.boxen.isEmpty());
     QVERIFY(QDir(m_dir->path()).isEmpty());
 }
 

@@ -1,6 +1,7 @@
 // The list "Zuletzt geöffnet" on its own: order, limit, what is kept in the
 // settings, choosing an entry and an entry whose file is gone.
 #include "zuletztgeoeffnet.h"
+#include "fenster_hilfen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 class TestZuletztGeoeffnet : public QObject
 {
@@ -106,15 +106,11 @@ void TestZuletztGeoeffnet::verschwundeneDateiWirdEntfernt()
     liste.merke(datei(1));
     QSignalSpy oeffnen(&liste, &ZuletztGeoeffnet::oeffnen);
     QStringList meldungen;
-    QTimer waechter;
-    connect(&waechter, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            meldungen << box->text();
-            box->accept();
-        }
-    });
-    waechter.start(10);
-    liste.menue()->actions().at(0)->trigger();
+    {
+        DialogBeantworter antwort{ QString() };
+        liste.menue()->actions().at(0)->trigger();
+        meldungen = antwort.meldungen;
+    }
     QCOMPARE(oeffnen.size(), 0);
     QCOMPARE(liste.dateien(), QStringList(datei(2)));
     QCOMPARE(meldungen.size(), 1);

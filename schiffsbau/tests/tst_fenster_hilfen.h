@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 // The widget or action `name` below `fenster`; a missing one ends the run,
 // since every later step of the test would act on nothing.
 template <typename T>
@@ -33,7 +35,10 @@ T *kindVon(const QObject *fenster, const char *name)
 // - a file dialog with `datei`, written into its name field (a name set any
 //   other way is lost while that field has the focus), or cancelled when
 //   `datei` is empty; its caption, filters and suggested file are recorded;
-// - any other dialog (the print dialog, ...) is cancelled, its title noted.
+//   `nachDatei`, when set, runs right after it is accepted, before the
+//   program touches the file;
+// - any other dialog (the print dialog, ...) is cancelled, its title and
+//   class noted.
 class DialogWaechter : public QObject
 {
 public:
@@ -59,8 +64,10 @@ public:
     QStringList filter;
     QString vorschlag; // folder and name the last one suggested
     bool ohneEltern = false;
+    std::function<void()> nachDatei;
     // Other dialogs.
     QStringList andereDialoge;
+    QStringList andereKlassen;
 
 private:
     void pruefe()
@@ -95,8 +102,11 @@ private:
             vorschlag = QDir(dialog->directory()).filePath(feld->text());
             feld->setText(datei);
             static_cast<QDialog *>(dialog)->accept();
+            if (nachDatei)
+                nachDatei();
         } else if (auto *anderer = qobject_cast<QDialog *>(w)) {
             andereDialoge << anderer->windowTitle();
+            andereKlassen << QString::fromLatin1(anderer->metaObject()->className());
             anderer->reject();
         }
     }

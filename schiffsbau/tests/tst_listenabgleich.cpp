@@ -118,15 +118,11 @@ void TestListenAbgleich::problemeBeimStart()
 
     // A click on it opens the checker.
     QString geoeffnet;
-    QTimer beobachter;
-    connect(&beobachter, &QTimer::timeout, [&] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            geoeffnet = QString::fromLatin1(dialog->metaObject()->className());
-            dialog->reject();
-        }
-    });
-    beobachter.start(10);
-    emit hinweis->linkActivated(QStringLiteral("#"));
+    {
+        DialogWaechter waechter;
+        emit hinweis->linkActivated(QStringLiteral("#"));
+        geoeffnet = waechter.andereKlassen.value(0);
+    }
     QCOMPARE(geoeffnet, QStringLiteral("ListenPruefungDialog"));
 }
 

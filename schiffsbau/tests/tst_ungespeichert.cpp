@@ -161,27 +161,12 @@ void TestUngespeichert::unlesbareDateiLaesstSchiffStehen()
     const QString datei = pfad("verschwindet.zss");
     QVERIFY(schreib(datei, "2.0;Neu;;\n"));
     QStringList meldungen;
-    QTimer timer;
-    timer.setInterval(10);
-    connect(&timer, &QTimer::timeout, this, [&] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
-            if (auto *feld = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                feld->setText(datei);
-            static_cast<QDialog *>(dialog)->accept();
-            QFile::remove(datei);
-        } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            if (QAbstractButton *verwerfen = box->button(QMessageBox::Discard)) {
-                verwerfen->click();
-                return;
-            }
-            meldungen << box->text();
-            box->accept();
-        }
-    });
-    timer.start();
-    kind<QAction>("actionLaden")->trigger();
-    timer.stop();
+    {
+        DialogWaechter waechter(datei);
+        waechter.nachDatei = [&] { QFile::remove(datei); };
+        kind<QAction>("actionLaden")->trigger();
+        meldungen = waechter.texte;
+    }
     QCOMPARE(meldungen.size(), 1);
     QVERIFY2(meldungen.first().contains(QDir::toNativeSeparators(datei)), qPrintable(meldungen.first()));
     QCOMPARE(kind<QLineEdit>("editName")->text(), QStringLiteral("Bleibt"));
