@@ -40,16 +40,13 @@ struct Meldung {
 // - the file dialog's question whether to replace a file with yes;
 // - any other message box with its default button;
 // - any other dialog (the print dialog, noted in `druckdialog`) is cancelled.
-// With a `grenze`, it stops looking after that many looks.
 class DialogBeantworter : public QObject
 {
 public:
     explicit DialogBeantworter(const QString &datei,
-                               QMessageBox::StandardButton frage = QMessageBox::Discard,
-                               int grenze = -1)
+                               QMessageBox::StandardButton frage = QMessageBox::Discard)
         : datei(datei)
         , frage(frage)
-        , rest(grenze)
     {
         timer.setInterval(20);
         QObject::connect(&timer, &QTimer::timeout, [this] { beantworte(); });
@@ -77,10 +74,6 @@ public:
 private:
     void beantworte()
     {
-        if (rest >= 0 && rest-- == 0) {
-            timer.stop();
-            return;
-        }
         QWidget *w = QApplication::activeModalWidget();
         if (auto *dialog = qobject_cast<QFileDialog *>(w)) {
             ++dateidialoge;
@@ -130,7 +123,6 @@ private:
     }
 
     QMessageBox::StandardButton frage;
-    int rest;
     QTimer timer;
 };
 

@@ -122,7 +122,7 @@ void TestCharakterBogen::pdfUeberDasMenue()
     name->editingFinished();
 
     // Typed without suffix: the dialog adds ".pdf".
-    DialogBeantworter antworten(m_dir.filePath(QStringLiteral("kara")), QMessageBox::Discard, 500);
+    DialogBeantworter antworten(m_dir.filePath(QStringLiteral("kara")));
     fenster.findChild<QAction*>(QStringLiteral("actionPdf"))->trigger();
     QCOMPARE(antworten.titel, QStringList{ QStringLiteral("In welche Datei soll exportiert werden?") });
     QCOMPARE(antworten.filter, QStringList{ QStringLiteral("PDF (*.pdf)") });
@@ -137,7 +137,7 @@ void TestCharakterBogen::pdfInFehlendenOrdnerMeldetFehler()
     Charakter c(&m_regelwerk);
     const QString pfad = m_dir.filePath(QStringLiteral("fehlt/kara.pdf"));
     Persistenz p;
-    DialogBeantworter antworten(QString(), QMessageBox::Discard, 500);
+    DialogBeantworter antworten{QString()};
     Persistenz::setzeNaechsteDatei(pfad);
     QVERIFY(!p.pdfExportieren(&c));
     QCOMPARE(antworten.meldungen.size(), 1);
@@ -167,7 +167,7 @@ void TestCharakterBogen::vollerDatentraegerLaesstAltesPdfStehen()
     QByteArray text;
     const int ergebnis = imKindMitDateigrenze(8 * 1024, [&](QByteArray& antwort) {
         Persistenz p;
-        DialogBeantworter antworten(QString(), QMessageBox::Discard, 500);
+        DialogBeantworter antworten{QString()};
         Persistenz::setzeNaechsteDatei(pfad);
         if (p.pdfExportieren(&c) || antworten.meldungen.size() != 1)
             return 2;
@@ -189,7 +189,7 @@ void TestCharakterBogen::druckenOeffnetDenDruckdialog()
     QCOMPARE(drucken->text().remove('&'), QStringLiteral("drucken ..."));
     QCOMPARE(drucken->shortcuts(), QKeySequence::keyBindings(QKeySequence::Print));
 
-    DialogBeantworter antworten(QString(), QMessageBox::Discard, 500);
+    DialogBeantworter antworten{QString()};
     drucken->trigger();
     QVERIFY(antworten.druckdialog);
     QCOMPARE(antworten.titel, QStringList{ CharakterBogen::druckTitel() });
