@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
@@ -280,6 +281,13 @@ void TestTabSpezialgebiete::bonusDialog()
 
     bool geprueft = false;
     QTimer::singleShot(0, this, [&]() {
+        // A failed check below leaves the lambda early: the dialog is
+        // closed then, so that the test fails instead of hanging.
+        const auto schliessen = qScopeGuard([&] {
+            if (!geprueft)
+                if (auto* offen = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    offen->reject();
+        });
         auto* dialog = qobject_cast<DialogSpezialgebiet*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QString("Neues Bonusspezialgebiet"));
