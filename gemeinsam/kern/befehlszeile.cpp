@@ -55,8 +55,16 @@ QString troff(const QString &text)
     return t;
 }
 
-void schreibeZeile(FILE *ziel, const QString &zeile)
+// One line on a terminal. Control characters other than line breaks and
+// tabs (from a damaged file quoted in a message) are shown as "?": an
+// escape sequence in a file must not reach the terminal.
+void schreibeZeile(FILE *ziel, QString zeile)
 {
+    for (QChar &zeichen : zeile) {
+        if (zeichen.category() == QChar::Other_Control && zeichen != QLatin1Char('\n')
+            && zeichen != QLatin1Char('\t'))
+            zeichen = QLatin1Char('?');
+    }
     const QByteArray bytes = (zeile + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), ziel);
     std::fflush(ziel);

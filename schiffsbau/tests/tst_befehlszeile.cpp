@@ -57,6 +57,7 @@ void TestBefehlszeile::initTestCase()
     zeilen.replace("Kern AG;L;12;50000;2.5;", "Kern AG;L;12;65000;3;");
     QVERIFY(schreibe(liste.fileName(), zeilen));
     QVERIFY(schreibe(m_dir.filePath(QStringLiteral("kaputt.zss")), "3.0;Unbekannt;;\n7;1;X;\n"));
+    QVERIFY(schreibe(m_dir.filePath(QStringLiteral("steuerzeichen.zss")), "2.0;Steuer;;\n0;1;\x1b[2JFremd;\n"));
     // Lists with faults: a negative price, a row cut short.
     const QString falsch = m_dir.filePath(QStringLiteral("falsch"));
     QVERIFY(QDir().mkpath(falsch + QStringLiteral("/listen")));
@@ -124,6 +125,11 @@ void TestBefehlszeile::aufruf_data()
     QTest::newRow("unlesbar übersprungen")
         << QStringList{"--daten", "daten", "--text", "falke.txt", "kaputt.zss", "falke.zss"} << 1 << ""
         << "schiffsbau: Die Datei kaputt.zss ist keine Schiffsdatei";
+    // A component no list knows fails the comparison; the terminal shows no
+    // escape sequence from the file.
+    QTest::newRow("unbekannte Komponente")
+        << QStringList{"--daten", "daten", "--pruefen-schiff", "steuerzeichen.zss"} << 1 << ""
+        << "wurden Komponenten nicht gefunden: 1x ?[2JFremd (Zeile 2)";
     QTest::newRow("Datenordner fehlt") << QStringList{"--daten", "fehlt", "--pdf", "a.pdf", "falke.zss"} << 2
                                        << "" << "Der Datenordner fehlt existiert nicht.";
 }

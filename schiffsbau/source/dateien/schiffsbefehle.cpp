@@ -89,6 +89,9 @@ int bearbeiteSchiffe(const Befehlszeile &befehle)
         if (!inhalt.nichtGefunden.isEmpty()) {
             befehle.meldung(QStringLiteral("In der Datei %1 wurden Komponenten nicht gefunden: %2")
                                 .arg(anzeige, inhalt.nichtGefunden.join(QStringLiteral(", "))));
+            // A component that no list knows is one the ship no longer has
+            // as built: the comparison with the lists must not pass.
+            abweichend = abweichend || abgleich;
         }
         if (!inhalt.angepasst.isEmpty()) {
             befehle.meldung(QStringLiteral("In der Datei %1 wurden Werte auf das Erlaubte gesetzt: %2")
