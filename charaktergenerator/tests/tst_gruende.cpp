@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -203,6 +204,15 @@ private slots:
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, punkt);
         QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, punkt);
         QCOMPARE(kind<QTabWidget>("tabWidget")->currentIndex(), 0);
+    }
+
+    // The header's check follows the height, which changes no points.
+    void pruefungImKopfFolgtGroesse()
+    {
+        auto *kopf = kind<QWidget>("infoFrame");
+        QVERIFY2(kopf->toolTip().contains(QStringLiteral("Größe 0 cm")), qPrintable(kopf->toolTip()));
+        kind<QSpinBox>("boxGroesse")->setValue(195);
+        QVERIFY2(!kopf->toolTip().contains(QStringLiteral("Größe")), qPrintable(kopf->toolTip()));
     }
 
     // Forgetting "Latein" while a related language has its discount is one

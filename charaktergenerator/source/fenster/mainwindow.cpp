@@ -194,6 +194,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Every change to the character is followed by one of these signals.
     connect(tabBasis, &AbstractTab::signalUpdateHeader, this, &MainWindow::pruefeAenderung);
     connect(tabBasis, &TabBasis::datenGeaendert, this, &MainWindow::pruefeAenderung);
+    // The height is checked too, and it changes no points.
+    connect(tabBasis, &TabBasis::datenGeaendert, this, &MainWindow::zeigePruefungImKopf);
     connect(charakter, &Charakter::signalAktionspunkteUpdate, this, &MainWindow::pruefeAenderung);
 
     DateiKuerzel::setze(ui->actionNeu, ui->actionLaden, ui->actionSpeichern, ui->actionSpeichernUnter,
