@@ -167,6 +167,10 @@ void TestKomponentenAuswahl::ohneAuswahlNichts()
     m_pAuswahl->setKategorie(3);
     QTest::mouseClick(m_pKnopf, Qt::LeftButton);
     QCOMPARE(spy.count(), 0);
+    // A count typed without a chosen row adds nothing either.
+    m_pBox->setValue(2);
+    QTest::mouseClick(m_pKnopf, Qt::LeftButton);
+    QCOMPARE(spy.count(), 0);
 }
 
 void TestKomponentenAuswahl::doppelklickEineEinheit()

@@ -224,7 +224,9 @@ void KomponentenAuswahl::onElementDoppelKlick(const QModelIndex &index)
 void KomponentenAuswahl::onClickHinzufuegen()
 {
     const int n = ui->sbAnzahlHinzu->value();
-    if (n > 0)
+    if (!m_gewaehlt)
+        emit signalMeldung(QStringLiteral("Hinzufügen: bitte zuerst eine Komponente wählen."));
+    else if (n > 0)
         emit signalAddKomponente(m_elementKategorie, uint(m_element), n);
     else
         emit signalMeldung(QStringLiteral("Hinzufügen: Anzahl 0 – bitte eine Komponente wählen und "
