@@ -40,7 +40,8 @@ public:
     }
 
     // `Fenster` is the program's main window with `oeffneDatei(QString)`,
-    // `stelleWiederHer(QByteArray, QString)` and `rettungskopie()`;
+    // `stelleWiederHer(QByteArray, QString)` (false when it took the copy
+    // only in part) and `rettungskopie()`;
     // `endung` its documents' ending (".zch").
     template<typename Fenster>
     static int zeigeUndLaufe(QApplication &app, const QString &endung)
@@ -56,16 +57,16 @@ public:
     // the window (with what it reports while it is built); the copy brought
     // back into it, when the user chose so; the window shown; then `datei`
     // opened, when given (after the question about unsaved changes, if a
-    // copy was brought back).
+    // copy was brought back). A copy the window took only in part (a ship's
+    // component missing from today's lists) stays where it is and is
+    // offered again at the next start, so that nothing of it is lost.
     template<typename Fenster>
     static std::unique_ptr<Fenster> starte(const QString &datei)
     {
         const std::unique_ptr<Rettungsfund> fund = WiederherstellungsFrage::stelleBeimStart();
         auto fenster = std::make_unique<Fenster>();
-        if (fund) {
-            fenster->stelleWiederHer(fund->dokument(), fund->kopf().datei);
+        if (fund && fenster->stelleWiederHer(fund->dokument(), fund->kopf().datei))
             fenster->rettungskopie()->uebernimm(fund->pfad());
-        }
         fenster->show();
         if (!datei.isEmpty())
             fenster->oeffneDatei(datei);

@@ -22,6 +22,7 @@ private slots:
     void cleanup();
 
     void kopienNacheinander();
+    void teilweiseGenommeneKopieBleibt();
 
 private:
     QString ordner() const { return m_dir.filePath(QStringLiteral("wiederherstellung")); }
@@ -101,6 +102,26 @@ void TestWiederherstellung::kopienNacheinander()
     DialogWaechter waechter;
     const std::unique_ptr<MainWindow> fenster = Programmstart::starte<MainWindow>(QString());
     QCOMPARE(waechter.titel, QStringList());
+}
+
+void TestWiederherstellung::teilweiseGenommeneKopieBleibt()
+{
+    // A component that today's lists no longer know: the window holds the
+    // ship without it, the copy keeps it for the next start.
+    QVERIFY(QDir().mkpath(ordner()));
+    const QString alt = QDir(ordner()).filePath(QStringLiteral("alt") + Rettungskopie::kopieEndung());
+    const Rettungskopie::Kopf kopf{ QString(), QStringLiteral("Wrack"), QDateTime::currentDateTimeUtc() };
+    const QByteArray inhalt = Rettungskopie::kodiere(kopf, "2.0;Wrack;;\n0;1;Unbekannt;\n");
+    QFile datei(alt);
+    QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size());
+    datei.close();
+    {
+        DialogWaechter waechter;
+        const std::unique_ptr<MainWindow> fenster = Programmstart::starte<MainWindow>(QString());
+        QCOMPARE(kindVon<QLineEdit>(fenster.get(), "editName")->text(), QStringLiteral("Wrack"));
+        QVERIFY(fenster->isWindowModified());
+    }
+    QVERIFY(QFile::exists(alt));
 }
 
 QTEST_MAIN(TestWiederherstellung)

@@ -458,7 +458,7 @@ void MainWindow::zeigeGeladen()
     updateWeiterButton();
 }
 
-void MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &datei)
+bool MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &datei)
 {
     // As a file is loaded, from the copy; what the copy holds is the
     // character as it was, so nothing in it is checked or refused.
@@ -466,9 +466,11 @@ void MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &date
     QBuffer puffer;
     puffer.setData(dokument);
     puffer.open(QIODevice::ReadOnly);
-    CharakterXml::lesen(&puffer, charakter);
+    QStringList angepasst;
+    const bool ganz = CharakterXml::lesen(&puffer, charakter, &angepasst) && angepasst.isEmpty();
     zeigeGeladen();
     setzeDokument(datei, false);
+    return ganz;
 }
 
 void MainWindow::setzeDokument(const QString &datei, bool gesichert, bool neueGeschichte)

@@ -757,12 +757,15 @@ void MainWindow::uebernimmSchiff(SchiffsDatei::Inhalt &inhalt)
     --m_sammelt;
 }
 
-void MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &datei)
+bool MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &datei)
 {
     // As a file is loaded, from the copy's bytes.
     SchiffsDatei::Inhalt inhalt = SchiffsDatei(m_pBibliothek).liesDaten(dokument, QString());
+    const bool ganz = inhalt.befund == SchiffsDatei::Befund::Gelesen && inhalt.nichtGefunden.isEmpty()
+                      && inhalt.angepasst.isEmpty();
     uebernimmSchiff(inhalt);
     setzeDokument(datei, false);
+    return ganz;
 }
 
 QByteArray MainWindow::dokument() const

@@ -45,8 +45,9 @@ public:
     // changes first); for the start argument and "Zuletzt geöffnet".
     void oeffneDatei(const QString &datei);
     // Brings back a recovery copy: `dokument` as an unsaved change of
-    // `datei` (empty: a new ship).
-    void stelleWiederHer(const QByteArray &dokument, const QString &datei);
+    // `datei` (empty: a new ship). False when the window could not take all
+    // the copy holds: the copy must then be kept.
+    bool stelleWiederHer(const QByteArray &dokument, const QString &datei);
     // The recovery copy of the ship while it has unsaved changes.
     Rettungskopie *rettungskopie() const { return m_pRettung; }
 
