@@ -224,11 +224,11 @@ void KomponentenAuswahl::onElementDoppelKlick(const QModelIndex &index)
 void KomponentenAuswahl::onClickHinzufuegen()
 {
     const int n = ui->sbAnzahlHinzu->value();
-    if (!m_gewaehlt)
-        emit signalMeldung(QStringLiteral("Hinzufügen: bitte zuerst eine Komponente wählen."));
-    else if (n > 0)
-        emit signalAddKomponente(m_elementKategorie, uint(m_element), n);
-    else
+    if (n <= 0)
         emit signalMeldung(QStringLiteral("Hinzufügen: Anzahl 0 – bitte eine Komponente wählen und "
                                           "eine Anzahl ab 1 eintragen."));
+    else if (!m_gewaehlt)
+        emit signalMeldung(QStringLiteral("Hinzufügen: bitte zuerst eine Komponente wählen."));
+    else
+        emit signalAddKomponente(m_elementKategorie, uint(m_element), n);
 }
