@@ -826,9 +826,8 @@ void MainWindow::zeigeAenderung()
     const bool geaendert = jetzt != m_gesichert;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
-    const QString name = ui->editName->text().trimmed();
     m_pRettung->setzeStand(jetzt, geaendert, m_datei,
-                           name.isEmpty() ? QStringLiteral("Schiff ohne Namen") : name);
+                           SchiffsBogen::anzeigeName(ui->editName->text()));
 }
 
 bool MainWindow::aenderungenBehandelt()
