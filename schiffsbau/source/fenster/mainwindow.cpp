@@ -470,9 +470,7 @@ void MainWindow::onAddKomponente(uint kategorie, uint element, int anzahl)
     Komponente *k = nullptr;
     if (kategorie <= uint(INT_MAX) && element <= uint(INT_MAX))
         k = m_pBibliothek->kopie(int(kategorie), int(element));
-    int zeile = -1;
-    if (k && k->nurEinmal())
-        zeile = m_pModel->zeileVon(k->typ(), k->name());
+    int zeile = m_pModel->sperrendeZeile(k);
     if (zeile >= 0) {
         // A "max 1x" component is in the ship already: it stays there once.
         StatusMeldung::zeige(this, QStringLiteral("%1 ist schon eingebaut (höchstens einmal je Schiff).")
