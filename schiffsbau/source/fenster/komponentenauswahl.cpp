@@ -6,7 +6,6 @@
 #include "komponentenmodel.h"
 #include "schiffsdaten.h"
 #include "schiffsvergleich.h"
-#include "schiffswerte.h"
 #include "vergleichstabelle.h"
 
 #include <QAction>

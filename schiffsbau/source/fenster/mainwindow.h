@@ -7,7 +7,6 @@
 
 #include "schiffsdatei.h"
 #include "schiffsdaten.h"
-#include "schiffsdatei.h"
 #include "schiffsschritt.h"
 
 #include <functional>
