@@ -499,6 +499,19 @@ QWidget *MainWindow::datenAnzeige(int eintrag, int teil)
     return m_datenAnzeige.value(proEintrag * eintrag + teil);
 }
 
+// The bars, found by their object names once.
+BudgetBalken *MainWindow::balken(int eintrag)
+{
+    if (m_balken.isEmpty()) {
+        for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+            const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+            m_balken.append(SchiffsWerte::hatBalken(e) ? findChild<BudgetBalken *>(QLatin1String(e.budget.balken))
+                                                       : nullptr);
+        }
+    }
+    return m_balken.value(eintrag);
+}
+
 void MainWindow::onNeueDaten(SchiffsDaten d)
 {
     m_daten = d;
@@ -552,19 +565,18 @@ void MainWindow::zeigeBalken(const SchiffsDaten *danach)
         return e.budget.weich ? BudgetBalken::Zustand::Warnung : BudgetBalken::Zustand::Ueberzogen;
     };
     for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
-        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
-        auto *balken = SchiffsWerte::hatBalken(e) ? findChild<BudgetBalken *>(QLatin1String(e.budget.balken))
-                                                  : nullptr;
-        if (!balken)
+        BudgetBalken *b = balken(i);
+        if (!b)
             continue;
-        balken->zeige(QString::fromUtf8(e.budget.titel), SchiffsWerte::benutzt(e, m_daten),
-                      SchiffsWerte::verfuegbar(e, m_daten), SchiffsWerte::balkenText(e, m_daten, locale),
-                      zustand(e, m_daten));
+        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+        b->zeige(QString::fromUtf8(e.budget.titel), SchiffsWerte::benutzt(e, m_daten),
+                 SchiffsWerte::verfuegbar(e, m_daten), SchiffsWerte::balkenText(e, m_daten, locale),
+                 zustand(e, m_daten));
         if (danach)
-            balken->zeigeVorschau(SchiffsWerte::benutzt(e, *danach), SchiffsWerte::verfuegbar(e, *danach),
-                                  SchiffsWerte::balkenText(e, *danach, locale), zustand(e, *danach));
+            b->zeigeVorschau(SchiffsWerte::benutzt(e, *danach), SchiffsWerte::verfuegbar(e, *danach),
+                             SchiffsWerte::balkenText(e, *danach, locale), zustand(e, *danach));
         else
-            balken->keineVorschau();
+            b->keineVorschau();
     }
 }
 
