@@ -325,8 +325,10 @@ bool Charakter::spezialgebietWertSetzen(int i, int neu)
     if (!s)
         return ablehnen(Grund::NichtsVorhanden, QStringLiteral("Punkte: kein Spezialgebiet gewählt."));
     const QString name = QStringLiteral("Spezialgebiet %1").arg(s->Bezeichnung);
-    if (neu > 20)
-        return ablehnen(Grund::Obergrenze, QStringLiteral("%1: höchstens 20 Punkte.").arg(name));
+    const int hoechstens = regelwerk()->hoechsteSpezialgebietStufe();
+    if (neu > hoechstens)
+        return ablehnen(Grund::Obergrenze,
+                        QStringLiteral("%1: höchstens %2 Punkte.").arg(name).arg(hoechstens));
     // The levels below 4 of a species' own area were never paid for.
     const int mindestens = s->bonusSpezialgebiet ? BasistypGebietStufe : 0;
     if (neu < mindestens)

@@ -15,9 +15,6 @@ bool gueltigeArt(int art)
     return art >= CharakterBasis::SP && art <= CharakterBasis::MP;
 }
 
-// The cost table of raises has this many entries.
-constexpr int MaxSteigerungen = 10;
-
 // What a unit of bought DE (1 EP) or AE (5 EP) costs.
 int epProEinheit(int art)
 {
@@ -382,7 +379,7 @@ bool CharakterBasis::eigenschaftSteigern(int e)
     if (preis < 0)
         return ablehnen(Grund::Obergrenze, QStringLiteral("%1: höchstens %2 Steigerungen.")
                                                .arg(handlung)
-                                               .arg(MaxSteigerungen));
+                                               .arg(m_regelwerk->anzahlSteigerungen()));
     if (!epFuer(handlung, preis))
         return false;
     m_eigenschaftPunkte[e] += 1;

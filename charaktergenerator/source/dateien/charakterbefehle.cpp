@@ -8,7 +8,6 @@
 #include "regelwerk.h"
 #include "zufallscharakter.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,11 +84,8 @@ bool liesAlle(const Befehlszeile &befehle, const QStringList &dateien,
             continue;
         }
         charakter.zuruecksetzen();
-        QBuffer puffer;
-        puffer.setData(dokument);
-        puffer.open(QIODevice::ReadOnly);
         QStringList angepasst;
-        CharakterXml::lesen(&puffer, &charakter, &angepasst);
+        CharakterXml::lesen(dokument, &charakter, &angepasst);
         if (!angepasst.isEmpty()) {
             befehle.meldung(QStringLiteral("In der Datei %1 wurden Werte auf das Erlaubte gesetzt: %2")
                                 .arg(anzeige, angepasst.join(QStringLiteral("; "))));

@@ -7,6 +7,7 @@
 #include "regelwerk.h"
 #include "spezialgebiet.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QIODevice>
 #include <QXmlStreamReader>
@@ -320,6 +321,14 @@ bool CharakterXml::leseText(const QXmlStreamAttributes& a, const QString& name, 
         return false;
     ziel = a.value(name).toString();
     return true;
+}
+
+bool CharakterXml::lesen(const QByteArray& dokument, Charakter* c, QStringList* angepasst)
+{
+    QBuffer puffer;
+    puffer.setData(dokument);
+    puffer.open(QIODevice::ReadOnly);
+    return lesen(&puffer, c, angepasst);
 }
 
 bool CharakterXml::lesen(QIODevice* geraet, Charakter* c, QStringList* angepasst)

@@ -73,6 +73,8 @@ public:
     // Special areas are added once the document has been read, also after a
     // fault; a species' own area keeps its mark through saving and loading.
     static bool lesen(QIODevice* geraet, Charakter* c, QStringList* angepasst = nullptr);
+    // The same, from a document held in memory.
+    static bool lesen(const QByteArray& dokument, Charakter* c, QStringList* angepasst = nullptr);
 
 private:
     // What reading has gathered besides the character's fields: the special

@@ -110,23 +110,10 @@ void CharakterSpezialgebietModel::fuegeBasistypGebieteHinzu()
 
 int CharakterSpezialgebietModel::anzahlGewaehlte() const
 {
-    int n = 0;
-    for (int i = 0; i < rowCount(); ++i) {
-        const Spezialgebiet* s = charakter->spezialgebiet(i);
-        if (s && !s->bonusSpezialgebiet)
-            ++n;
-    }
-    return n;
+    return charakter ? charakter->anzahlGewaehlteSpezialgebiete() : 0;
 }
 
 bool CharakterSpezialgebietModel::enthaelt(const Spezialgebiet* s) const
 {
-    if (!s)
-        return false;
-    for (int i = 0; i < rowCount(); ++i) {
-        const Spezialgebiet* eigenes = charakter->spezialgebiet(i);
-        if (eigenes && eigenes->Bezeichnung == s->Bezeichnung)
-            return true;
-    }
-    return false;
+    return s && charakter && charakter->hatSpezialgebiet(s->Bezeichnung);
 }

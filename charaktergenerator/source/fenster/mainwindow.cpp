@@ -518,10 +518,7 @@ void MainWindow::stelleHer(const QByteArray &dokument)
 {
     stelltHer = true;
     charakter->zuruecksetzen();
-    QBuffer puffer;
-    puffer.setData(dokument);
-    puffer.open(QIODevice::ReadOnly);
-    CharakterXml::lesen(&puffer, charakter);
+    CharakterXml::lesen(dokument, charakter);
     zeigeCharakter();
     stelltHer = false;
     letzterStand = dokument;

@@ -7,7 +7,6 @@
 #include "dateidialog.h"
 #include "sicheredatei.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -163,11 +162,8 @@ bool Persistenz::laden(QString datei, Charakter* c)
 
     emit signalLadenBeginnt();
     c->zuruecksetzen();
-    QBuffer puffer;
-    puffer.setData(dokument);
-    puffer.open(QIODevice::ReadOnly);
     QStringList angepasst;
-    CharakterXml::lesen(&puffer, c, &angepasst);
+    CharakterXml::lesen(dokument, c, &angepasst);
     m_werteAngepasst = !angepasst.isEmpty();
     if (m_werteAngepasst)
         QMessageBox::warning(nullptr, tr("Werte angepasst"),

@@ -231,6 +231,11 @@ int SchiffsModel::zeileVon(int typ, const QString &name) const
     return -1;
 }
 
+int SchiffsModel::sperrendeZeile(const Komponente *k) const
+{
+    return k && k->nurEinmal() ? zeileVon(k->typ(), k->name()) : -1;
+}
+
 SchiffsDaten SchiffsModel::berechne()
 {
     const SchiffsDaten daten = SchiffsDaten::berechne(m_komponenten, m_anzahl);
@@ -240,7 +245,7 @@ SchiffsDaten SchiffsModel::berechne()
 
 SchiffsDaten SchiffsModel::berechneMit(Komponente *k, int anzahl) const
 {
-    if (!k || (k->nurEinmal() && zeileVon(k->typ(), k->name()) >= 0))
+    if (!k || sperrendeZeile(k) >= 0)
         return SchiffsDaten::berechne(m_komponenten, m_anzahl);
     QList<Komponente *> komponenten = m_komponenten;
     QList<int> anzahlen = m_anzahl;

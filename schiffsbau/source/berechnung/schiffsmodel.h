@@ -59,6 +59,9 @@ public:
     // First row holding a component of kind `typ` named `name`; -1 when
     // there is none.
     int zeileVon(int typ, const QString &name) const;
+    // The row that keeps `k` from being added: the installed copy of a
+    // "max 1x" component; -1 when `k` may be added.
+    int sperrendeZeile(const Komponente *k) const;
     // Computes the ship data from all rows, emits neueDaten() with them and
     // returns them.
     SchiffsDaten berechne();

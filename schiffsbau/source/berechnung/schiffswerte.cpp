@@ -244,7 +244,7 @@ QString SchiffsWerte::balkenText(const Eintrag &e, const SchiffsDaten &d, const 
 
 bool SchiffsWerte::ueberschritten(const Eintrag &e, const SchiffsDaten &d)
 {
-    return hatBalken(e) && benutzt(e, d) > verfuegbar(e, d);
+    return hatBalken(e) && freiNegativ(e, d);
 }
 
 SchiffsWerte::Format SchiffsWerte::format(const Eintrag &e, const Wert &w)
@@ -277,8 +277,13 @@ double SchiffsWerte::zahl(const Eintrag &e, const Wert &w, const SchiffsDaten &d
 
 bool SchiffsWerte::ueberzogen(const Eintrag &e, const SchiffsDaten &d)
 {
-    if (!istBudget(e))
-        return false;
+    return istBudget(e) && freiNegativ(e, d);
+}
+
+// Integer budgets compare through the overflow-safe difference, not as
+// doubles.
+bool SchiffsWerte::freiNegativ(const Eintrag &e, const SchiffsDaten &d)
+{
     const Wert frei = teil(Teil::Frei, 0);
     return format(e, frei) == Format::Dezimal ? zahl(e, frei, d) < 0.0 : ganz(e, frei, d) < 0;
 }

@@ -156,6 +156,8 @@ private:
     static Format format(const Eintrag &e, const Wert &w);
     static qint64 ganz(const Eintrag &e, const Wert &w, const SchiffsDaten &d);
     static double zahl(const Eintrag &e, const Wert &w, const SchiffsDaten &d);
+    // True when the free part of a bar's entry is below zero.
+    static bool freiNegativ(const Eintrag &e, const SchiffsDaten &d);
 };
 
 #endif // SCHIFFSWERTE_H

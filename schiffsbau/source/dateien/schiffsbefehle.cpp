@@ -100,8 +100,8 @@ int bearbeiteSchiffe(const Befehlszeile &befehle)
         SchiffsModel model;
         for (SchiffsDatei::Eintrag &e : inhalt.komponenten)
             model.addKomponente(e.komponente.release(), e.anzahl);
-        const SchiffsDaten d = model.berechne();
         if (pdf) {
+            const SchiffsDaten d = model.berechne();
             QTextDocument dokument;
             SchiffsBogen::fuelle(&dokument, &model, d, inhalt.name, inhalt.beschreibung);
             bogen.fuegeAn(dokument);

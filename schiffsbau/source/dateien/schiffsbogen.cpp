@@ -208,6 +208,12 @@ QString SchiffsBogen::dokumentName(const QString &name)
     return name.trimmed().isEmpty() ? QStringLiteral("Schiffsdatenblatt") : name;
 }
 
+QString SchiffsBogen::anzeigeName(const QString &name)
+{
+    const QString getrimmt = name.trimmed();
+    return getrimmt.isEmpty() ? QStringLiteral("Schiff ohne Namen") : getrimmt;
+}
+
 QString SchiffsBogen::programm()
 {
     return QLatin1String(Programm);

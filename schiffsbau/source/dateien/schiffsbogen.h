@@ -31,6 +31,9 @@ public:
     // "Schiffsdatenblatt") and the program named as its creator.
     static QString dokumentName(const QString &name);
     static QString programm();
+    // A ship's name as windows and summaries show it: trimmed, or
+    // "Schiff ohne Namen" when it is empty.
+    static QString anzeigeName(const QString &name);
 
     // Title of the print dialog.
     static QString druckTitel();

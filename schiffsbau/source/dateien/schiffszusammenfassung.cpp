@@ -2,6 +2,7 @@
 
 #include "komponente.h"
 #include "schiffsdaten.h"
+#include "schiffsbogen.h"
 #include "schiffsmodel.h"
 #include "schiffswerte.h"
 
@@ -26,7 +27,7 @@ QString SchiffsZusammenfassung::text(const SchiffsModel *model, const SchiffsDat
                                      const QLocale &locale)
 {
     QStringList zeilen;
-    zeilen << (name.trimmed().isEmpty() ? QStringLiteral("Schiff ohne Namen") : name.trimmed());
+    zeilen << SchiffsBogen::anzeigeName(name);
     const SchiffsWerte::Eintrag *preis = eintragVon("labelPreis");
     const SchiffsWerte::Eintrag *feld = eintragVon("labelFeldgeschw0");
     const SchiffsWerte::Eintrag *gstp = eintragVon("labelGSTP");

@@ -46,12 +46,15 @@ BudgetBalken::BudgetBalken(QWidget *parent)
 void BudgetBalken::zeige(const QString &titel, double benutzt, double verfuegbar, const QString &text,
                          Zustand zustand)
 {
+    // The size hint follows title and text only.
+    const bool andereGroesse = titel != m_titel || text != m_text;
     m_titel = titel;
     m_text = text;
     m_anteil = anteil(benutzt, verfuegbar);
     m_zustand = zustand;
     aktualisiereHinweis();
-    updateGeometry();
+    if (andereGroesse)
+        updateGeometry();
     update();
 }
 

@@ -24,12 +24,8 @@ public:
     void zeigeVorschau(double benutzt, double verfuegbar, const QString &text, Zustand zustand);
     void keineVorschau();
 
-    QString titel() const { return m_titel; }
     QString text() const { return m_text; }
     Zustand zustand() const { return m_zustand; }
-    bool hatVorschau() const { return m_vorschau; }
-    QString vorschauText() const { return m_vorschauText; }
-    Zustand vorschauZustand() const { return m_vorschauZustand; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

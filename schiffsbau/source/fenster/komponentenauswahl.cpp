@@ -6,7 +6,6 @@
 #include "komponentenmodel.h"
 #include "schiffsdaten.h"
 #include "schiffsvergleich.h"
-#include "schiffswerte.h"
 #include "vergleichstabelle.h"
 
 #include <QAction>
@@ -114,8 +113,12 @@ void KomponentenAuswahl::keineAuswahl()
 {
     m_gewaehlt = false;
     ui->lEinheit->setText(QString());
-    ui->sbAnzahlHinzu->setMaximum(maxAnzahl);
-    ui->sbAnzahlHinzu->setValue(0);
+    {
+        // One signal for the whole change, sent below.
+        const QSignalBlocker sperre(ui->sbAnzahlHinzu);
+        ui->sbAnzahlHinzu->setMaximum(maxAnzahl);
+        ui->sbAnzahlHinzu->setValue(0);
+    }
     // No row counts as chosen after a change, so that the next click on any
     // row (also the one chosen before) selects it and sets the count.
     ui->komponentenView->selectionModel()->clear();
@@ -175,12 +178,14 @@ void KomponentenAuswahl::onMoeglichesElement(const QModelIndex &index, const QMo
         return;
 
     ui->lEinheit->setText(k->einheit(false));
+    // One signal for the whole change, sent below: clamping to the new limit
+    // would otherwise show a preview of the previous component first.
+    const QSignalBlocker sperre(ui->sbAnzahlHinzu);
     // The limit first, so that the box never holds more than allowed.
     ui->sbAnzahlHinzu->setMaximum(k->nurEinmal() ? 1 : maxAnzahl);
     m_element = row;
     m_elementKategorie = uint(kategorie);
     m_gewaehlt = true;
-    const QSignalBlocker sperre(ui->sbAnzahlHinzu);
     ui->sbAnzahlHinzu->setValue(1);
     emit auswahlGeaendert();
 }

@@ -33,7 +33,6 @@ public:
     // values every kind has (price, weight, GSTPV, REV, BEV per unit, unit,
     // description). Off: the current category with its own columns.
     void setAlleKategorien(bool alle);
-    bool alleKategorien() const { return m_alle; }
     // Category and element index in the library of `zeile`; false when
     // there is no such row.
     bool eintrag(int zeile, int *kategorie, int *element) const;

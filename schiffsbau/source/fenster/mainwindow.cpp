@@ -470,9 +470,7 @@ void MainWindow::onAddKomponente(uint kategorie, uint element, int anzahl)
     Komponente *k = nullptr;
     if (kategorie <= uint(INT_MAX) && element <= uint(INT_MAX))
         k = m_pBibliothek->kopie(int(kategorie), int(element));
-    int zeile = -1;
-    if (k && k->nurEinmal())
-        zeile = m_pModel->zeileVon(k->typ(), k->name());
+    int zeile = m_pModel->sperrendeZeile(k);
     if (zeile >= 0) {
         // A "max 1x" component is in the ship already: it stays there once.
         StatusMeldung::zeige(this, QStringLiteral("%1 ist schon eingebaut (höchstens einmal je Schiff).")
@@ -499,6 +497,19 @@ QWidget *MainWindow::datenAnzeige(int eintrag, int teil)
         }
     }
     return m_datenAnzeige.value(proEintrag * eintrag + teil);
+}
+
+// The bars, found by their object names once.
+BudgetBalken *MainWindow::balken(int eintrag)
+{
+    if (m_balken.isEmpty()) {
+        for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
+            const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+            m_balken.append(SchiffsWerte::hatBalken(e) ? findChild<BudgetBalken *>(QLatin1String(e.budget.balken))
+                                                       : nullptr);
+        }
+    }
+    return m_balken.value(eintrag);
 }
 
 void MainWindow::onNeueDaten(SchiffsDaten d)
@@ -554,19 +565,18 @@ void MainWindow::zeigeBalken(const SchiffsDaten *danach)
         return e.budget.weich ? BudgetBalken::Zustand::Warnung : BudgetBalken::Zustand::Ueberzogen;
     };
     for (int i = 0; i < SchiffsWerte::anzahl(); ++i) {
-        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
-        auto *balken = SchiffsWerte::hatBalken(e) ? findChild<BudgetBalken *>(QLatin1String(e.budget.balken))
-                                                  : nullptr;
-        if (!balken)
+        BudgetBalken *b = balken(i);
+        if (!b)
             continue;
-        balken->zeige(QString::fromUtf8(e.budget.titel), SchiffsWerte::benutzt(e, m_daten),
-                      SchiffsWerte::verfuegbar(e, m_daten), SchiffsWerte::balkenText(e, m_daten, locale),
-                      zustand(e, m_daten));
+        const SchiffsWerte::Eintrag &e = SchiffsWerte::eintrag(i);
+        b->zeige(QString::fromUtf8(e.budget.titel), SchiffsWerte::benutzt(e, m_daten),
+                 SchiffsWerte::verfuegbar(e, m_daten), SchiffsWerte::balkenText(e, m_daten, locale),
+                 zustand(e, m_daten));
         if (danach)
-            balken->zeigeVorschau(SchiffsWerte::benutzt(e, *danach), SchiffsWerte::verfuegbar(e, *danach),
-                                  SchiffsWerte::balkenText(e, *danach, locale), zustand(e, *danach));
+            b->zeigeVorschau(SchiffsWerte::benutzt(e, *danach), SchiffsWerte::verfuegbar(e, *danach),
+                             SchiffsWerte::balkenText(e, *danach, locale), zustand(e, *danach));
         else
-            balken->keineVorschau();
+            b->keineVorschau();
     }
 }
 
@@ -829,9 +839,8 @@ void MainWindow::zeigeAenderung()
     const bool geaendert = jetzt != m_gesichert;
     if (geaendert != isWindowModified())
         setWindowModified(geaendert);
-    const QString name = ui->editName->text().trimmed();
     m_pRettung->setzeStand(jetzt, geaendert, m_datei,
-                           name.isEmpty() ? QStringLiteral("Schiff ohne Namen") : name);
+                           SchiffsBogen::anzeigeName(ui->editName->text()));
 }
 
 bool MainWindow::aenderungenBehandelt()

@@ -7,11 +7,11 @@
 
 #include "schiffsdatei.h"
 #include "schiffsdaten.h"
-#include "schiffsdatei.h"
 #include "schiffsschritt.h"
 
 #include <functional>
 
+class BudgetBalken;
 class KategorieModel;
 class KomponentenAuswahl;
 class KomponentenBibliothek;
@@ -154,6 +154,8 @@ private:
     void zeigeZeile(int zeile);
     // The data panel's widget `teil` of entry `eintrag` of SchiffsWerte.
     QWidget *datenAnzeige(int eintrag, int teil);
+    // The bar of entry `eintrag` of SchiffsWerte; null when it has none.
+    BudgetBalken *balken(int eintrag);
 
     Ui::MainWindow *ui;
     KomponentenBibliothek *m_pBibliothek;
@@ -185,6 +187,8 @@ private:
     Rettungskopie *m_pRettung = nullptr;
     // The data panel's widgets, as datenAnzeige() finds them.
     QList<QWidget *> m_datenAnzeige;
+    // The bars, as balken() finds them.
+    QList<BudgetBalken *> m_balken;
 };
 
 #endif // MAINWINDOW_H

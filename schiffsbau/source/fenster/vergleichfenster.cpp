@@ -1,6 +1,7 @@
 #include "vergleichfenster.h"
 #include "ui_vergleichfenster.h"
 
+#include "schiffsbogen.h"
 #include "vergleichstabelle.h"
 
 #include <QClipboard>
@@ -26,15 +27,10 @@ VergleichFenster::~VergleichFenster()
     delete ui;
 }
 
-QString VergleichFenster::anzeigeName(const QString &name)
-{
-    return name.trimmed().isEmpty() ? QStringLiteral("Schiff ohne Namen") : name.trimmed();
-}
-
 void VergleichFenster::zeige(const Schiff &dieses, const Schiff &anderes, const QStringList &nichtGefunden)
 {
-    const QString links = anzeigeName(dieses.name);
-    const QString rechts = anzeigeName(anderes.name);
+    const QString links = SchiffsBogen::anzeigeName(dieses.name);
+    const QString rechts = SchiffsBogen::anzeigeName(anderes.name);
     setWindowTitle(QStringLiteral("Vergleich: %1 – %2").arg(links, rechts));
     const QStringList kopf = {QStringLiteral("Wert"), links, rechts, QStringLiteral("Unterschied")};
     ui->tableVergleich->setHorizontalHeaderLabels(kopf);

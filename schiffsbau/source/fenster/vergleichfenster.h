@@ -36,9 +36,6 @@ public:
     // not know, left out of the comparison.
     void zeige(const Schiff &dieses, const Schiff &anderes, const QStringList &nichtGefunden);
 
-    // A ship's name as the window shows it ("Schiff ohne Namen").
-    static QString anzeigeName(const QString &name);
-
 private:
     void onKopieren();
 
