@@ -30,7 +30,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QTextDocument>
-#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
@@ -463,11 +462,8 @@ bool MainWindow::stelleWiederHer(const QByteArray &dokument, const QString &date
     // As a file is loaded, from the copy; what the copy holds is the
     // character as it was, so nothing in it is checked or refused.
     setzeZurueck();
-    QBuffer puffer;
-    puffer.setData(dokument);
-    puffer.open(QIODevice::ReadOnly);
     QStringList angepasst;
-    const bool ganz = CharakterXml::lesen(&puffer, charakter, &angepasst) && angepasst.isEmpty();
+    const bool ganz = CharakterXml::lesen(dokument, charakter, &angepasst) && angepasst.isEmpty();
     zeigeGeladen();
     setzeDokument(datei, false);
     return ganz;
